@@ -1,0 +1,7 @@
+#include "frame/binding.h"
+
+namespace vm {
+
+void BindFigures(Binding& /*b*/) {}
+
+}  // namespace vm

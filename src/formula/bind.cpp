@@ -1,0 +1,7 @@
+#include "frame/binding.h"
+
+namespace vm {
+
+void BindFormula(Binding& /*b*/) {}
+
+}  // namespace vm

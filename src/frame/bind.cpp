@@ -1,0 +1,7 @@
+#include "frame/binding.h"
+
+namespace vm {
+
+void BindFrame(Binding& /*b*/) {}
+
+}  // namespace vm

@@ -1,0 +1,24 @@
+// Calls to the routines a program may revise go through its binding, so a
+// revision reaches shared callers too.
+#pragma once
+
+#include "frame/state.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+// Each group puts the shared forms of its revisable routines in.
+void BindFrame(Binding& b);
+void BindFormula(Binding& b);
+void BindFigures(Binding& b);
+
+// All shared forms.
+Binding SharedBinding();
+
+// Calls a bound routine; an unbound one is a fault of the program.
+inline void Call(State& s, Routine r) {
+    if (r == nullptr) throw RuntimeError(kIllegalCall);
+    r(s);
+}
+
+}  // namespace vm

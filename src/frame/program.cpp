@@ -1,0 +1,78 @@
+#include "frame/program.h"
+
+#include "platform/runtime.h"
+#include "platform/sjis.h"
+
+namespace vm {
+
+namespace {
+
+void AllocateArrays(State& s) {
+    const bool survey = s.program == ProgramId::D;
+    s.F_sa.Dim(survey ? 50 : 40);
+    s.F_a.Dim(survey ? 300 : 40);
+    s.T_sa.Dim(survey ? 50 : 80);
+    s.T_a.Dim(survey ? 50 : 80);
+    s.TKAI_sa.Dim(5, 2);
+    s.G_a.Dim(10, 2);
+    s.X_a.Dim(40);
+    s.Y_a.Dim(40);
+    s.R_a.Dim(10);
+    s.H_a.Dim(10);
+    s.HH_a.Dim(10);
+    s.X_sa.Dim(20);
+    s.Y_sa.Dim(20);
+    s.XX_a.Dim(5);
+    s.RAB_sa.Dim(10);
+    s.RABM_sa.Dim(10);
+    s.R1B_sa.Dim(10);
+    s.U_a.Dim(40);
+    s.V_a.Dim(survey ? 50 : 40);
+}
+
+}  // namespace
+
+void InitProgram(State& s, const std::string& title) {
+    s.P.SetMapMode(1);
+    s.P.MaximizeWindow();
+    s.P.SetFontName("ｺﾞｼｯｸ");
+    s.P.SetFontSize(16);
+    s.P.SetDrawWidth(3);
+    // The seed is the sum of hours, minutes and seconds (0 to 141).
+    s.A = Val(Left(s.P.Time(), 2)) + Val(Mid(s.P.Time(), 4, 2)) + Val(Right(s.P.Time(), 2));
+    s.P.Randomize(static_cast<uint32_t>(CLng(s.A)));
+    s.CCC1 = 4;
+    s.KAIX = s.program == ProgramId::D ? 1056 : 1040;
+    s.KAIY = 648;
+    s.TITLE_s = title;
+    AllocateArrays(s);
+}
+
+void ShowErrorAndHalt(State& s, int line, int number) {
+    while (!s.P.Drawing()) s.P.ResumeDrawing();
+    s.P.Cls();
+    s.A = static_cast<float>(line);
+    s.A_s = Str(s.A);
+    s.B = static_cast<float>(number);
+    s.B_s = Str(s.B);
+    s.P.Symbol(288, 432, s.A_s + "," + s.B_s + "エラーが発生しました。マウスで×をクリックして下さい。",
+               1, 1, 13);
+    s.P.WaitForClose();
+}
+
+int RunProgram(const ProgramInfo& info, Platform& platform) {
+    State s(platform, info.id, info.binding);
+    try {
+        try {
+            InitProgram(s, info.title);
+            if (info.main_menu) info.main_menu(s);
+            else s.P.WaitForClose();  // nothing to show yet: wait for the window to close
+        } catch (const RuntimeError& e) {
+            ShowErrorAndHalt(s, e.line(), e.number());
+        }
+    } catch (const WindowClosed&) {
+    }
+    return 0;
+}
+
+}  // namespace vm

@@ -1,0 +1,232 @@
+#include "platform/canvas.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vm {
+
+const std::array<Rgb, 16>& Palette() {
+    static const std::array<Rgb, 16> p = {{
+        {0, 0, 0},        // 0 black: normal text
+        {0, 0, 128},      // 1 navy
+        {150, 0, 0},      // 2 dark red
+        {0, 0, 255},      // 3 blue: labels and emphasis
+        {0, 32, 96},      // 4 deep navy: step-wait and key-prompt fill
+        {225, 0, 0},      // 5 red: results and typed digits
+        {150, 90, 0},     // 6 brown
+        {140, 0, 170},    // 7 purple: headings
+        {80, 80, 80},     // 8 dark grey
+        {0, 165, 0},      // 9 green: prompt text
+        {0, 80, 80},      // 10 dark teal: menu panel
+        {0, 170, 200},    // 11 cyan
+        {90, 0, 90},      // 12 plum: repeat-gate fill
+        {240, 120, 0},    // 13 orange: borders, menu items, error text
+        {190, 190, 190},  // 14 light grey
+        {255, 255, 255},  // 15 white: background
+    }};
+    return p;
+}
+
+FaceChoice ResolveFace(const std::string& name) {
+    // fontconfig alone maps "ゴシック" to a face without kana, so the names
+    // the programs use are resolved here.
+    if (name == "Times New Roman" || name == "MT Extra") return {"Liberation Serif", false};
+    return {"IPAGothic", true};
+}
+
+std::string FaceGlyph(const std::string& face, const std::string& text) {
+    if (face == "MT Extra" && text == "l") return "\u2113";
+    return text;
+}
+
+CairoCanvas::CairoCanvas(int width, int height)
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
+      cr_(cairo_create(surface_)) {
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    SetColour(15);
+    cairo_paint(cr_);
+}
+
+CairoCanvas::~CairoCanvas() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+}
+
+void CairoCanvas::SetColour(int colour) {
+    const Rgb c = Palette()[static_cast<size_t>(colour & 15)];
+    cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+namespace {
+
+constexpr double kTurn = 2 * std::numbers::pi;
+
+void ArcPath(cairo_t* cr, const Op& op, bool sector) {
+    double rx = op.r, ry = op.r;
+    if (op.aspect > 0 && op.aspect <= 1)
+        ry = op.r * op.aspect;
+    else if (op.aspect > 1)
+        rx = op.r / op.aspect;
+    if (rx <= 0 || ry <= 0) {
+        cairo_move_to(cr, op.x1, op.y1);
+        return;
+    }
+    const bool whole = op.start == op.end;
+    const double a1 = op.start * kTurn;
+    double a2 = op.end * kTurn;
+    if (whole) a2 = a1 + kTurn;
+    cairo_save(cr);
+    cairo_translate(cr, op.x1, op.y1);
+    cairo_scale(cr, rx, ry);
+    if (sector && !whole) cairo_move_to(cr, 0, 0);
+    else cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, a1, a2);  // clockwise on a y-down screen, through 0 when a2 < a1
+    if (sector || whole) cairo_close_path(cr);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+void CairoCanvas::Path(const Op& op) {
+    switch (op.kind) {
+        case Op::Line:
+            cairo_move_to(cr_, op.x1, op.y1);
+            cairo_line_to(cr_, op.x2, op.y2);
+            break;
+        case Op::Box:
+        case Op::FillBox:
+            cairo_rectangle(cr_, std::min(op.x1, op.x2), std::min(op.y1, op.y2),
+                            std::fabs(op.x2 - op.x1), std::fabs(op.y2 - op.y1));
+            break;
+        case Op::Arc: ArcPath(cr_, op, false); break;
+        case Op::Sector: ArcPath(cr_, op, true); break;
+        case Op::Dot:
+            cairo_new_sub_path(cr_);
+            cairo_arc(cr_, op.x1, op.y1, std::max(0.0f, op.r), 0, kTurn);
+            cairo_close_path(cr_);
+            break;
+        case Op::Polyline:
+        case Op::FillPolygon:
+            for (size_t i = 0; i < op.pts.size(); ++i) {
+                if (i == 0) cairo_move_to(cr_, op.pts[i].x, op.pts[i].y);
+                else cairo_line_to(cr_, op.pts[i].x, op.pts[i].y);
+            }
+            if (op.kind == Op::FillPolygon) cairo_close_path(cr_);
+            break;
+        default: break;
+    }
+}
+
+void CairoCanvas::Draw(const Op& op) {
+    cairo_new_path(cr_);
+    cairo_set_line_width(cr_, std::max(1, op.width));
+    switch (op.kind) {
+        case Op::Clear:
+            SetColour(15);
+            cairo_paint(cr_);
+            return;
+        case Op::Text: DrawText(op); return;
+        case Op::FillBox:
+        case Op::Sector:
+        case Op::FillPolygon:
+            Path(op);
+            SetColour(op.fill);
+            cairo_fill_preserve(cr_);
+            SetColour(op.colour);
+            cairo_stroke(cr_);
+            return;
+        case Op::Dot:
+            // The dot is a filled circle outlined with the pen, so a dot of
+            // radius 0.5 comes out the size of the pen.
+            Path(op);
+            SetColour(op.colour);
+            cairo_fill_preserve(cr_);
+            cairo_stroke(cr_);
+            return;
+        default:
+            Path(op);
+            SetColour(op.colour);
+            cairo_stroke(cr_);
+            return;
+    }
+}
+
+namespace {
+
+void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy) {
+    const FaceChoice face = ResolveFace(font.name);
+    const bool real_italic = font.italic && !face.shear_italic;
+    cairo_select_font_face(cr, face.family.c_str(),
+                           real_italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, font.size * sx, 0, 0, font.size * sy, 0, 0);
+    if (font.italic && face.shear_italic) m.xy = -0.2 * font.size * sx;
+    cairo_set_font_matrix(cr, &m);
+}
+
+}  // namespace
+
+void CairoCanvas::DrawText(const Op& op) {
+    const std::string glyphs = FaceGlyph(op.font.name, op.text);
+    SelectFont(cr_, op.font, op.mh, op.mv);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr_, &fe);
+    // The top of the character cell is at y: the cell's height is the font
+    // size, split between ascent and descent as the face splits it.
+    const double cell = op.font.size * op.mv;
+    const double total = fe.ascent + fe.descent;
+    const double baseline = total > 0 ? cell * fe.ascent / total : cell * 0.88;
+    cairo_move_to(cr_, op.x1, op.y1 + baseline);
+    cairo_text_path(cr_, glyphs.c_str());
+    SetColour(op.colour);
+    if (op.font.bold) {
+        cairo_fill_preserve(cr_);
+        cairo_set_line_width(cr_, std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045));
+        cairo_stroke(cr_);
+    } else {
+        cairo_fill(cr_);
+    }
+}
+
+bool CairoCanvas::HasGlyphs(const FontState& font, const std::string& text) {
+    SelectFont(cr_, font, 1, 1);
+    cairo_scaled_font_t* sf = cairo_get_scaled_font(cr_);
+    cairo_glyph_t* glyphs = nullptr;
+    int n = 0;
+    const std::string g = FaceGlyph(font.name, text);
+    if (cairo_scaled_font_text_to_glyphs(sf, 0, 0, g.c_str(), static_cast<int>(g.size()), &glyphs,
+                                         &n, nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+        return false;
+    bool ok = true;
+    for (int i = 0; i < n; ++i)
+        if (glyphs[i].index == 0) ok = false;
+    cairo_glyph_free(glyphs);
+    return ok;
+}
+
+bool CairoCanvas::WritePng(const std::string& path) {
+    cairo_surface_flush(surface_);
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+const unsigned char* CairoCanvas::Pixels() {
+    cairo_surface_flush(surface_);
+    return cairo_image_surface_get_data(surface_);
+}
+
+int CairoCanvas::Stride() const { return cairo_image_surface_get_stride(surface_); }
+
+Rgb CairoCanvas::PixelAt(int x, int y) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return {0, 0, 0};
+    const unsigned char* p = Pixels() + static_cast<long>(y) * Stride() + x * 4;
+    return {p[2], p[1], p[0]};
+}
+
+}  // namespace vm

@@ -1,0 +1,3 @@
+#include "programs/common/programs.h"
+
+int main() { return vm::RunInWindow(vm::ProgramA()); }

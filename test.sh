@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the tests: once in a normal build, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/setup.sh
+jobs="$(nproc)"
+cmake -S . -B build >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs")
+cmake -S . -B build-san -DVELMARIS_SANITIZE=ON >/dev/null
+cmake --build build-san -j"$jobs"
+(cd build-san && ctest --output-on-failure -j"$jobs")
