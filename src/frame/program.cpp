@@ -62,6 +62,7 @@ void ShowErrorAndHalt(State& s, int line, int number) {
 
 int RunProgram(const ProgramInfo& info, Platform& platform) {
     State s(platform, info.id, info.binding);
+    s.menu = &info.menu;
     try {
         try {
             InitProgram(s, info.title);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/menu.h"
 #include "frame/state.h"
 
 namespace vm {
@@ -11,6 +12,7 @@ struct ProgramInfo {
     ProgramId id;
     std::string title;
     Binding binding;
+    MainMenuTable menu;
     // The main menu's first entry; it returns when the program ends.
     Routine main_menu = nullptr;
 };

@@ -52,6 +52,7 @@ struct Binding {
 };
 
 enum class ProgramId { A, B, C, D, E };
+struct MainMenuTable;
 
 struct State : FormulaVars, FigureVars {
     State(Platform& platform, ProgramId id, const Binding& binding)
@@ -60,6 +61,7 @@ struct State : FormulaVars, FigureVars {
     Platform& P;
     ProgramId program;
     Binding bind;
+    const MainMenuTable* menu = nullptr;  // the program's main-menu table
 
     // --- start-up ---------------------------------------------------------
     std::string TITLE_s;

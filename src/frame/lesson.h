@@ -1,0 +1,26 @@
+// The mechanism every lesson runs on: an optional goal screen, then the
+// scene menu on the bottom band, asked again after every scene until its
+// last item leads back to the main menu.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+
+namespace vm {
+
+struct Lesson {
+    // Runs once on entry from the main menu (the goal screen, and in some
+    // lessons a figure and a key wait); none for lessons without one.
+    Routine goal = nullptr;
+    // The scene list as shown on the bottom band.
+    std::string scene_list;
+    // Items 1 to n-1; item n (n = scenes.size() + 1) leads back to the menu.
+    std::vector<Routine> scenes;
+};
+
+// Returns when the last item of the scene menu is chosen.
+void RunLesson(State& s, const Lesson& lesson);
+
+}  // namespace vm
