@@ -9,7 +9,7 @@
 namespace vm {
 
 struct ProgramInfo {
-    ProgramId id;
+    ProgramId id = ProgramId::A;
     std::string title;
     Binding binding;
     MainMenuTable menu;

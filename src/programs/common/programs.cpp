@@ -12,7 +12,10 @@ namespace vm {
 namespace {
 
 ProgramInfo Make(ProgramId id, const char* title) {
-    ProgramInfo p{id, title, SharedBinding()};
+    ProgramInfo p;
+    p.id = id;
+    p.title = title;
+    p.binding = SharedBinding();
     return p;
 }
 
