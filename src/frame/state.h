@@ -95,9 +95,6 @@ struct State : FormulaVars, FigureVars {
     float A = 0, B = 0, C = 0, D = 0, E = 0;
     float I = 0, J = 0, K = 0, L = 0, LE = 0, LEM = 0, N = 0, N1 = 0, N2 = 0;
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
-    float TA1 = 0, TA2 = 0;          // positions found in a text
-    std::string A1_s, A2_s;          // fraction texts; lines of a column sum
-    float AAAX = 0, AAAY = 0;        // one-shot text offsets of cells and labels
 
     // --- figure arguments shared with lessons --------------------------------
     float ZX0 = 0, ZY0 = 0, ZX1 = 0, ZY1 = 0, ZX2 = 0, ZY2 = 0;  // vertex and rays
