@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formula/formula.h"
+#include "frame/frame.h"
 #include "frame/binding.h"
 #include "frame/program.h"
 #include "platform/platform.h"
@@ -26,15 +27,16 @@ struct Run {
 
 inline bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
 
-// The text ops that DrawMarkupText makes of a text at a pen position in a
-// colour, drawn on a platform of their own.
-inline std::vector<Op> MarkupOps(const std::string& text, float x, float y, int colour) {
+// The text ops that a text writer (DrawMarkupText unless told) makes of a
+// text at a pen position in a colour, drawn on a platform of their own.
+inline std::vector<Op> TextOps(const std::string& text, float x, float y, int colour,
+                               Routine writer = DrawMarkupText) {
     Run r;
     r.s.X = x;
     r.s.Y = y;
     r.s.CCC1 = static_cast<float>(colour);
     r.s.AA_s = text;
-    DrawMarkupText(r.s);
+    writer(r.s);
     std::vector<Op> out;
     for (const Op& op : r.p.Log())
         if (op.kind == Op::Text) out.push_back(op);
@@ -44,8 +46,8 @@ inline std::vector<Op> MarkupOps(const std::string& text, float x, float y, int 
 // How often the text was drawn at that place in that colour: the run of its
 // text ops found in order among the log's text ops.
 inline int CountMarkup(const std::vector<Op>& log, const std::string& text, float x, float y,
-                       int colour) {
-    const std::vector<Op> want = MarkupOps(text, x, y, colour);
+                       int colour, Routine writer = DrawMarkupText) {
+    const std::vector<Op> want = TextOps(text, x, y, colour, writer);
     if (want.empty()) return 0;
     std::vector<const Op*> texts;
     for (const Op& op : log)
