@@ -76,6 +76,9 @@ struct State : FormulaVars, FigureVars {
     float DR = 0;        // pen-width save slot
     float JYOU = 0;      // "^" pending (shared by the prompt and formula writers)
     float LLT = 0;       // width of the last measured text
+    float AAAX = 0, AAAY = 0;  // one-shot text offsets of cells and labels
+    float TA1 = 0, TA2 = 0, LT1 = 0;  // scratch of the text and figure routines
+    std::string A1_s, A2_s;           // texts of fractions and column sums
 
     // --- text cursor of a lesson ------------------------------------------
     float XI0 = 0, XI1 = 0, YI1 = 0, XI2 = 0;

@@ -1,0 +1,57 @@
+// Questions at the foot of the screen: the bottom band's erase, the key
+// prompt and the drills' repeat gate.
+#include "frame/binding.h"
+#include "frame/frame.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+void ShowKeyPrompt(State& s) {
+    s.CCC0 = s.CCC1;
+    s.DR = static_cast<float>(s.P.GetDrawWidth());
+    s.P.SetDrawWidth(3);
+    s.P.FillBox(16, 657, 16 + 480, 657 + 36, 13, 4);
+    s.CCC1 = 9;
+    s.X = 48;
+    s.Y = 666;
+    DrawPromptText(s);
+    do s.I_s = s.P.Inkey();
+    while (s.I_s.empty());
+    EraseKeyPrompt(s);
+}
+
+void EraseKeyPrompt(State& s) {
+    s.P.FillBox(0, 657, 992, 720, 15, 15);
+    s.CCC1 = s.CCC0;
+    s.P.SetDrawWidth(CInt(s.DR));
+}
+
+void AskNextStep(State& s) {
+    s.DR = static_cast<float>(s.P.GetDrawWidth());
+    s.P.SetDrawWidth(2);
+    s.P.FillBox(96, 639, 400, 675, 13, 12);
+    s.CCC1 = 9;
+    s.X = 128;
+    s.Y = 648;
+    s.AA_s = "次のステップは１を入力。";
+    DrawPromptText(s);
+    ReadNumberField(s);
+    EvaluateInput(s);
+    s.P.FillBox(s.KAIX - 48, s.KAIY - 9, s.KAIX - 48 + 160, s.KAIY - 9 + 27, 15, 15);
+    s.P.FillBox(96, 639, 400, 675, 15, 15);
+    // The text colour stays as the entry left it; callers set their own.
+    s.P.SetDrawWidth(CInt(s.DR));
+}
+
+void EraseBottomLine(State& s) { Call(s, s.bind.EraseBottomLine); }
+void ClearWorkArea(State& s) { Call(s, s.bind.ClearWorkArea); }
+
+namespace shared {
+
+void EraseBottomLine(State& s) { s.P.FillBox(0, 657, 992, 720, 15, 15); }
+
+void ClearWorkArea(State& s) { s.P.FillBox(0, 54, 1440, 900, 15, 15); }
+
+}  // namespace shared
+
+}  // namespace vm
