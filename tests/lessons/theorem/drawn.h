@@ -11,11 +11,11 @@
 #include "frame/program.h"
 #include "platform/platform.h"
 
-namespace vm::test {
+namespace vm::theorem_test {
 
 // A recording platform with a started program state (arrays allocated).
-struct Run {
-    explicit Run(bool render = false)
+struct Recording {
+    explicit Recording(bool render = false)
         : p(render ? 1440 : 0, render ? 900 : 0, true), s(p, ProgramId::A, SharedBinding()) {
         p.SetFixedTime("00:00:00");
         InitProgram(s, "Velmaris-A");
@@ -31,7 +31,7 @@ inline bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) 
 // text at a pen position in a colour, drawn on a platform of their own.
 inline std::vector<Op> TextOps(const std::string& text, float x, float y, int colour,
                                Routine writer = DrawMarkupText) {
-    Run r;
+    Recording r;
     r.s.X = x;
     r.s.Y = y;
     r.s.CCC1 = static_cast<float>(colour);
@@ -101,4 +101,4 @@ inline int CountDots(const std::vector<Op>& log, int colour) {
     return n;
 }
 
-}  // namespace vm::test
+}  // namespace vm::theorem_test

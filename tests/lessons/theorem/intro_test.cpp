@@ -8,10 +8,10 @@
 namespace vm {
 namespace {
 
-using test::CountDots;
-using test::CountMarkup;
-using test::Near;
-using test::Run;
+using theorem_test::CountDots;
+using theorem_test::CountMarkup;
+using theorem_test::Near;
+using theorem_test::Recording;
 
 void SetCorners(State& s, float xc, float ya) {
     s.X_a(0) = 448, s.Y_a(0) = 450;  // foot of A
@@ -51,7 +51,7 @@ TEST(DrawSquaresFigure, BuildsEachSquareOutsideItsSide) {
          {576, 402}},
     };
     for (const auto& c : cases) {
-        Run r;
+        Recording r;
         SetCorners(r.s, c.xc, c.ya);
         DrawSquaresFigure(r.s);
         const Point a{448, c.ya}, b{288, 450}, cc{c.xc, 450};
@@ -71,7 +71,7 @@ TEST(DrawSquaresFigure, BuildsEachSquareOutsideItsSide) {
 }
 
 TEST(DrawSquaresFigure, DrawsTriangleLettersArcsAndQuestion) {
-    Run r;
+    Recording r;
     SetCorners(r.s, 480, 322);
     r.s.P.SetDrawWidth(3);
     DrawSquaresFigure(r.s);
@@ -99,8 +99,11 @@ TEST(DrawSquaresFigure, DrawsTriangleLettersArcsAndQuestion) {
     // Arcs over c, a and b with steps 3, 4 and 5 degrees: 61 + 46 + 37 dots
     // in the background colour, drawn with pen width 3.
     EXPECT_EQ(CountDots(log, 15), 61 + 46 + 37);
-    for (const Op& op : log)
-        if (op.kind == Op::Dot) EXPECT_EQ(op.width, 3);
+    for (const Op& op : log) {
+        if (op.kind == Op::Dot) {
+            EXPECT_EQ(op.width, 3);
+        }
+    }
 
     // Vertex letters in 5 and side letters in 13 are there.
     int vertex_letters = 0, side_letters = 0;
@@ -122,7 +125,7 @@ TEST(DrawSquaresFigure, DrawsTriangleLettersArcsAndQuestion) {
 }
 
 TEST(IntroductionFigure, MapsTheStartingTriangleToPixels) {
-    Run r;
+    Recording r;
     DrawIntroductionFigure(r.s);
     const struct {
         int row;
@@ -135,15 +138,15 @@ TEST(IntroductionFigure, MapsTheStartingTriangleToPixels) {
     }
     EXPECT_EQ(r.s.GX0, 48);
     EXPECT_EQ(r.s.GY0, 690);
-    EXPECT_EQ(test::CountClears(r.p.Log()), 1);
+    EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1);
     EXPECT_EQ(CountMarkup(r.p.Log(), "Ｐ,Q,Rの関係は？", 896, 30, 0), 1);
 }
 
 TEST(IntroductionGoal, WritesHeadingAndGoal) {
-    Run r;
+    Recording r;
     ShowIntroductionGoal(r.s);
     const auto& log = r.p.Log();
-    EXPECT_EQ(test::CountClears(log), 1);
+    EXPECT_EQ(theorem_test::CountClears(log), 1);
     EXPECT_EQ(CountMarkup(log, "<めあて>", 44, 240, 3), 1);
     EXPECT_EQ(CountMarkup(log, "三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。", 44,
                           305, 0),
@@ -155,7 +158,7 @@ TEST(IntroductionGoal, WritesHeadingAndGoal) {
 }
 
 TEST(ShowTheoremStatement, ErasesPromptAndWritesTheoremLeftOfItsAnchor) {
-    Run r;
+    Recording r;
     r.s.X_a(14) = 896;
     r.s.Y_a(14) = 562;
     r.s.CCC0 = 2;  // saved by the last key prompt
