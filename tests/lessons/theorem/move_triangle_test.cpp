@@ -62,6 +62,10 @@ TEST(MoveTriangleScene, ShowsTheMeasuresAfterEachMove) {
         // A 20 cm high over C: P+Q = R still.
         {"{Left}{Left}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}", 448, 130,
          {"90", "100", "400", "500", "500", "10", "20", "22.4"}, true},
+        // Both corners at their far bounds: square R partly off the window,
+        // b written with one decimal only.
+        {"{Right}{Right}{Right}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Up}", 528, 130,
+         {"76", "225", "425", "500", "650", "15", "20.6", "22.4"}, false},
         // A on its lower bound, 7 cm.
         {"{Down}{Down}{Down}", 480, 338, {"74.1", "144", "53", "149", "197", "12", "7.3", "12.2"},
          false},
