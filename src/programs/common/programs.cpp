@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "frame/binding.h"
+#include "lessons/theorem/intro.h"
 #include "platform/window.h"
 
 namespace vm {
@@ -18,6 +19,7 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
     p.title = title;
     p.binding = SharedBinding();
     p.menu = std::move(menu);
+    p.main_menu = ShowMainMenu;
     return p;
 }
 
@@ -28,7 +30,7 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
 // The Pythagorean theorem.
 MainMenuTable TheoremMenuTable() {
     return {{
-        {"1　導入"},
+        {"1　導入", RunIntroductionLesson},
         {"2　三平方の定理"},
         {"3　定理の逆"},
         {"4　P192(三平方 基本の問題)"},
