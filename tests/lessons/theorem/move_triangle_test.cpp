@@ -90,6 +90,32 @@ TEST(MoveTriangleScene, ShowsTheMeasuresAfterEachMove) {
     }
 }
 
+// Over every lattice position in range: the mark, the angle text "90" and
+// P+Q = R go together, and exactly when C stands below A.
+TEST(RedrawMovedTriangle, RightAngleExactlyWithCBelowA) {
+    Recording r;
+    r.s.X_a(0) = 448, r.s.Y_a(0) = 450;
+    r.s.X_a(1) = 448;
+    r.s.X_a(2) = 288, r.s.Y_a(2) = 450;
+    r.s.Y_a(3) = 450;
+    r.s.X_a(11) = 896, r.s.Y_a(11) = 162;
+    r.s.X_a(13) = 896, r.s.Y_a(13) = 354;
+    for (float xc = 368; xc <= 528; xc += 16) {
+        for (float ya = 130; ya <= 338; ya += 16) {
+            r.p.ClearLog();
+            r.s.X_a(3) = xc;
+            r.s.Y_a(1) = ya;
+            RedrawMovedTriangle(r.s);
+            const bool below = xc == 448;
+            const std::string at = std::to_string(xc) + "," + std::to_string(ya);
+            EXPECT_EQ(RightAngleMarks(r.p.Log()).size(), below ? 1u : 0u) << at;
+            EXPECT_EQ(r.s.T_sa(1) == "90", below) << at;
+            EXPECT_EQ(r.s.T_a(8) == r.s.T_a(7), below) << at;
+            EXPECT_EQ(r.s.T_sa(1).find(' '), std::string::npos) << at;
+        }
+    }
+}
+
 TEST(MoveTriangleScene, RightAngleMarkIsASquareAtC) {
     Recording r;
     RunScene(r, "{Any}{Left}{Left}\\n");
