@@ -18,6 +18,7 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
     p.title = title;
     p.binding = SharedBinding();
     p.menu = std::move(menu);
+    p.main_menu = ShowMainMenu;
     return p;
 }
 
