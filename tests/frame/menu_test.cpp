@@ -144,8 +144,9 @@ TEST(MainMenu, JumpsOnTheLeadingNumberOfTheText) {
 }
 
 TEST(MainMenu, LessonsNotBuiltYetDrawTheMenuAgain) {
-    const Ended e = RunKeys(ProgramA(), "1\n2\n3\n4\n5\n6\n{Any}");
-    EXPECT_EQ(Menus(e), 6u);
+    // Item 1 of Velmaris-A is its introduction lesson; 2 to 4 are not built yet.
+    const Ended e = RunKeys(ProgramA(), "2\n3\n4\n5\n6\n{Any}");
+    EXPECT_EQ(Menus(e), 5u);
     EXPECT_EQ(e.unread, 1u);
 }
 
