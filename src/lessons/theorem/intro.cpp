@@ -50,8 +50,7 @@ void ShowIntroductionGoal(State& s) {
     s.YI1 = s.Y;
 }
 
-void DrawIntroductionFigure(State& s) {
-    ClearScreen(s);
+void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points) {
     s.GGX = 48;
     s.GGY = 50;
     s.YOKO = 40;
@@ -59,20 +58,21 @@ void DrawIntroductionFigure(State& s) {
     s.CCC2 = 15;
     s.SIZE = 16;
     DrawGrid(s);
-    // In grid units: the foot of A, A, B, C and the text column.
-    const struct {
-        int row;
-        float x, y;
-    } typed[] = {{0, 25, 15}, {1, 25, 23}, {2, 15, 15}, {3, 27, 15}, {11, 53, 30}};
-    for (const auto& t : typed) {
+    for (const auto& t : points) {
         s.X_a(t.row) = t.x;
         s.Y_a(t.row) = t.y;
     }
-    for (const auto& t : typed) {
+    for (const auto& t : points) {
         s.II = static_cast<float>(t.row);
         s.X_a(s.II) = s.X_a(s.II) * s.SIZE + s.GX0;
         s.Y_a(s.II) = s.GY0 - s.Y_a(s.II) * s.SIZE;
     }
+}
+
+void DrawIntroductionFigure(State& s) {
+    ClearScreen(s);
+    // In grid units: the foot of A, A, B, C and the text column.
+    PlaceOnIntroGrid(s, {{0, 25, 15}, {1, 25, 23}, {2, 15, 15}, {3, 27, 15}, {11, 53, 30}});
     DrawSquaresFigure(s);
 }
 

@@ -3,9 +3,20 @@
 // with the arrow keys, reading the areas after every move.
 #pragma once
 
+#include <initializer_list>
+
 #include "frame/state.h"
 
 namespace vm {
+
+// A point of the figure typed in grid units, for row `row` of X()/Y().
+struct GridPoint {
+    int row;
+    float x, y;
+};
+// The lesson's 40 by 40 grid of 16-pixel units at (48, 50), drawn
+// invisibly for its origin; the points are turned into pixels.
+void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points);
 
 // The lesson entry (main-menu item 1): goal, key wait, figure, scene menu.
 void RunIntroductionLesson(State& s);

@@ -37,29 +37,10 @@ float SideLength(float dx, float dy) {
 }  // namespace
 
 void MoveTriangleScene(State& s) {
-    s.GGX = 48;
-    s.GGY = 50;
-    s.YOKO = 40;
-    s.TATE = 40;
-    s.CCC2 = 15;
-    s.SIZE = 16;
-    DrawGrid(s);
     // Every run starts from the starting triangle. In grid units: the foot
     // of A, A, B, C, the anchors of the measures, the lengths and the theorem.
-    const struct {
-        int row;
-        float x, y;
-    } typed[] = {{0, 25, 15}, {1, 25, 23}, {2, 15, 15}, {3, 27, 15},
-                 {11, 53, 33}, {13, 53, 21}, {14, 53, 8}};
-    for (const auto& t : typed) {
-        s.X_a(t.row) = t.x;
-        s.Y_a(t.row) = t.y;
-    }
-    for (const auto& t : typed) {
-        s.II = static_cast<float>(t.row);
-        s.X_a(s.II) = s.SIZE * s.X_a(s.II) + s.GX0;
-        s.Y_a(s.II) = s.GY0 - s.SIZE * s.Y_a(s.II);
-    }
+    PlaceOnIntroGrid(s, {{0, 25, 15}, {1, 25, 23}, {2, 15, 15}, {3, 27, 15},
+                         {11, 53, 33}, {13, 53, 21}, {14, 53, 8}});
 
     // The first key only starts the scene, whatever it is.
     AskMoveKey(s);
