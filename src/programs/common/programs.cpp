@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "frame/binding.h"
+#include "lessons/applications2/summit.h"
 #include "platform/window.h"
 
 namespace vm {
@@ -18,6 +19,7 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
     p.title = title;
     p.binding = SharedBinding();
     p.menu = std::move(menu);
+    p.main_menu = ShowMainMenu;
     return p;
 }
 
@@ -52,7 +54,7 @@ MainMenuTable ApplicationsOneMenuTable() {
 // Applications of the theorem, part 2 (also under the second title).
 MainMenuTable ApplicationsTwoMenuTable() {
     return {{
-        {"1　どれくらい遠くから見えるかな?"},
+        {"1　どれくらい遠くから見えるかな?", RunSummitViewLesson},
         {"2　いろいろな問題"},
         {"3　P205(三平方 基本の問題)"},
         {"4　P206(章の問題A)"},
