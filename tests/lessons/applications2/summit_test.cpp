@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,8 @@ const SceneCase kScenes[] = {
       "富士山が見えるもっとも遠い場所は", "和歌山県の色川富士見峠で、",
       "富士山からの距離323km", "標高約700m"}},
 };
+
+void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
 
 class SummitScene : public ::testing::TestWithParam<SceneCase> {};
 
@@ -368,6 +371,10 @@ TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
     EXPECT_TRUE(r.PointIs(17, 1009.5f, 369));
     EXPECT_TRUE(r.PointIs(24, 933, 369));
     EXPECT_TRUE(r.PointIs(40, 681, 418.5f));
+    // The text lines stand at y 20, 70, 120, 190, 260, 330 and 380, the
+    // stacked fraction leaving the line's top where it was.
+    EXPECT_EQ(r.s.YI1, 380);
+    EXPECT_EQ(r.p.GetDrawWidth(), 5);
     // Overwritten: the summit and the islands.
     EXPECT_TRUE(r.PointIs(0, 870, 360));
     EXPECT_TRUE(r.PointIs(18, 919.5f, 423));
