@@ -3,7 +3,7 @@
 # when any is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libcairo2-dev libsdl2-dev libgtest-dev
-          fonts-ipafont-gothic fonts-liberation)
+          fonts-ipafont-gothic fonts-liberation xvfb xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

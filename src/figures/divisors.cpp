@@ -76,7 +76,9 @@ void DrawFactorLadder(State& s) {
             s.SO_s = s.A_s;
             // The last prime ends the ladder as the final quotient.
             s.N = s.II == s.Q ? s.G_a(s.Q, 2) - 1 : s.G_a(s.II, 2);
-            for (s.J = 1; s.J <= s.N; s.J += 1) {
+            // The row count is taken once: the text writers reuse N.
+            const float rows = s.N;
+            for (s.J = 1; s.J <= rows; s.J += 1) {
                 write(s.XTAKE, s.YTAKE, s.SO_s + ")");
                 s.TA2 = static_cast<float>(KLen(Str(s.TA)));
                 write(s.XTAKE + 30 * (1 + s.TA1 - s.TA2), s.YTAKE, Str(s.TA));

@@ -159,15 +159,16 @@ void CairoCanvas::Draw(const Op& op) {
 
 namespace {
 
-void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy) {
+void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy, double fit) {
     const FaceChoice face = ResolveFace(font.name);
     const bool real_italic = font.italic && !face.shear_italic;
     cairo_select_font_face(cr, face.family.c_str(),
                            real_italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                            CAIRO_FONT_WEIGHT_NORMAL);
     cairo_matrix_t m;
-    cairo_matrix_init(&m, font.size * sx, 0, 0, font.size * sy, 0, 0);
-    if (font.italic && face.shear_italic) m.xy = -0.2 * font.size * sx;
+    const double em = font.size * fit;
+    cairo_matrix_init(&m, em * sx, 0, 0, em * sy, 0, 0);
+    if (font.italic && face.shear_italic) m.xy = -0.2 * em * sx;
     cairo_set_font_matrix(cr, &m);
 }
 
@@ -175,15 +176,17 @@ void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy) {
 
 void CairoCanvas::DrawText(const Op& op) {
     const std::string glyphs = FaceGlyph(op.font.name, op.text);
-    SelectFont(cr_, op.font, op.mh, op.mv);
+    // The character cell is the font size high (times the magnification):
+    // the face is scaled so that its ascent and descent together fill it,
+    // and the cell's top is at y.
+    SelectFont(cr_, op.font, op.mh, op.mv, 1.0);
     cairo_font_extents_t fe;
     cairo_font_extents(cr_, &fe);
-    // The top of the character cell is at y: the cell's height is the font
-    // size, split between ascent and descent as the face splits it.
     const double cell = op.font.size * op.mv;
     const double total = fe.ascent + fe.descent;
-    const double baseline = total > 0 ? cell * fe.ascent / total : cell * 0.88;
-    cairo_move_to(cr_, op.x1, op.y1 + baseline);
+    const double fit = total > 0 ? cell / total : 1.0;
+    SelectFont(cr_, op.font, op.mh, op.mv, fit);
+    cairo_move_to(cr_, op.x1, op.y1 + fe.ascent * fit);
     cairo_text_path(cr_, glyphs.c_str());
     SetColour(op.colour);
     if (op.font.bold) {
@@ -196,7 +199,7 @@ void CairoCanvas::DrawText(const Op& op) {
 }
 
 bool CairoCanvas::HasGlyphs(const FontState& font, const std::string& text) {
-    SelectFont(cr_, font, 1, 1);
+    SelectFont(cr_, font, 1, 1, 1.0);
     cairo_scaled_font_t* sf = cairo_get_scaled_font(cr_);
     cairo_glyph_t* glyphs = nullptr;
     int n = 0;

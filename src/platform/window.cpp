@@ -117,7 +117,7 @@ void WindowPlatform::Pump(int timeout_ms) {
 std::string WindowPlatform::Inkey() {
     // A poll that finds nothing waits a few milliseconds for window events,
     // so polling loops do not spin a core.
-    if (keys_.empty()) Pump(15);
+    if (keys_.empty()) Pump(30);
     if (keys_.empty()) return "";
     std::string k = keys_.front();
     keys_.pop_front();

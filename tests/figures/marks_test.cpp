@@ -175,6 +175,26 @@ TEST_F(Marks, LabelOffsetsDistanceZeroAndFractionHeight) {
     EXPECT_EQ(s.AAAY, 0);
 }
 
+TEST_F(Marks, LabelWriterChoiceKeepsTheMarkupMeasure) {
+    // Bisector pointing left: the label ends at the anchor (270, 300) by
+    // the markup writer's measure, whichever writer draws it.
+    for (float mu_do : {0.0f, 1.0f}) {
+        p.ClearLog();
+        s.ZX0 = 300, s.ZY0 = 300, s.ZX1 = 200, s.ZY1 = 200, s.ZX2 = 200, s.ZY2 = 400;
+        s.NAGASA = 30, s.MU_DO = mu_do, s.AAA_s = "AB", s.CCC1 = 3;
+        s.A_s = "AB";
+        MeasureText(s);
+        const float w = s.LLT;
+        PlaceAngleLabel(s);
+        const auto texts = Ops(Op::Text);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_NEAR(texts.front().x1, 270 - w, 1e-3) << mu_do;
+        EXPECT_EQ(texts.front().colour, 3);
+        EXPECT_EQ(texts.front().font.size == 15, mu_do == 1);  // the label writer's size
+        EXPECT_EQ(s.MU_DO, 0);
+    }
+}
+
 TEST_F(Marks, LabelGoesThroughTheBinding) {
     static int calls = 0;
     calls = 0;

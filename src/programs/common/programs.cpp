@@ -7,6 +7,7 @@
 
 #include "frame/binding.h"
 #include "lessons/applications2/summit.h"
+#include "lessons/theorem/intro.h"
 #include "platform/window.h"
 
 namespace vm {
@@ -30,7 +31,7 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
 // The Pythagorean theorem.
 MainMenuTable TheoremMenuTable() {
     return {{
-        {"1　導入"},
+        {"1　導入", RunIntroductionLesson},
         {"2　三平方の定理"},
         {"3　定理の逆"},
         {"4　P192(三平方 基本の問題)"},
