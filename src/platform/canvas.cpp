@@ -33,7 +33,16 @@ const std::array<Rgb, 16>& Palette() {
 FaceChoice ResolveFace(const std::string& name) {
     // fontconfig alone maps "ゴシック" to a face without kana, so the names
     // the programs use are resolved here.
-    if (name == "Times New Roman" || name == "MT Extra") return {"Liberation Serif", false};
+    //
+    // The Gothic face fills its cells exactly: a half-width character is
+    // half the size wide, a full-width one the size, both the size high.
+    // The serif faces only draw single letters (italic variables, the
+    // script ell), which the formula writer magnifies far more across than
+    // up and places by their cell's top: their letters are drawn narrow,
+    // and the italic face's size counts in points, as the formula
+    // positions assume, so that a variable stands on the digits' line.
+    if (name == "Times New Roman") return {"Liberation Serif", false, 4.0 / 3.0, 0.6};
+    if (name == "MT Extra") return {"Liberation Serif", false, 1.0, 0.6};
     return {"IPAGothic", true};
 }
 
@@ -49,6 +58,10 @@ CairoCanvas::CairoCanvas(int width, int height)
       cr_(cairo_create(surface_)) {
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    // Shapes are drawn without antialiasing: the programs erase by drawing
+    // the same box again in the background colour, and soft edges would
+    // leave a faint outline behind. Text keeps its smooth edges.
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     SetColour(15);
     cairo_paint(cr_);
 }
@@ -166,8 +179,9 @@ void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy, double
                            real_italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                            CAIRO_FONT_WEIGHT_NORMAL);
     cairo_matrix_t m;
-    const double em = font.size * fit;
-    cairo_matrix_init(&m, em * sx, 0, 0, em * sy, 0, 0);
+    const double em = font.size * face.cell * fit;
+    const double across = face.width > 0 ? font.size * face.width : em;
+    cairo_matrix_init(&m, across * sx, 0, 0, em * sy, 0, 0);
     if (font.italic && face.shear_italic) m.xy = -0.2 * em * sx;
     cairo_set_font_matrix(cr, &m);
 }
@@ -182,13 +196,14 @@ void CairoCanvas::DrawText(const Op& op) {
     SelectFont(cr_, op.font, op.mh, op.mv, 1.0);
     cairo_font_extents_t fe;
     cairo_font_extents(cr_, &fe);
-    const double cell = op.font.size * op.mv;
+    const double cell = op.font.size * ResolveFace(op.font.name).cell * op.mv;
     const double total = fe.ascent + fe.descent;
     const double fit = total > 0 ? cell / total : 1.0;
     SelectFont(cr_, op.font, op.mh, op.mv, fit);
     cairo_move_to(cr_, op.x1, op.y1 + fe.ascent * fit);
     cairo_text_path(cr_, glyphs.c_str());
     SetColour(op.colour);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
     if (op.font.bold) {
         cairo_fill_preserve(cr_);
         cairo_set_line_width(cr_, std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045));
@@ -196,6 +211,7 @@ void CairoCanvas::DrawText(const Op& op) {
     } else {
         cairo_fill(cr_);
     }
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
 }
 
 bool CairoCanvas::HasGlyphs(const FontState& font, const std::string& text) {

@@ -23,6 +23,11 @@ const std::array<Rgb, 16>& Palette();
 struct FaceChoice {
     std::string family;
     bool shear_italic;  // the family has no italic: slant it ourselves
+    // Height of the character cell per unit of font size.
+    double cell = 1.0;
+    // Width of the em per unit of font size; 0 keeps the glyphs' own
+    // proportions.
+    double width = 0.0;
 };
 FaceChoice ResolveFace(const std::string& name);
 // The glyph drawn for a character in a face ("l" of "MT Extra" is the script ell).

@@ -223,3 +223,23 @@ TEST(Random, SeededValuesRepeatAndStayBelowOne) {
 }
 
 }  // namespace vm
+
+namespace vm {
+
+TEST(Canvas, ErasingWithTheSameShapeLeavesNoTrace) {
+    Platform p(300, 200, false);
+    p.SetDrawWidth(3);
+    p.FillBox(96, 57, 200, 93, 13, 4);
+    p.Dot(250, 100, 4, 5);
+    p.Circle(150, 150, 30, 0, 1, 0.5f, 0);
+    p.FillBox(96, 57, 200, 93, 15, 15);
+    p.Dot(250, 100, 4, 15);
+    p.Circle(150, 150, 30, 15, 1, 0.5f, 0);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x) {
+            const Rgb px = p.Canvas()->PixelAt(x, y);
+            ASSERT_TRUE(px.r == 255 && px.g == 255 && px.b == 255) << x << "," << y;
+        }
+}
+
+}  // namespace vm
