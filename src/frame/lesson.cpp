@@ -1,6 +1,7 @@
 #include "frame/lesson.h"
 
 #include "frame/frame.h"
+#include "formula/formula.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -21,6 +22,27 @@ void RunLesson(State& s, const Lesson& lesson) {
         if (item >= static_cast<int>(n)) return;
         const Routine scene = lesson.scenes[static_cast<size_t>(item - 1)];
         if (scene) scene(s);
+    }
+}
+
+void GoalScreen(State& s, const std::vector<std::string>& sentences) {
+    s.XI1 = 44;
+    s.YI1 = 240;
+    s.CCC1 = 3;
+    s.X = s.XI1;
+    s.Y = s.YI1;
+    s.AA_s = "<めあて>";
+    DrawMarkupText(s);
+    s.XI2 = s.X;
+    s.YI1 = s.Y;
+    for (const auto& sentence : sentences) {
+        s.CCC1 = 0;
+        s.X = s.XI1;
+        s.Y = s.YI1 + 65;
+        s.AA_s = sentence;
+        DrawMarkupText(s);
+        s.XI2 = s.X;
+        s.YI1 = s.Y;
     }
 }
 

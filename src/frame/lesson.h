@@ -23,4 +23,9 @@ struct Lesson {
 // Returns when the last item of the scene menu is chosen.
 void RunLesson(State& s, const Lesson& lesson);
 
+// The "<めあて>" heading at (44, 240) in colour 3, then each goal sentence in
+// colour 0 65 px below the one before; leaves the lesson's text cursor
+// (XI1, YI1, XI2) after the last sentence. Draws on the screen as it is.
+void GoalScreen(State& s, const std::vector<std::string>& sentences);
+
 }  // namespace vm

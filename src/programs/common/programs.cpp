@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "frame/binding.h"
+#include "lessons/applications2/summit.h"
 #include "lessons/theorem/intro.h"
 #include "platform/window.h"
 
@@ -54,7 +55,7 @@ MainMenuTable ApplicationsOneMenuTable() {
 // Applications of the theorem, part 2 (also under the second title).
 MainMenuTable ApplicationsTwoMenuTable() {
     return {{
-        {"1　どれくらい遠くから見えるかな?"},
+        {"1　どれくらい遠くから見えるかな?", RunSummitViewLesson},
         {"2　いろいろな問題"},
         {"3　P205(三平方 基本の問題)"},
         {"4　P206(章の問題A)"},

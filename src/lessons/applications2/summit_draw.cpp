@@ -1,0 +1,115 @@
+#include "lessons/applications2/summit_draw.h"
+
+#include "figures/figures.h"
+#include "formula/formula.h"
+#include "platform/runtime.h"
+
+namespace vm::summit {
+
+namespace {
+
+// Point 0 is the earth's centre O, point 13 the summit P.
+constexpr int kO = 0, kP = 13, kMid = 1, kTouch = 4;
+
+Point At(State& s, int i) { return {s.X_a(i), s.Y_a(i)}; }
+
+}  // namespace
+
+void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
+
+void StartTextColumn(State& s) {
+    s.XI0 = 30;
+    s.XI1 = s.XI0 + 36;
+    s.YI1 = 20;
+}
+
+void Write(State& s, float c, float x, float y, const std::string& text) {
+    Label(s, c, x, y, text);
+    s.YI1 = s.Y;
+    s.XI2 = s.X;
+}
+
+void Label(State& s, float c, float x, float y, const std::string& text) {
+    s.CCC1 = c;
+    s.X = x;
+    s.Y = y;
+    s.AA_s = text;
+    DrawMarkupText(s);
+}
+
+void SetFrame(State& s, float ggx, float ggy, float yoko, float tate, float size) {
+    s.GGX = ggx;
+    s.GGY = ggy;
+    s.YOKO = yoko;
+    s.TATE = tate;
+    s.CCC2 = 15;
+    s.SIZE = size;
+    DrawGrid(s);
+    s.P.SetDrawWidth(kPen);
+}
+
+void PutPoint(State& s, int i, float gx, float gy) {
+    s.X_a(i) = s.GX0 + s.SIZE * gx;
+    s.Y_a(i) = s.GY0 - s.SIZE * gy;
+}
+
+void PutPolar(State& s, int i, float r, float deg) {
+    const float a = deg * s.PI / 180;
+    s.X_a(i) = s.X_a(kO) + r * std::cos(a);
+    s.Y_a(i) = s.Y_a(kO) - r * std::sin(a);
+}
+
+void Disc(State& s, int i, float r, int colour) { s.P.Dot(s.X_a(i), s.Y_a(i), r, colour); }
+
+void Segment(State& s, int i, int j, int colour) {
+    s.P.Line(s.X_a(i), s.Y_a(i), s.X_a(j), s.Y_a(j), colour);
+}
+
+void Triangle(State& s, int i, int j, int k, int fill) {
+    s.P.FillPolygon({At(s, i), At(s, j), At(s, k)}, 0, fill);
+}
+
+Section SetUpSection(State& s) {
+    SetFrame(s, 440, 90, 20, 13, 40);
+    PutPoint(s, kO, 10, 0);
+    PutPoint(s, kP, 10, 12);
+    Section sec;
+    sec.R1 = 10 * s.SIZE;
+    PutPolar(s, 11, sec.R1, 100);
+    PutPolar(s, 12, sec.R1, 80);
+    s.X_a(kMid) = s.X_a(kO);
+    s.Y_a(kMid) = (s.Y_a(kO) + s.Y_a(kP)) / 2;
+    return sec;
+}
+
+void DrawSection(State& s, const Section& sec) {
+    Triangle(s, 11, 12, kP, 3);
+    s.P.Circle(s.X_a(kO), s.Y_a(kO), sec.R1, 0, 1, 0.5f, 0);
+    Disc(s, kO, 6, 0);
+    Label(s, 3, s.X_a(kO) + 10, s.Y_a(kO) - 25, "O");
+    Disc(s, kP, 6, 0);
+    Label(s, 3, s.X_a(kP) - 14, s.Y_a(kP) - 50, "P");
+}
+
+void FindTangentPoint(State& s, const Section& sec) {
+    const float dx = s.X_a(kO) - s.X_a(kMid), dy = s.Y_a(kO) - s.Y_a(kMid);
+    s.X1 = s.X_a(kO);
+    s.Y1 = s.Y_a(kO);
+    s.RR1 = sec.R1;
+    s.X2 = s.X_a(kMid);
+    s.Y2 = s.Y_a(kMid);
+    s.RR2 = Sqr(dx * dx + dy * dy);
+    RadicalLineOfCircles(s);
+    IntersectCircles(s);
+    s.X_a(kTouch) = s.X3;
+    s.Y_a(kTouch) = s.Y3;
+}
+
+void ExtendTangent(State& s, int i, int j) {
+    // The far end divides P -> i externally in the ratio 5 : 2.
+    const float c1 = 3, c2 = 2, c3 = c1 + c2;
+    s.X_a(j) = (c3 * s.X_a(i) - c2 * s.X_a(kP)) / c1;
+    s.Y_a(j) = (c3 * s.Y_a(i) - c2 * s.Y_a(kP)) / c1;
+}
+
+}  // namespace vm::summit

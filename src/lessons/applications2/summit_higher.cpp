@@ -1,0 +1,90 @@
+// Scene 5: beyond the tangent point A the earth hides the summit from the
+// ground at B, but the top C of a mountain at B still sees it.
+#include "figures/figures.h"
+#include "frame/frame.h"
+#include "lessons/applications2/summit.h"
+#include "lessons/applications2/summit_draw.h"
+
+namespace vm {
+
+using namespace summit;
+
+namespace {
+
+constexpr int kO = 0, kTouch = 4, kB = 5, kFar = 6, kC = 7, kSummit = 13;
+
+}  // namespace
+
+void SummitSceneHigherPlaces(State& s) {
+    ClearScreen(s);
+    StartTextColumn(s);
+    s.P.SetDrawWidth(kPen);
+    const Section sec = SetUpSection(s);
+    DrawSection(s, sec);
+    FindTangentPoint(s, sec);
+    Label(s, 3, s.X_a(kTouch) - 14, s.Y_a(kTouch) - 50, "A");
+    ExtendTangent(s, kTouch, kFar);
+    Segment(s, kSummit, kFar, 0);
+    Segment(s, kO, kTouch, 0);
+
+    Write(s, 7, s.XI0, s.YI1, "⑤ ");
+    Write(s, 0, s.XI2, s.YI1, "220kmより遠くから見える場合は?");
+
+    s.ZX0 = s.X_a(kTouch);
+    s.ZY0 = s.Y_a(kTouch);
+    s.ZX1 = s.X_a(kSummit);
+    s.ZY1 = s.Y_a(kSummit);
+    s.ZX2 = s.X_a(kO);
+    s.ZY2 = s.Y_a(kO);
+    s.CCC2 = 5;
+    s.NAGASA = 40;
+    s.ITI = -1;
+    DrawRightAngleMark(s);
+
+    // The tangent's length, dotted along PA itself, its label just below
+    // the middle. Label routines leave their x offset at 0; it is set here
+    // too so that the picture never depends on what ran before.
+    s.ZX0 = s.X_a(kSummit);
+    s.ZY0 = s.Y_a(kSummit);
+    s.ZX1 = s.X_a(kTouch);
+    s.ZY1 = s.Y_a(kTouch);
+    s.CCC1 = 3;
+    s.CCC2 = 3;
+    s.HOUKOU = -1;
+    s.HABA = 1;
+    s.TAKASA = 0;
+    s.AAA_s = "220km";
+    s.AAAX = 0;
+    s.AAAY = 30;
+    DrawDimensionArc(s);
+    WaitForKey(s);
+
+    PutPolar(s, kB, sec.R1, 140);
+    Disc(s, kB, 6, 0);
+    Label(s, 3, s.X_a(kB), s.Y_a(kB) + 10, "B");
+    WaitForKey(s);
+
+    Segment(s, kB, kSummit, 7);
+    WaitForKey(s);
+
+    PutPolar(s, kC, 11 * s.SIZE, 140);
+    PutPolar(s, 8, sec.R1, 135);
+    PutPolar(s, 9, sec.R1, 145);
+    Triangle(s, kC, 8, 9, 13);
+    Disc(s, kC, 6, 7);
+    Label(s, 3, s.X_a(kC) - 40, s.Y_a(kC) - 25, "C");
+    WaitForKey(s);
+
+    Segment(s, kC, kSummit, 7);
+    WaitForKey(s);
+
+    Write(s, 5, s.XI0, s.YI1 + 60, "山などの高い場所");
+    WaitForKey(s);
+
+    for (const char* line : {"富士山が見えるもっとも遠い場所は", "和歌山県の色川富士見峠で、",
+                             "富士山からの距離323km", "標高約700m"}) {
+        Write(s, 0, s.XI0, s.YI1 + 50, line);
+    }
+}
+
+}  // namespace vm

@@ -1,0 +1,118 @@
+// Scene 3: the length of the tangent PA by the theorem in the right triangle
+// OAP, OA being the earth's radius and OP that radius plus the mountain.
+#include <cmath>
+
+#include "figures/figures.h"
+#include "frame/frame.h"
+#include "lessons/applications2/summit.h"
+#include "lessons/applications2/summit_draw.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+using namespace summit;
+
+namespace {
+
+constexpr int kO = 0, kTouch = 4, kFar = 6, kSummit = 13, kBelow = 14;
+
+// A dotted length mark over the segment i -> j, labelled in colour 3.
+void LengthMark(State& s, int i, int j, float side, float step, float height,
+                const char* label) {
+    s.CCC1 = 3;
+    s.ZX0 = s.X_a(i);
+    s.ZY0 = s.Y_a(i);
+    s.ZX1 = s.X_a(j);
+    s.ZY1 = s.Y_a(j);
+    s.HOUKOU = side;
+    s.HABA = step;
+    s.TAKASA = height;
+    s.CCC2 = 7;
+    s.AAA_s = label;
+    DrawDimensionArc(s);
+}
+
+// The next line of the column, `gap` below the last one.
+void NextLine(State& s, float gap, float c, const std::string& text) {
+    Write(s, c, s.XI0, s.YI1 + gap, text);
+}
+
+}  // namespace
+
+void SummitSceneTangentLength(State& s) {
+    ClearScreen(s);
+    StartTextColumn(s);
+    s.P.SetDrawWidth(kPen);
+    const Section sec = SetUpSection(s);
+    s.X_a(kBelow) = s.X_a(kO);
+    s.Y_a(kBelow) = s.Y_a(kO) - sec.R1;
+
+    DrawSection(s, sec);
+    Segment(s, kO, kSummit, 0);
+    FindTangentPoint(s, sec);
+    Label(s, 3, s.X_a(kTouch) - 46, s.Y_a(kTouch) - 25, "A");
+    ExtendTangent(s, kTouch, kFar);
+    Segment(s, kSummit, kFar, 0);
+    Segment(s, kO, kTouch, 0);
+
+    Write(s, 7, s.XI0, s.YI1, "③ ");
+    Write(s, 0, s.XI2, s.YI1, "PAの長さを求めよう");
+    WaitForKey(s);
+
+    Write(s, 3, s.XI2, s.YI1, " 富士山の高さ…3776m");
+    Write(s, 7, s.XI2, s.YI1, " 地球の半径…6378km");
+    LengthMark(s, kO, kTouch, -1, 5, 20, "6378km");
+    LengthMark(s, kSummit, kBelow, -1, 10, 40, "3.776km");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "OP=6378+3.776=6381.776(km)");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "PA=xkm とすると");
+    s.ZX0 = s.X_a(kTouch);
+    s.ZY0 = s.Y_a(kTouch);
+    s.ZX1 = s.X_a(kSummit);
+    s.ZY1 = s.Y_a(kSummit);
+    s.ZX2 = s.X_a(kO);
+    s.ZY2 = s.Y_a(kO);
+    s.NAGASA = 20;
+    s.CCC2 = 5;
+    s.ITI = -1;
+    DrawRightAngleMark(s);
+    LengthMark(s, kSummit, kTouch, 1, 5, 20, "xkm");
+    WaitForKey(s);
+
+    NextLine(s, 50, 3, "x^2=6381.776^2-6378^2");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "  =(6381.776+6378)*");
+    NextLine(s, 50, 0, "    (6381.776-6378)");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "  =12759.776*3.776");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "  =48180.914176");
+    WaitForKey(s);
+
+    NextLine(s, 50, 0, "x>0 だから");
+    WaitForKey(s);
+
+    NextLine(s, 60, 3, "x=!48180.914176ﾝ");
+    WaitForKey(s);
+
+    // The root of the exact square, kept in single precision: 219.5015 to
+    // seven digits. (Squaring 6381.776 in single precision instead would
+    // lose the last digit.)
+    s.T_a(1) = static_cast<float>(std::sqrt(48180.914176));
+    s.A_s = Str(s.T_a(1));
+    StripSpaces(s);
+    s.T_sa(1) = s.A_s;
+    const std::string root = " =" + s.T_sa(1);
+    NextLine(s, 50, 5, root);
+    WaitForKey(s);
+
+    NextLine(s, 50, 5, "約 220km");
+}
+
+}  // namespace vm

@@ -1,0 +1,452 @@
+#include "lessons/applications2/summit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "frame/binding.h"
+#include "frame/program.h"
+#include "platform/platform.h"
+#include "programs/common/programs.h"
+
+namespace vm {
+namespace {
+
+constexpr size_t kNone = static_cast<size_t>(-1);
+
+// --- reading the drawing log ---------------------------------------------
+
+bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
+
+bool IsKeyPrompt(const Op& op) {
+    return op.kind == Op::FillBox && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 &&
+           op.y2 == 693 && op.fill == 4;
+}
+
+bool IsClearScreen(const Op& op) {
+    return op.kind == Op::FillBox && op.x1 == 0 && op.y1 == 0 && op.x2 == 1760 &&
+           op.y2 == 1800 && op.fill == 15;
+}
+
+// The scene list is written on the bottom line, from (16, 666).
+bool IsSceneQuestion(const Op& op) {
+    return op.kind == Op::Text && op.text == "①" && op.y1 == 666;
+}
+
+std::vector<size_t> Find(const std::vector<Op>& log, bool (*pred)(const Op&),
+                         size_t from = 0, size_t to = kNone) {
+    std::vector<size_t> v;
+    for (size_t i = from; i < log.size() && i < to; ++i)
+        if (pred(log[i])) v.push_back(i);
+    return v;
+}
+
+std::string NoBlanks(const std::string& t) {
+    std::string out;
+    for (const char c : t)
+        if (c != ' ') out += c;
+    return out;
+}
+
+// Where the glyphs of `text` (half-width blanks left out, as they draw
+// nothing) begin to be drawn, as the index of the op of its first glyph;
+// `last` gets the index of the op of its last glyph.
+size_t FindText(const std::vector<Op>& log, const std::string& text, size_t from = 0,
+                size_t to = kNone, size_t* last = nullptr) {
+    std::string all;
+    std::vector<size_t> owner;
+    for (size_t i = from; i < log.size() && i < to; ++i) {
+        if (log[i].kind != Op::Text) continue;
+        const std::string t = NoBlanks(log[i].text);
+        all += t;
+        owner.insert(owner.end(), t.size(), i);
+    }
+    const std::string want = NoBlanks(text);
+    const size_t at = all.find(want);
+    if (at == std::string::npos || want.empty()) return kNone;
+    if (last) *last = owner[at + want.size() - 1];
+    return owner[at];
+}
+
+// --- running the programs ------------------------------------------------
+
+std::vector<Op> RunWithKeys(const ProgramInfo& info, const std::string& keys,
+                            size_t* left = nullptr) {
+    Platform p(0, 0, true);
+    p.SetFixedTime("10:20:30");
+    p.PushKeys(ParseKeys(keys));
+    RunProgram(info, p);
+    if (left) *left = p.PendingKeys();
+    return p.Log();
+}
+
+std::string AnyKeys(int n) {
+    std::string k;
+    for (int i = 0; i < n; ++i) k += "{Any}";
+    return k;
+}
+
+struct SceneCase {
+    int item;
+    int waits;
+    std::vector<std::string> texts;  // in the order drawn
+};
+
+const SceneCase kScenes[] = {
+    {1, 10,
+     {"Q 富士山の山頂はどれくらい遠くから見えるだろう?", "①", "図で考えよう", "水平ならば",
+      "どこからでも見える", "球ならば", "接線より上側しか見えない"}},
+    {2, 9,
+     {"Q 富士山の山頂はどれくらい遠くから見えるだろう?", "②", "山頂から見えるもっとも",
+      "遠い地点Aを図に表そう", "点Pから円Oにひいた", "接線の接点がAになる", "A", "A"}},
+    {3, 11,
+     {"③", "PAの長さを求めよう", "富士山の高さ…3776m", "地球の半径…6378km", "6378km",
+      "3.776km", "とすると", "xkm", "だから", "219.5015", "約 220km"}},
+    {4, 6,
+     {"④", "富士山を中心に半径220kmの円をかこう", "富士山", "は何cm?", "縮尺", "だから",
+      "(cm)", "三重県や新潟県、福島県", "も入っている"}},
+    {5, 6,
+     {"A", "⑤", "220kmより遠くから見える場合は?", "220km", "B", "C", "山などの高い場所",
+      "富士山が見えるもっとも遠い場所は", "和歌山県の色川富士見峠で、",
+      "富士山からの距離323km", "標高約700m"}},
+};
+
+void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
+
+class SummitScene : public ::testing::TestWithParam<SceneCase> {};
+
+// Each scene run as a pupil would: lesson 1 from the main menu, the scene's
+// number, a key for every step, then back to the main menu and quit.
+TEST_P(SummitScene, StepsThroughItsTextsAndReturnsToTheSceneList) {
+    const SceneCase& c = GetParam();
+    size_t left = 0;
+    const auto log = RunWithKeys(ProgramC(),
+                                 "1\\n" + std::to_string(c.item) + "\\n" + AnyKeys(c.waits) +
+                                     "6\\n7\\n",
+                                 &left);
+    EXPECT_EQ(left, 0u);
+    const auto questions = Find(log, IsSceneQuestion);
+    ASSERT_EQ(questions.size(), 2u);
+    const size_t begin = questions[0], end = questions[1];
+
+    const auto clears = Find(log, IsClearScreen, begin, end);
+    ASSERT_EQ(clears.size(), 1u) << "a scene clears the screen once, at its start";
+    const auto waits = Find(log, IsKeyPrompt, begin, end);
+    EXPECT_EQ(waits.size(), static_cast<size_t>(c.waits));
+
+    size_t at = clears[0], first = 0, last = 0;
+    for (const auto& t : c.texts) {
+        first = FindText(log, t, at, end, &last);
+        ASSERT_NE(first, kNone) << t;
+        at = last + 1;
+    }
+    // The last step is drawn after the last key wait, and the list comes back
+    // at once, over the finished picture.
+    ASSERT_FALSE(waits.empty());
+    size_t last_step = 0;
+    for (size_t i = waits.back() + 1; i < end; ++i) {
+        const Op& op = log[i];
+        if ((op.kind == Op::Text || op.kind == Op::Line) && op.y1 < 657) ++last_step;
+    }
+    EXPECT_GT(last_step, 0u);
+    if (c.item != 2) {  // scene 2 ends with the two tangents, not with a line
+        EXPECT_LT(waits.back(), first) << "the last line comes after the last wait";
+    }
+    // "6" goes back to the main menu, "7" ends the program there.
+    EXPECT_NE(FindText(log, "メニュー", end), kNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Summit, SummitScene, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+
+TEST(SummitLesson, ShowsItsGoalOnceAndTheListAfterEveryScene) {
+    for (const auto& info : {ProgramC(), ProgramE()}) {
+        size_t left = 0;
+        const auto log = RunWithKeys(info, "1\\n4\\n" + AnyKeys(6) + "4\\n" + AnyKeys(6) + "6\\n7\\n",
+                                     &left);
+        EXPECT_EQ(left, 0u) << info.title;
+        size_t heading = 0;
+        const size_t goal = FindText(log, "<めあて>", 0, kNone, &heading);
+        ASSERT_NE(goal, kNone) << info.title;
+        EXPECT_EQ(log[goal].x1, 44);
+        EXPECT_EQ(log[goal].y1, 240);
+        EXPECT_EQ(log[goal].colour, 3);
+        const size_t sentence = FindText(log, "富士山の山頂はどれくらい遠くから見えるか調べよう。",
+                                         heading + 1);
+        ASSERT_NE(sentence, kNone);
+        EXPECT_EQ(log[sentence].x1, 44);
+        EXPECT_EQ(log[sentence].y1, 305);
+        EXPECT_EQ(log[sentence].colour, 0);
+        EXPECT_EQ(FindText(log, "<めあて>", heading + 1), kNone) << "goal shown again";
+        EXPECT_EQ(Find(log, IsSceneQuestion).size(), 3u) << info.title;
+    }
+}
+
+bool IsBandErase(const Op& op) {
+    return op.kind == Op::FillBox && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 &&
+           op.y2 == 720 && op.fill == 15;
+}
+
+// Choices outside 1 to 6 bring the list back on a cleared band and open no
+// scene; fractions count by their value.
+TEST(SummitLesson, ChoosesByTheValueTyped) {
+    const struct {
+        const char* entry;
+        int waits;          // -1: back to the main menu at once
+        const char* shows;  // a text of the scene opened, if any
+    } cases[] = {
+        {"", 0, nullptr},     {"0", 0, nullptr},    {"-2", 0, nullptr},   {"7", 0, nullptr},
+        {"0.5", 0, nullptr},  {"6.5", 0, nullptr},  {"13/2", 0, nullptr}, {"12/2", -1, nullptr},
+        {"9/3", 11, "PAの長さを求めよう"}, {"1", 10, "図で考えよう"}, {"5", 6, "山などの高い場所"},
+    };
+    for (const auto& c : cases) {
+        const std::string rest = c.waits < 0 ? "7\\n" : AnyKeys(c.waits) + "6\\n7\\n";
+        size_t left = 0;
+        const auto log =
+            RunWithKeys(ProgramC(), std::string("1\\n") + c.entry + "\\n" + rest, &left);
+        EXPECT_EQ(left, 0u) << c.entry;
+        const auto questions = Find(log, IsSceneQuestion);
+        if (c.waits < 0) {
+            EXPECT_EQ(questions.size(), 1u) << c.entry;
+            EXPECT_NE(FindText(log, "メニュー", questions[0]), kNone) << c.entry;
+            continue;
+        }
+        ASSERT_EQ(questions.size(), 2u) << c.entry;
+        EXPECT_FALSE(Find(log, IsBandErase, questions[0], questions[1]).empty()) << c.entry;
+        const bool cleared = !Find(log, IsClearScreen, questions[0], questions[1]).empty();
+        EXPECT_EQ(cleared, c.shows != nullptr) << c.entry;
+        if (c.shows) {
+            EXPECT_NE(FindText(log, c.shows, questions[0], questions[1]), kNone) << c.entry;
+        }
+    }
+}
+
+// --- the scenes called on their own ----------------------------------------
+
+// A run of Velmaris-C with `waits` keys ready for one scene.
+struct SceneRun {
+    Platform p{0, 0, true};
+    State s{p, ProgramId::C, SharedBinding()};
+    explicit SceneRun(int waits) {
+        InitProgram(s, "Velmaris-C");
+        p.PushKeys(std::vector<std::string>(static_cast<size_t>(waits), " "));
+    }
+    bool PointIs(int i, float x, float y, float tol = 0.01f) {
+        return Near(s.X_a(i), x, tol) && Near(s.Y_a(i), y, tol);
+    }
+};
+
+float DistanceToSegment(float px, float py, float ax, float ay, float bx, float by) {
+    const float dx = bx - ax, dy = by - ay;
+    float t = ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy);
+    t = std::fmax(0, std::fmin(1, t));
+    return std::hypot(px - (ax + t * dx), py - (ay + t * dy));
+}
+
+TEST(SummitFigure, PlacesTheObserversOnFlatGroundAndOnTheEarth) {
+    SceneRun r(10);
+    SummitSceneFigure(r.s);
+    const struct {
+        int entry;
+        float x, y;
+    } points[] = {
+        {0, 840, 650},         {13, 840, 170},        {11, 770.54f, 256.08f},
+        {12, 909.46f, 256.08f}, {1, 703.19f, 256.08f}, {2, 640, 256.08f},
+        {3, 582.89f, 256.08f}, {4, 703.19f, 274.12f}, {5, 1060.28f, 144.16f},
+        {6, 640, 303.59f},     {7, 969.09f, 113.59f}, {8, 582.89f, 343.58f},
+        {9, 873.98f, 99.32f},
+    };
+    for (const auto& pt : points) EXPECT_TRUE(r.PointIs(pt.entry, pt.x, pt.y)) << pt.entry;
+
+    // The summit stands above the tangents of observers 1 and 2 and below
+    // that of observer 3: y of the tangent line at the summit's x.
+    for (int k = 1; k <= 3; ++k) {
+        const int a = 2 * k + 2, b = a + 1;
+        const float y_at = r.s.Y_a(a) + (r.s.Y_a(b) - r.s.Y_a(a)) *
+                                            (r.s.X_a(13) - r.s.X_a(a)) / (r.s.X_a(b) - r.s.X_a(a));
+        if (k < 3) {
+            EXPECT_LT(r.s.Y_a(13), y_at) << k;
+        } else {
+            EXPECT_GT(r.s.Y_a(13), y_at);
+        }
+    }
+
+    // The flat ground spans the frame through both feet; the picture is then
+    // erased inside the frame only, and the earth is its upper half.
+    const auto& log = r.p.Log();
+    bool ground = false, erase = false, earth = false;
+    for (const auto& op : log) {
+        if (op.kind == Op::Line && op.x1 == 440 && op.x2 == 1240 && Near(op.y1, 256.08f) &&
+            Near(op.y2, 256.08f))
+            ground = true;
+        if (op.kind == Op::FillBox && op.x1 == 440 && op.y1 == 90 && op.x2 == 1240 &&
+            op.y2 == 650 && op.fill == 15)
+            erase = true;
+        if (op.kind == Op::Arc && op.x1 == 840 && op.y1 == 650 && op.r == 400)
+            earth = op.start == 0.5f && op.end == 0 && op.colour == 0;
+    }
+    EXPECT_TRUE(ground);
+    EXPECT_TRUE(erase);
+    EXPECT_TRUE(earth);
+    EXPECT_EQ(r.p.PendingKeys(), 0u);
+}
+
+TEST(SummitConstruction, FindsBothTangentPointsByCompassAndRuler) {
+    SceneRun r(9);
+    SummitSceneConstruction(r.s);
+    EXPECT_TRUE(r.PointIs(0, 840, 610));
+    EXPECT_TRUE(r.PointIs(13, 840, 130));
+    EXPECT_TRUE(r.PointIs(1, 840, 370));
+    EXPECT_TRUE(r.PointIs(2, 720, 370));
+    EXPECT_TRUE(r.PointIs(3, 960, 370));
+    EXPECT_TRUE(r.PointIs(4, 618.89f, 276.67f));
+    EXPECT_TRUE(r.PointIs(5, 1061.11f, 276.67f));
+    EXPECT_TRUE(r.PointIs(6, 471.49f, 374.44f));
+    EXPECT_TRUE(r.PointIs(7, 1208.51f, 374.44f));
+
+    // The compass arcs about O (above it) and P (below it), each 18 degrees
+    // past the crossing points 2 and 3, which both pass through.
+    std::vector<Op> arcs;
+    for (const auto& op : r.p.Log())
+        if (op.kind == Op::Arc && op.colour == 7) arcs.push_back(op);
+    ASSERT_EQ(arcs.size(), 2u);
+    EXPECT_TRUE(Near(arcs[0].y1, 610) && Near(arcs[0].start, 0.6262f, 1e-4f) &&
+                Near(arcs[0].end, 0.8738f, 1e-4f));
+    EXPECT_TRUE(Near(arcs[1].y1, 130) && Near(arcs[1].start, 0.1262f, 1e-4f) &&
+                Near(arcs[1].end, 0.3738f, 1e-4f));
+    for (const auto& a : arcs) {
+        EXPECT_NEAR(a.r, 268.33f, 0.01f);
+        EXPECT_NEAR(std::hypot(720 - a.x1, 370 - a.y1), a.r, 0.01f);
+    }
+
+    // The labels "A": left of the left point, right of the right one.
+    const auto& log = r.p.Log();
+    std::vector<const Op*> labels;
+    for (const auto& op : log)
+        if (op.kind == Op::Text && op.text == "A" && op.colour == 5) labels.push_back(&op);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_LT(labels[0]->x1, r.s.X_a(4));
+    EXPECT_GT(labels[1]->x1, r.s.X_a(5));
+}
+
+TEST(SummitTangentLength, ShowsTheRootToSevenDigits) {
+    SceneRun r(11);
+    SummitSceneTangentLength(r.s);
+    EXPECT_EQ(r.s.T_sa(1), "219.5015");
+    EXPECT_TRUE(r.PointIs(4, 618.9f, 276.7f, 0.05f));
+    EXPECT_TRUE(r.PointIs(6, 471.5f, 374.4f, 0.05f));
+    EXPECT_TRUE(r.PointIs(14, 840, 210));
+
+    // The lines of the working stand 50 px apart (60 before the root) down
+    // the left margin.
+    const auto& log = r.p.Log();
+    const struct {
+        const char* text;
+        float y;
+        int colour;
+    } lines[] = {
+        {"OP=6378", 70, 0},   {"とすると", 120, 0}, {"12759.776", 320, 0},
+        {"48180.914176", 370, 0}, {"だから", 420, 0}, {"48180.914176", 480, 3},
+        {"219.5015", 530, 5}, {"約 220km", 580, 5},
+    };
+    size_t at = 0;
+    for (const auto& l : lines) {
+        size_t last = 0;
+        const size_t i = FindText(log, l.text, at, kNone, &last);
+        ASSERT_NE(i, kNone) << l.text;
+        EXPECT_EQ(log[i].y1, l.y) << l.text;
+        EXPECT_EQ(log[i].colour, l.colour) << l.text;
+        at = last + 1;
+    }
+}
+
+TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
+    SceneRun r(6);
+    SummitSceneMap(r.s);
+    // Untouched by the second table: 13-17 and 24-40 keep the coast.
+    EXPECT_TRUE(r.PointIs(13, 1050, 189));
+    EXPECT_TRUE(r.PointIs(17, 1009.5f, 369));
+    EXPECT_TRUE(r.PointIs(24, 933, 369));
+    EXPECT_TRUE(r.PointIs(40, 681, 418.5f));
+    // The text lines stand at y 20, 70, 120, 190, 260, 330 and 380, the
+    // stacked fraction leaving the line's top where it was.
+    EXPECT_EQ(r.s.YI1, 380);
+    EXPECT_EQ(r.p.GetDrawWidth(), 5);
+    // Overwritten: the summit and the islands.
+    EXPECT_TRUE(r.PointIs(0, 870, 360));
+    EXPECT_TRUE(r.PointIs(18, 919.5f, 423));
+    EXPECT_TRUE(r.PointIs(23, 951, 585));
+
+    std::vector<const Op*> lines;
+    const Op* circle = nullptr;
+    size_t circle_at = 0;
+    const auto& log = r.p.Log();
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (log[i].kind == Op::Polyline) lines.push_back(&log[i]);
+        if (log[i].kind == Op::Arc) circle = &log[i], circle_at = i;
+    }
+    ASSERT_EQ(lines.size(), 6u);  // five coast lines and the lake
+    const std::vector<size_t> sizes = {10, 10, 10, 10, 11, 6};
+    for (size_t k = 0; k < 6; ++k) EXPECT_EQ(lines[k]->pts.size(), sizes[k]) << k;
+    for (size_t k = 1; k < 5; ++k) {
+        EXPECT_EQ(lines[k]->pts.front().x, lines[k - 1]->pts.back().x) << k;
+        EXPECT_EQ(lines[k]->pts.front().y, lines[k - 1]->pts.back().y) << k;
+    }
+    EXPECT_EQ(lines[4]->pts.back().x, lines[0]->pts.front().x);
+    EXPECT_EQ(lines[4]->pts.back().y, lines[0]->pts.front().y);
+    EXPECT_EQ(lines[4]->pts[4].x, 712.5f);  // table 2 entry 1 after entry 40
+    EXPECT_EQ(lines[4]->pts[4].y, 450);
+
+    // The 220 km circle comes only after "=2.2(cm)" and its key wait.
+    ASSERT_NE(circle, nullptr);
+    EXPECT_EQ(circle->r, 198);
+    EXPECT_EQ(circle->colour, 3);
+    EXPECT_EQ(Find(log, IsKeyPrompt, 0, circle_at).size(), 5u);
+}
+
+TEST(SummitHigherPlaces, HidesTheSummitFromBButNotFromC) {
+    SceneRun r(6);
+    r.s.AAAX = 25;  // whatever an earlier lesson left
+    SummitSceneHigherPlaces(r.s);
+    EXPECT_TRUE(r.PointIs(4, 618.89f, 276.67f));
+    EXPECT_TRUE(r.PointIs(5, 533.58f, 352.88f));
+    EXPECT_TRUE(r.PointIs(7, 502.94f, 327.17f));
+    EXPECT_TRUE(r.PointIs(8, 557.16f, 327.16f));
+    EXPECT_TRUE(r.PointIs(9, 512.34f, 380.57f));
+    const float o_x = r.s.X_a(0), o_y = r.s.Y_a(0);
+    EXPECT_NEAR(DistanceToSegment(o_x, o_y, r.s.X_a(5), r.s.Y_a(5), 840, 130), 388.2f, 0.1f);
+    EXPECT_NEAR(DistanceToSegment(o_x, o_y, r.s.X_a(7), r.s.Y_a(7), 840, 130), 414.3f, 0.1f);
+
+    // The right angle at A: the outer sides of a square of side 40 on AO, AP.
+    const Op* mark = nullptr;
+    for (const auto& op : r.p.Log())
+        if (op.kind == Op::Polyline && op.colour == 5) mark = &op;
+    ASSERT_NE(mark, nullptr);
+    ASSERT_EQ(mark->pts.size(), 3u);
+    EXPECT_TRUE(Near(mark->pts[0].x, 641.0f, 0.1f) && Near(mark->pts[0].y, 310.0f, 0.1f));
+    EXPECT_TRUE(Near(mark->pts[1].x, 674.3f, 0.1f) && Near(mark->pts[1].y, 287.9f, 0.1f));
+    EXPECT_TRUE(Near(mark->pts[2].x, 652.2f, 0.1f) && Near(mark->pts[2].y, 254.6f, 0.1f));
+
+    // 181 dots along PA, and no disc at A.
+    size_t dots = 0;
+    for (const auto& op : r.p.Log()) {
+        if (op.kind == Op::Dot && op.r == 0.5f && op.colour == 3) ++dots;
+        if (op.kind == Op::Dot && op.r > 1) {
+            EXPECT_FALSE(Near(op.x1, r.s.X_a(4)) && Near(op.y1, r.s.Y_a(4)));
+        }
+    }
+    EXPECT_EQ(dots, 181u);
+    // The label "220km" stands just below the middle of PA.
+    const auto& log = r.p.Log();
+    size_t heading_end = 0;
+    ASSERT_NE(FindText(log, "220kmより遠くから見える場合は?", 0, kNone, &heading_end), kNone);
+    const size_t label = FindText(log, "220km", heading_end + 1);
+    ASSERT_NE(label, kNone);
+    EXPECT_GT(log[label].y1, (130 + r.s.Y_a(4)) / 2);
+}
+
+}  // namespace
+}  // namespace vm
