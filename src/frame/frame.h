@@ -34,6 +34,10 @@ void AskNextStep(State& s);
 // Number tables.
 void FormatNumberTables(State& s);
 
+// The whole screen to the background colour: a filled box from (0, 0) to
+// (1760, 1800), as the menu and every scene clear it.
+void ClearScreen(State& s);
+
 // Revisable: these call the program's binding.
 void WaitForKey(State& s);
 void EraseBottomLine(State& s);

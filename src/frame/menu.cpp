@@ -11,7 +11,6 @@ namespace vm {
 
 namespace {
 
-void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
 
 void DrawMenu(State& s, const MainMenuTable& table) {
     ClearWorkArea(s);

@@ -54,4 +54,6 @@ void ClearWorkArea(State& s) { s.P.FillBox(0, 54, 1440, 900, 15, 15); }
 
 }  // namespace shared
 
+void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
+
 }  // namespace vm

@@ -15,7 +15,6 @@ Point At(State& s, int i) { return {s.X_a(i), s.Y_a(i)}; }
 
 }  // namespace
 
-void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
 
 void StartTextColumn(State& s) {
     s.XI0 = 30;

@@ -13,8 +13,6 @@ namespace vm::summit {
 // that may leave another.
 inline constexpr int kPen = 5;
 
-// The whole screen to the background colour.
-void ClearScreen(State& s);
 // The text column: headings from x 30, body lines from x 66, first line y 20.
 void StartTextColumn(State& s);
 // Markup text in colour c with its top left at (x, y); the text cursor

@@ -12,8 +12,6 @@ namespace vm {
 
 namespace {
 
-void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
-
 void WriteAt(State& s, float x, float y, const std::string& text) {
     s.X = x;
     s.Y = y;
@@ -38,16 +36,7 @@ void RunIntroductionLesson(State& s) {
 
 void ShowIntroductionGoal(State& s) {
     ClearScreen(s);
-    s.XI1 = 44;
-    s.YI1 = 240;
-    s.CCC1 = 3;
-    WriteAt(s, s.XI1, s.YI1, "<めあて>");
-    s.XI2 = s.X;
-    s.YI1 = s.Y;
-    s.CCC1 = 0;
-    WriteAt(s, s.XI1, s.YI1 + 65, "三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。");
-    s.XI2 = s.X;
-    s.YI1 = s.Y;
+    GoalScreen(s, {"三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。"});
 }
 
 void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points) {

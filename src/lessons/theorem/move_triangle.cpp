@@ -72,7 +72,7 @@ void MoveTriangleScene(State& s) {
 }
 
 void RedrawMovedTriangle(State& s) {
-    s.P.FillBox(0, 0, 1760, 1800, 15, 15);
+    ClearScreen(s);
     DrawSquaresFigure(s);
 
     // The interior angle at C, from ray CA to ray CB.
