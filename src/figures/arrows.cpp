@@ -138,14 +138,7 @@ void ComputeArcPoint(State& s) {
     ComputeRayAngle(s);
     s.H = s.HHP;
     s.HH = s.KAKUDO * s.PI / 180;
-    s.ZX3 = s.ZX2 + s.RR * std::cos(s.HH);
-    s.ZY3 = s.ZY2 - Div(s.TAKASA, s.RR) * s.RR * std::sin(s.HH);
-    s.ZX1 = s.ZX3;
-    s.ZY1 = s.ZY3;
-    ComputeRayAngle(s);
-    s.R = Sqr((s.ZX3 - s.ZX0) * (s.ZX3 - s.ZX0) + (s.ZY3 - s.ZY0) * (s.ZY3 - s.ZY0));
-    s.ZX = s.ZX0 + s.R * std::cos(s.H + s.HHP);
-    s.ZY = s.ZY0 - s.R * std::sin(s.H + s.HHP);
+    fig::ArcPointAround(s, s.ZX2, s.ZY2);
 }
 
 }  // namespace vm

@@ -22,6 +22,13 @@ inline float Direction(float dx, float dy) {
     return dx > 0 ? 0.0f : kPi;
 }
 
+// The point at parameter HH (radians) of the flat ellipse around (cx, cy)
+// with half-axes RR across and TAKASA up, laid from P0 (ZX0, ZY0) to the
+// right, then turned about P0 by the segment's direction H: into ZX, ZY.
+// Leaves the unturned point in ZX3, ZY3 (and ZX1, ZY1) and its distance
+// from P0 in R, as the arc routines do.
+void ArcPointAround(State& s, float cx, float cy);
+
 // A counted loop as the programs run it: the body runs once before the
 // bound is first tested, so a bound below the start still gives one pass.
 // The counter lives in a State variable because callers see its last value.

@@ -8,19 +8,8 @@ namespace vm {
 
 namespace {
 
-// The point of the arc at parameter HH (radians): built on the flat ellipse
-// laid from P0 (ZX0, ZY0) to the right around the centre (CX, CY), then
-// turned about P0 by the segment's direction H. Leaves it in ZX, ZY.
-void ArcPoint(State& s) {
-    s.ZX3 = s.CX + s.RR * std::cos(s.HH);
-    s.ZY3 = s.CY - Div(s.TAKASA, s.RR) * s.RR * std::sin(s.HH);
-    s.ZX1 = s.ZX3;
-    s.ZY1 = s.ZY3;
-    ComputeRayAngle(s);
-    s.R = Sqr((s.ZX3 - s.ZX0) * (s.ZX3 - s.ZX0) + (s.ZY3 - s.ZY0) * (s.ZY3 - s.ZY0));
-    s.ZX = s.ZX0 + s.R * std::cos(s.H + s.HHP);
-    s.ZY = s.ZY0 - s.R * std::sin(s.H + s.HHP);
-}
+// The point of the arc at parameter HH around the centre (CX, CY).
+void ArcPoint(State& s) { fig::ArcPointAround(s, s.CX, s.CY); }
 
 }  // namespace
 
@@ -64,5 +53,20 @@ void DrawDimensionArc(State& s) {
     PlaceAngleLabel(s);
     s.AAA_s.clear();
 }
+
+namespace fig {
+
+void ArcPointAround(State& s, float cx, float cy) {
+    s.ZX3 = cx + s.RR * std::cos(s.HH);
+    s.ZY3 = cy - Div(s.TAKASA, s.RR) * s.RR * std::sin(s.HH);
+    s.ZX1 = s.ZX3;
+    s.ZY1 = s.ZY3;
+    ComputeRayAngle(s);
+    s.R = Sqr((s.ZX3 - s.ZX0) * (s.ZX3 - s.ZX0) + (s.ZY3 - s.ZY0) * (s.ZY3 - s.ZY0));
+    s.ZX = s.ZX0 + s.R * std::cos(s.H + s.HHP);
+    s.ZY = s.ZY0 - s.R * std::sin(s.H + s.HHP);
+}
+
+}  // namespace fig
 
 }  // namespace vm

@@ -111,4 +111,17 @@ void ExtendTangent(State& s, int i, int j) {
     s.Y_a(j) = (c3 * s.Y_a(i) - c2 * s.Y_a(kP)) / c1;
 }
 
+void MarkRightAngleAtTangent(State& s, float size) {
+    s.ZX0 = s.X_a(kTouch);
+    s.ZY0 = s.Y_a(kTouch);
+    s.ZX1 = s.X_a(kP);
+    s.ZY1 = s.Y_a(kP);
+    s.ZX2 = s.X_a(kO);
+    s.ZY2 = s.Y_a(kO);
+    s.CCC2 = 5;
+    s.NAGASA = size;
+    s.ITI = -1;
+    DrawRightAngleMark(s);
+}
+
 }  // namespace vm::summit

@@ -45,6 +45,9 @@ void DrawSection(State& s, const Section& sec);
 // The tangent point on the left (point 4): where the earth meets the circle on
 // OP as diameter. Leaves the circles' values in X1 ... Y4 and A, B, C.
 void FindTangentPoint(State& s, const Section& sec);
+// The right-angle mark at the tangent point (4) between PA and OA, in
+// colour 5, its sides `size` long.
+void MarkRightAngleAtTangent(State& s, float size);
 // Point j on the ray from P through point i, 5/3 of the way from P to i.
 void ExtendTangent(State& s, int i, int j);
 

@@ -30,16 +30,7 @@ void SummitSceneHigherPlaces(State& s) {
     Write(s, 7, s.XI0, s.YI1, "⑤ ");
     Write(s, 0, s.XI2, s.YI1, "220kmより遠くから見える場合は?");
 
-    s.ZX0 = s.X_a(kTouch);
-    s.ZY0 = s.Y_a(kTouch);
-    s.ZX1 = s.X_a(kSummit);
-    s.ZY1 = s.Y_a(kSummit);
-    s.ZX2 = s.X_a(kO);
-    s.ZY2 = s.Y_a(kO);
-    s.CCC2 = 5;
-    s.NAGASA = 40;
-    s.ITI = -1;
-    DrawRightAngleMark(s);
+    MarkRightAngleAtTangent(s, 40);
 
     // The tangent's length, dotted along PA itself, its label just below
     // the middle. Label routines leave their x offset at 0; it is set here

@@ -69,16 +69,7 @@ void SummitSceneTangentLength(State& s) {
     WaitForKey(s);
 
     NextLine(s, 50, 0, "PA=xkm とすると");
-    s.ZX0 = s.X_a(kTouch);
-    s.ZY0 = s.Y_a(kTouch);
-    s.ZX1 = s.X_a(kSummit);
-    s.ZY1 = s.Y_a(kSummit);
-    s.ZX2 = s.X_a(kO);
-    s.ZY2 = s.Y_a(kO);
-    s.NAGASA = 20;
-    s.CCC2 = 5;
-    s.ITI = -1;
-    DrawRightAngleMark(s);
+    MarkRightAngleAtTangent(s, 20);
     LengthMark(s, kSummit, kTouch, 1, 5, 20, "xkm");
     WaitForKey(s);
 
