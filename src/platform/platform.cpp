@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 
@@ -19,6 +20,13 @@ void Platform::SetDrawWidth(int w) { width_ = w < 1 ? 1 : w; }
 
 void Platform::Emit(Op op) {
     if (suspended_ > 0) return;
+    // A coordinate that is not a number is a fault of the calculation that
+    // made it; it stops the program rather than drawing garbage.
+    bool finite = std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+                  std::isfinite(op.y2) && std::isfinite(op.r) && std::isfinite(op.aspect) &&
+                  std::isfinite(op.start) && std::isfinite(op.end);
+    for (const Point& pt : op.pts) finite = finite && std::isfinite(pt.x) && std::isfinite(pt.y);
+    if (!finite) throw RuntimeError(kOverflow);
     op.width = width_;
     op.font = font_;
     if (canvas_) canvas_->Draw(op);

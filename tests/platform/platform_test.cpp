@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "platform/canvas.h"
 #include "platform/runtime.h"
 
@@ -240,6 +243,21 @@ TEST(Canvas, ErasingWithTheSameShapeLeavesNoTrace) {
             const Rgb px = p.Canvas()->PixelAt(x, y);
             ASSERT_TRUE(px.r == 255 && px.g == 255 && px.b == 255) << x << "," << y;
         }
+}
+
+}  // namespace vm
+
+namespace vm {
+
+TEST(Canvas, ACoordinateThatIsNotANumberIsARunTimeError) {
+    Platform p(100, 100, true);
+    const float nan = std::nanf("");
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_THROW(p.Line(0, 0, nan, 1, 0), RuntimeError);
+    EXPECT_THROW(p.Circle(10, 10, inf, 0), RuntimeError);
+    EXPECT_THROW(p.Connect({{0, 0}, {1, nan}}, 0), RuntimeError);
+    EXPECT_THROW(p.Symbol(inf, 0, "a", 1, 1, 0), RuntimeError);
+    EXPECT_TRUE(p.Log().empty());
 }
 
 }  // namespace vm
