@@ -143,6 +143,27 @@ TEST(MainMenu, JumpsOnTheLeadingNumberOfTheText) {
     }
 }
 
+TEST(MainMenu, SurveyProgramDispatch) {
+    // Quit number 6, five targets: the value decides range and quit, the
+    // leading number of the text the lesson.
+    const struct {
+        const char* entry;
+        int lesson;    // 0: none entered
+        size_t menus;  // menus drawn in the run (1: the entry itself quit)
+    } cases[] = {
+        {"12/2", 0, 1}, {"10/5", 0, 2}, {"3/1", 3, 2}, {"4", 4, 2},
+        {"5", 0, 2},    {"7", 0, 2},    {"0", 0, 2},   {"", 0, 2},
+    };
+    for (const auto& c : cases) {
+        entered = {};
+        const Ended e =
+            RunKeys(WithRecordingLessons(ProgramD()), std::string(c.entry) + "\n6\n{Any}");
+        EXPECT_EQ(entered.lesson, c.lesson) << c.entry;
+        EXPECT_EQ(Menus(e), c.menus) << c.entry;
+        EXPECT_EQ(e.unread, c.menus == 1 ? 3u : 1u) << c.entry;
+    }
+}
+
 TEST(MainMenu, LessonsNotBuiltYetDrawTheMenuAgain) {
     // Item 1 of Velmaris-A is its introduction lesson; 2 to 4 are not built yet.
     const Ended e = RunKeys(ProgramA(), "2\n3\n4\n5\n6\n{Any}");

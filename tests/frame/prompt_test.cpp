@@ -142,5 +142,30 @@ TEST(DrawPlainText, LeavesPenAndDropsBlanksInsideALongerText) {
     EXPECT_TRUE(r.p.Font().bold);
 }
 
+TEST(DrawPromptText, OneByteCharactersSitFourPixelsHigher) {
+    // What the map leaves half-width is raised; what it widens is not.
+    const struct {
+        const char* text;
+        const char* shown;
+        float y;
+        float advance;
+    } cases[] = {
+        {"z", "z", 96, 16},   {"ﾝ", "ﾝ", 96, 16},  {"#", "#", 96, 16},
+        {"Z", "Ｚ", 100, 16}, {"ﾀ", "―", 100, 16}, {"^.", ".", 96, 16},
+        {"．", "．", 100, 0},
+    };
+    for (const auto& c : cases) {
+        test::Run r;
+        r.s.X = 50, r.s.Y = 100;
+        r.s.AA_s = c.text;
+        DrawPromptText(r.s);
+        const auto g = Visible(r);
+        ASSERT_EQ(g.size(), 1u) << c.text;
+        EXPECT_EQ(g[0].text, c.shown) << c.text;
+        EXPECT_EQ(g[0].y, c.y) << c.text;
+        EXPECT_EQ(r.s.X, 50 + c.advance) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace vm
