@@ -15,7 +15,7 @@ const std::array<Rgb, 16>& Palette() {
         {150, 0, 0},      // 2 dark red
         {0, 0, 255},      // 3 blue: labels and emphasis
         {0, 32, 96},      // 4 deep navy: step-wait and key-prompt fill
-        {225, 0, 0},      // 5 red: results and typed digits
+        {200, 0, 0},      // 5 red: results and typed digits
         {150, 90, 0},     // 6 brown
         {140, 0, 170},    // 7 purple: headings
         {80, 80, 80},     // 8 dark grey
@@ -23,7 +23,7 @@ const std::array<Rgb, 16>& Palette() {
         {0, 80, 80},      // 10 dark teal: menu panel
         {0, 170, 200},    // 11 cyan
         {90, 0, 90},      // 12 plum: repeat-gate fill
-        {240, 120, 0},    // 13 orange: borders, menu items, error text
+        {245, 150, 0},    // 13 amber: borders, menu items, error text; red and black read on it
         {190, 190, 190},  // 14 light grey
         {255, 255, 255},  // 15 white: background
     }};
