@@ -140,12 +140,19 @@ TEST(MoveTriangleScene, RightAngleMarkIsASquareAtC) {
 }
 
 TEST(MoveTriangleScene, FirstKeyOnlyStartsTheScene) {
-    Recording r;
-    RunScene(r, "{Right}\\n");
-    EXPECT_EQ(r.s.X_a(3), 480);
-    EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1);
-    ExpectPicture(theorem_test::SinceLastClear(r.p.Log()),
-                  {"76", "144", "68", "164", "212", "12", "8.2", "12.8"}, "first key");
+    // Whatever the first key is, an arrow or even Enter, it neither moves a
+    // corner nor ends the scene: the starting picture follows.
+    for (const char* first : {"{Right}", "{Up}", "\\n"}) {
+        Recording r;
+        RunScene(r, std::string(first) + "\\n");
+        EXPECT_EQ(r.s.X_a(3), 480) << first;
+        EXPECT_EQ(r.s.Y_a(1), 322) << first;
+        EXPECT_EQ(r.p.PendingKeys(), 0u) << first;
+        EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1) << first;
+        EXPECT_EQ(theorem_test::CountKeyPrompts(r.p.Log()), 2) << first;
+        ExpectPicture(theorem_test::SinceLastClear(r.p.Log()),
+                      {"76", "144", "68", "164", "212", "12", "8.2", "12.8"}, first);
+    }
 }
 
 TEST(MoveTriangleScene, OtherKeysOnlyAskAgain) {
