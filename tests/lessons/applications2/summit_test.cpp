@@ -363,6 +363,49 @@ TEST(SummitTangentLength, ShowsTheRootToSevenDigits) {
     }
 }
 
+// The three length marks stand on the sides the figure needs: the earth's
+// radius and the mountain's height on the left of their direction, the
+// tangent on its right, away from the triangle OAP.
+TEST(SummitTangentLength, DrawsTheLengthMarksOnTheirSides) {
+    SceneRun r(11);
+    SummitSceneTangentLength(r.s);
+    std::vector<std::vector<const Op*>> marks;
+    bool in_mark = false;
+    for (const auto& op : r.p.Log()) {
+        const bool dot = op.kind == Op::Dot && op.r == 0.5f;
+        if (dot && !in_mark) marks.emplace_back();
+        if (dot) marks.back().push_back(&op);
+        in_mark = dot;
+    }
+    const struct {
+        int from, to;
+        size_t dots;
+        bool left;
+    } want[] = {{0, 4, 37, true}, {13, 14, 19, true}, {13, 4, 37, false}};
+    ASSERT_EQ(marks.size(), 3u);
+    for (size_t k = 0; k < 3; ++k) {
+        const auto& w = want[k];
+        const auto& m = marks[k];
+        ASSERT_EQ(m.size(), w.dots) << k;
+        for (const Op* d : m) EXPECT_EQ(d->colour, 7) << k;
+        const float x1 = r.s.X_a(w.from), y1 = r.s.Y_a(w.from);
+        const float x2 = r.s.X_a(w.to), y2 = r.s.Y_a(w.to);
+        // A dot on each end, in either order.
+        const auto at = [](const Op* d, float x, float y) {
+            return Near(d->x1, x) && Near(d->y1, y);
+        };
+        EXPECT_TRUE((at(m.front(), x1, y1) && at(m.back(), x2, y2)) ||
+                    (at(m.front(), x2, y2) && at(m.back(), x1, y1)))
+            << k;
+        // The apex against the left-hand normal (dy, -dx) of the direction
+        // as seen on the screen.
+        const Op* apex = m[m.size() / 2];
+        const float side = (apex->x1 - (x1 + x2) / 2) * (y2 - y1) -
+                           (apex->y1 - (y1 + y2) / 2) * (x2 - x1);
+        EXPECT_EQ(side > 0, w.left) << k;
+    }
+}
+
 TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
     SceneRun r(6);
     SummitSceneMap(r.s);
