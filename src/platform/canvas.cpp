@@ -120,8 +120,12 @@ void CairoCanvas::Path(const Op& op) {
         case Op::Arc: ArcPath(cr_, op, false); break;
         case Op::Sector: ArcPath(cr_, op, true); break;
         case Op::Dot:
+            // A filled circle outlined with the pen: one disc reaching half
+            // the pen's width beyond the radius, so a dot of radius 0.5
+            // comes out the size of the pen.
             cairo_new_sub_path(cr_);
-            cairo_arc(cr_, op.x1, op.y1, std::max(0.0f, op.r), 0, kTurn);
+            cairo_arc(cr_, op.x1, op.y1, std::max(0.0f, op.r) + std::max(1, op.width) / 2.0, 0,
+                      kTurn);
             cairo_close_path(cr_);
             break;
         case Op::Polyline:
@@ -155,12 +159,9 @@ void CairoCanvas::Draw(const Op& op) {
             cairo_stroke(cr_);
             return;
         case Op::Dot:
-            // The dot is a filled circle outlined with the pen, so a dot of
-            // radius 0.5 comes out the size of the pen.
             Path(op);
             SetColour(op.colour);
-            cairo_fill_preserve(cr_);
-            cairo_stroke(cr_);
+            cairo_fill(cr_);
             return;
         default:
             Path(op);

@@ -99,6 +99,9 @@ TEST(Canvas, DotOfHalfAPixelShowsAtThePenWidth) {
     ASSERT_FALSE(ink.empty());
     EXPECT_GE(ink.x1 - ink.x0 + 1, 5);
     EXPECT_LE(ink.x1 - ink.x0 + 1, 7);
+    // Solid, not a ring.
+    for (int y = 48; y <= 51; ++y)
+        for (int x = 48; x <= 51; ++x) EXPECT_TRUE(IsColour(p.Canvas()->PixelAt(x, y), 0)) << x << "," << y;
 }
 
 TEST(Canvas, FillBoxAndFilledPolygonTakeTheFillInsideTheBorder) {
