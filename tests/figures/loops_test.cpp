@@ -28,6 +28,9 @@ TEST_F(Loops, CounterThatCannotMoveStopsTheProgram) {
     EXPECT_THROW(fig::CountedLoop(counter, 16777216.0f, 16777300.0f, [&] { ++passes; }),
                  RuntimeError);
     EXPECT_EQ(passes, 1);
+    passes = 0;
+    EXPECT_THROW(fig::CountedLoop(counter, std::nanf(""), 3, [&] { ++passes; }), RuntimeError);
+    EXPECT_EQ(passes, 1);
     // A plane whose x range lies that far out.
     s.GGX = 100, s.GGY = 100, s.SIZE = 1, s.CCC2 = 10;
     s.AA1 = 16777216, s.AA2 = 16777300, s.BB1 = 0, s.BB2 = 5;
