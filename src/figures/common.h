@@ -32,12 +32,17 @@ void ArcPointAround(State& s, float cx, float cy);
 // A counted loop as the programs run it: the body runs once before the
 // bound is first tested, so a bound below the start still gives one pass.
 // The counter lives in a State variable because callers see its last value.
+// Past 2^24 adding 1 no longer moves a single-precision counter (nor does
+// it move one that is not a number); such a loop would never end, so it
+// stops the program instead.
 template <class Body>
 void CountedLoop(float& counter, float from, float to, Body body) {
     counter = from;
     for (;;) {
         body();
+        const float last = counter;
         counter += 1;
+        if (!(counter > last)) throw RuntimeError(kOverflow);
         if (counter > to) break;
     }
 }

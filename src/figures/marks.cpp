@@ -46,8 +46,12 @@ void DrawRightAngleMark(State& s) {
 namespace shared {
 
 void PlaceAngleLabel(State& s) {
+    // Measuring draws the label out of sight, and a large ")" in it would
+    // use up KAKKO before the label is drawn for real.
+    const float kakko = s.KAKKO;
     s.A_s = s.AAA_s;
     MeasureText(s);
+    s.KAKKO = kakko;
     ComputeRayAngles(s);
     // A stacked fraction stands taller than a line of text.
     s.N1 = static_cast<float>(KInstr(s.AAA_s, "ﾀ"));

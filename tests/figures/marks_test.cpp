@@ -195,6 +195,19 @@ TEST_F(Marks, LabelWriterChoiceKeepsTheMarkupMeasure) {
     }
 }
 
+TEST_F(Marks, LabelMeasureKeepsLargeParentheses) {
+    // Measuring draws the label out of sight; a large ")" there would use
+    // up KAKKO before the label is drawn for real.
+    RightAngle(s);
+    s.NAGASA = 30, s.AAA_s = "(a)", s.KAKKO = 1;
+    PlaceAngleLabel(s);
+    int large = 0;
+    for (const Op& o : Ops(Op::Text))
+        if (o.y1 < 1000 && o.mh == 3 && o.mv == 4) ++large;
+    EXPECT_EQ(large, 2);
+    EXPECT_EQ(s.KAKKO, 0);  // the drawn ")" clears it, as after any text
+}
+
 TEST_F(Marks, LabelGoesThroughTheBinding) {
     static int calls = 0;
     calls = 0;
