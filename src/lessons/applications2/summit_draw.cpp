@@ -124,4 +124,13 @@ void MarkRightAngleAtTangent(State& s, float size) {
     DrawRightAngleMark(s);
 }
 
+void DrawTangentPA(State& s, const Section& sec, float label_dx, float label_dy) {
+    constexpr int kFar = 6;
+    FindTangentPoint(s, sec);
+    Label(s, 3, s.X_a(kTouch) + label_dx, s.Y_a(kTouch) + label_dy, "A");
+    ExtendTangent(s, kTouch, kFar);
+    Segment(s, kP, kFar, 0);
+    Segment(s, kO, kTouch, 0);
+}
+
 }  // namespace vm::summit

@@ -45,6 +45,9 @@ void DrawSection(State& s, const Section& sec);
 // The tangent point on the left (point 4): where the earth meets the circle on
 // OP as diameter. Leaves the circles' values in X1 ... Y4 and A, B, C.
 void FindTangentPoint(State& s, const Section& sec);
+// The tangent from P: finds the tangent point (4) and labels it "A" at the
+// given offset, extends PA to point 6, and draws P-6 and O-A.
+void DrawTangentPA(State& s, const Section& sec, float label_dx, float label_dy);
 // The right-angle mark at the tangent point (4) between PA and OA, in
 // colour 5, its sides `size` long.
 void MarkRightAngleAtTangent(State& s, float size);

@@ -21,11 +21,7 @@ void SummitSceneHigherPlaces(State& s) {
     s.P.SetDrawWidth(kPen);
     const Section sec = SetUpSection(s);
     DrawSection(s, sec);
-    FindTangentPoint(s, sec);
-    Label(s, 3, s.X_a(kTouch) - 14, s.Y_a(kTouch) - 50, "A");
-    ExtendTangent(s, kTouch, kFar);
-    Segment(s, kSummit, kFar, 0);
-    Segment(s, kO, kTouch, 0);
+    DrawTangentPA(s, sec, -14, -50);
 
     Write(s, 7, s.XI0, s.YI1, "⑤ ");
     Write(s, 0, s.XI2, s.YI1, "220kmより遠くから見える場合は?");

@@ -49,11 +49,7 @@ void SummitSceneTangentLength(State& s) {
 
     DrawSection(s, sec);
     Segment(s, kO, kSummit, 0);
-    FindTangentPoint(s, sec);
-    Label(s, 3, s.X_a(kTouch) - 46, s.Y_a(kTouch) - 25, "A");
-    ExtendTangent(s, kTouch, kFar);
-    Segment(s, kSummit, kFar, 0);
-    Segment(s, kO, kTouch, 0);
+    DrawTangentPA(s, sec, -46, -25);
 
     Write(s, 7, s.XI0, s.YI1, "③ ");
     Write(s, 0, s.XI2, s.YI1, "PAの長さを求めよう");
