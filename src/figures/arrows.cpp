@@ -40,8 +40,7 @@ void SwapEnds(State& s) {
 // The text of a length in grid units: blanks removed, no zero before the
 // point.
 std::string LengthText(State& s, float v) {
-    s.A_s = Str(v);
-    StripSpaces(s);
+    s.A_s = NumText(v);
     return s.A_s;
 }
 

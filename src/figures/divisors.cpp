@@ -71,8 +71,7 @@ void DrawFactorLadder(State& s) {
     // to divide.
     if (s.Q >= 1) {
         fig::CountedLoop(s.II, 1, s.Q, [&] {
-            s.A_s = Str(s.G_a(s.II, 1));
-            StripSpaces(s);
+            s.A_s = NumText(s.G_a(s.II, 1));
             s.SO_s = s.A_s;
             // The last prime ends the ladder as the final quotient.
             s.N = s.II == s.Q ? s.G_a(s.Q, 2) - 1 : s.G_a(s.II, 2);

@@ -20,8 +20,7 @@ bool FiveUnit(float v) { return CLng(v) % 5 == 0; }
 // The text of a five-unit line's number: blanks removed, none for the
 // origin (labelled "0" separately) or when numbers are switched off.
 std::string TickText(State& s, float v) {
-    s.A_s = Str(v);
-    StripSpaces(s);
+    s.A_s = NumText(v);
     return v == 0 || s.NASI == -1 ? std::string() : s.A_s;
 }
 
@@ -123,8 +122,7 @@ void DrawPlaneTickNumbers(State& s) {
     auto number = [&](float v, float scale) {
         s.P1 = v * scale;
         s.P2 = std::fabs(s.P1);
-        s.A_s = Str(s.P2);
-        StripSpaces(s);
+        s.A_s = NumText(s.P2);
         s.P2_s = s.A_s;
         if (s.P2 > 0 && s.P2 < 1) s.P2_s = "0" + s.P2_s;
         s.P1_s = s.P1 < 0 ? "-" + s.P2_s : s.P2_s;

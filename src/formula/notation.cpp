@@ -13,8 +13,7 @@ namespace {
 
 // A number as text without the blank STR$ puts before a non-negative one.
 std::string NumberText(State& s, float v) {
-    s.A_s = Str(v);
-    StripSpaces(s);
+    s.A_s = NumText(v);
     return s.A_s;
 }
 

@@ -8,6 +8,7 @@ namespace vm {
 
 void RunLesson(State& s, const Lesson& lesson) {
     if (lesson.goal) lesson.goal(s);
+    if (lesson.scene_list.empty() && lesson.scenes.empty()) return;
     const float n = static_cast<float>(lesson.scenes.size() + 1);
     for (;;) {
         // The scene menu's re-entry point.

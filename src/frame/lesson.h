@@ -20,7 +20,8 @@ struct Lesson {
     std::vector<Routine> scenes;
 };
 
-// Returns when the last item of the scene menu is chosen.
+// Returns when the last item of the scene menu is chosen; a lesson without a
+// scene list returns after its entry.
 void RunLesson(State& s, const Lesson& lesson);
 
 // The "<めあて>" heading at (44, 240) in colour 3, then each goal sentence in

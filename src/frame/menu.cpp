@@ -65,8 +65,8 @@ void ShowMainMenu(State& s) {
         ClearScreen(s);
         const size_t n = JumpTarget(s.AINP_s, table.items.size() - 1);
         if (n == 0) continue;
-        const Routine lesson = table.items[n - 1].lesson;
-        if (lesson) lesson(s);
+        const auto& lesson = table.items[n - 1].lesson;
+        if (lesson) RunLesson(s, *lesson);
     }
 }
 

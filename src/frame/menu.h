@@ -1,19 +1,22 @@
 // The main menu: the program's title and numbered lessons.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "frame/lesson.h"
 #include "frame/state.h"
 
 namespace vm {
 
 struct MenuItem {
-    std::string text;        // markup text, drawn as it stands
-    Routine lesson = nullptr;  // none: choosing it draws the menu again
+    std::string text;             // markup text, drawn as it stands
+    std::optional<Lesson> lesson;  // none: choosing it draws the menu again
 };
 
-// A program's main-menu items; the last item ends the program.
+// A program's main-menu items; the last item ends the program. Each lesson
+// group hands in the items of its own lessons.
 struct MainMenuTable {
     std::vector<MenuItem> items;
 };

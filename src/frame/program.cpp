@@ -8,11 +8,10 @@ namespace vm {
 namespace {
 
 void AllocateArrays(State& s) {
-    const bool survey = s.program == ProgramId::D;
-    s.F_sa.Dim(survey ? 50 : 40);
-    s.F_a.Dim(survey ? 300 : 40);
-    s.T_sa.Dim(survey ? 50 : 80);
-    s.T_a.Dim(survey ? 50 : 80);
+    s.F_sa.Dim(s.data.f_texts);
+    s.F_a.Dim(s.data.f_numbers);
+    s.T_sa.Dim(s.data.t_texts);
+    s.T_a.Dim(s.data.t_numbers);
     s.TKAI_sa.Dim(5, 2);
     s.G_a.Dim(10, 2);
     s.X_a.Dim(40);
@@ -27,7 +26,7 @@ void AllocateArrays(State& s) {
     s.RABM_sa.Dim(10);
     s.R1B_sa.Dim(10);
     s.U_a.Dim(40);
-    s.V_a.Dim(survey ? 50 : 40);
+    s.V_a.Dim(s.data.v_numbers);
 }
 
 }  // namespace
@@ -42,7 +41,7 @@ void InitProgram(State& s, const std::string& title) {
     s.A = Val(Left(s.P.Time(), 2)) + Val(Mid(s.P.Time(), 4, 2)) + Val(Right(s.P.Time(), 2));
     s.P.Randomize(static_cast<uint32_t>(CLng(s.A)));
     s.CCC1 = 4;
-    s.KAIX = s.program == ProgramId::D ? 1056 : 1040;
+    s.KAIX = s.data.field_x;
     s.KAIY = 648;
     s.TITLE_s = title;
     AllocateArrays(s);
@@ -61,7 +60,7 @@ void ShowErrorAndHalt(State& s, int line, int number) {
 }
 
 int RunProgram(const ProgramInfo& info, Platform& platform) {
-    State s(platform, info.id, info.binding);
+    State s(platform, info.id, info.binding, info.data);
     s.menu = &info.menu;
     try {
         try {

@@ -12,6 +12,7 @@ struct ProgramInfo {
     ProgramId id = ProgramId::A;
     std::string title;
     Binding binding;
+    ProgramData data;
     MainMenuTable menu;
     // The main menu's first entry; it returns when the program ends.
     Routine main_menu = nullptr;

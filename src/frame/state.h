@@ -54,13 +54,21 @@ struct Binding {
 enum class ProgramId { A, B, C, D, E };
 struct MainMenuTable;
 
+// What a program sets up differently, besides its title, lessons and binding.
+struct ProgramData {
+    float field_x = 1040;  // left of the number field (KAIX) at start-up
+    // Bounds of the arrays whose size differs.
+    int f_texts = 40, f_numbers = 40, t_texts = 80, t_numbers = 80, v_numbers = 40;
+};
+
 struct State : FormulaVars, FigureVars {
-    State(Platform& platform, ProgramId id, const Binding& binding)
-        : P(platform), program(id), bind(binding) {}
+    State(Platform& platform, ProgramId id, const Binding& binding, const ProgramData& d = {})
+        : P(platform), program(id), bind(binding), data(d) {}
 
     Platform& P;
     ProgramId program;
     Binding bind;
+    ProgramData data;
     const MainMenuTable* menu = nullptr;  // the program's main-menu table
 
     // --- start-up ---------------------------------------------------------

@@ -60,6 +60,12 @@ int32_t CLng(float v, std::source_location where) {
     return static_cast<int32_t>(r);
 }
 
+std::string NumText(float v) {
+    std::string t = Str(v);
+    std::erase(t, ' ');
+    return t;
+}
+
 std::string Str(float v) {
     if (v == 0.0f) return " 0";
     char buf[64];

@@ -56,6 +56,8 @@ int32_t CLng(float v, std::source_location where = std::source_location::current
 // STR$: a blank before a value that is not negative, 7 significant digits,
 // no decimal point for a whole number, no zero before the point below 1.
 std::string Str(float v);
+// STR$ without its blanks: "8", "-3", ".5".
+std::string NumText(float v);
 // VAL: the leading number of the text; none gives 0. Stops at any character
 // that cannot continue a number ("/" included).
 float Val(const std::string& s);

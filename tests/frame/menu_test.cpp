@@ -66,7 +66,7 @@ void RecordLesson(State& s) {
 ProgramInfo WithRecordingLessons(ProgramInfo info) {
     const Routine entries[] = {RecordLesson<1>, RecordLesson<2>, RecordLesson<3>,
                                RecordLesson<4>, RecordLesson<5>};
-    for (size_t i = 0; i + 2 < info.menu.items.size(); ++i) info.menu.items[i].lesson = entries[i];
+    for (size_t i = 0; i + 2 < info.menu.items.size(); ++i) info.menu.items[i].lesson = Lesson{entries[i], "", {}};
     return info;
 }
 

@@ -1,4 +1,5 @@
 #include "frame/program.h"
+#include "programs/common/programs.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ TEST(Startup, SetsFontPenColourFieldTitleAndArrays) {
 
 TEST(Startup, SurveyProgramHasItsOwnFieldAndTableSizes) {
     Platform p(0, 0, true);
-    State s(p, ProgramId::D, SharedBinding());
+    const ProgramInfo d = ProgramD();
+    State s(p, d.id, d.binding, d.data);
     InitProgram(s, "Velmaris-D");
     EXPECT_EQ(s.KAIX, 1056);
     EXPECT_EQ(s.F_a.Bound(), 300);

@@ -8,14 +8,15 @@ void ShowSummitGoal(State& s) {
     GoalScreen(s, {"富士山の山頂はどれくらい遠くから見えるか調べよう。"});
 }
 
-void RunSummitViewLesson(State& s) {
-    static const Lesson lesson{
+Lesson SummitViewLesson() {
+    return {
         ShowSummitGoal,
         kSummitSceneList,
         {SummitSceneFigure, SummitSceneConstruction, SummitSceneTangentLength, SummitSceneMap,
          SummitSceneHigherPlaces},
     };
-    RunLesson(s, lesson);
 }
+
+void RunSummitViewLesson(State& s) { RunLesson(s, SummitViewLesson()); }
 
 }  // namespace vm

@@ -4,12 +4,14 @@
 // circle on a map, and higher places beyond that circle.
 #pragma once
 
+#include "frame/lesson.h"
 #include "frame/state.h"
 
 namespace vm {
 
-// The lesson's entry from the main menu; returns when its last scene-menu
+// The lesson (main-menu item 1); its run returns when the last scene-menu
 // item ("⑥終了") is chosen.
+Lesson SummitViewLesson();
 void RunSummitViewLesson(State& s);
 // The "<めあて>" screen, shown once on entry.
 void ShowSummitGoal(State& s);

@@ -11,8 +11,6 @@ namespace {
 // Point 0 is the earth's centre O, point 13 the summit P.
 constexpr int kO = 0, kP = 13, kMid = 1, kTouch = 4;
 
-Point At(State& s, int i) { return {s.X_a(i), s.Y_a(i)}; }
-
 }  // namespace
 
 
@@ -22,60 +20,19 @@ void StartTextColumn(State& s) {
     s.YI1 = 20;
 }
 
-void Write(State& s, float c, float x, float y, const std::string& text) {
-    Label(s, c, x, y, text);
-    s.YI1 = s.Y;
-    s.XI2 = s.X;
-}
-
-void Label(State& s, float c, float x, float y, const std::string& text) {
-    s.CCC1 = c;
-    s.X = x;
-    s.Y = y;
-    s.AA_s = text;
-    DrawMarkupText(s);
-}
-
 void SetFrame(State& s, float ggx, float ggy, float yoko, float tate, float size) {
-    s.GGX = ggx;
-    s.GGY = ggy;
-    s.YOKO = yoko;
-    s.TATE = tate;
-    s.CCC2 = 15;
-    s.SIZE = size;
-    DrawGrid(s);
+    Frame(s, ggx, ggy, yoko, tate, size);
     s.P.SetDrawWidth(kPen);
-}
-
-void PutPoint(State& s, int i, float gx, float gy) {
-    s.X_a(i) = s.GX0 + s.SIZE * gx;
-    s.Y_a(i) = s.GY0 - s.SIZE * gy;
-}
-
-void PutPolar(State& s, int i, float r, float deg) {
-    const float a = deg * s.PI / 180;
-    s.X_a(i) = s.X_a(kO) + r * std::cos(a);
-    s.Y_a(i) = s.Y_a(kO) - r * std::sin(a);
-}
-
-void Disc(State& s, int i, float r, int colour) { s.P.Dot(s.X_a(i), s.Y_a(i), r, colour); }
-
-void Segment(State& s, int i, int j, int colour) {
-    s.P.Line(s.X_a(i), s.Y_a(i), s.X_a(j), s.Y_a(j), colour);
-}
-
-void Triangle(State& s, int i, int j, int k, int fill) {
-    s.P.FillPolygon({At(s, i), At(s, j), At(s, k)}, 0, fill);
 }
 
 Section SetUpSection(State& s) {
     SetFrame(s, 440, 90, 20, 13, 40);
-    PutPoint(s, kO, 10, 0);
-    PutPoint(s, kP, 10, 12);
+    Put(s, kO, 10, 0);
+    Put(s, kP, 10, 12);
     Section sec;
     sec.R1 = 10 * s.SIZE;
-    PutPolar(s, 11, sec.R1, 100);
-    PutPolar(s, 12, sec.R1, 80);
+    Polar(s, 11, 0, sec.R1, 100);
+    Polar(s, 12, 0, sec.R1, 80);
     s.X_a(kMid) = s.X_a(kO);
     s.Y_a(kMid) = (s.Y_a(kO) + s.Y_a(kP)) / 2;
     return sec;

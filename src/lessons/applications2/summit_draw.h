@@ -1,11 +1,10 @@
-// What the summit scenes have in common: the text cursor, the figure frame,
-// the point table and the cross-section of the earth with the mountain.
+// What the summit scenes have in common: the text column, the figure pen and
+// the cross-section of the earth with the mountain.
 #pragma once
 
-#include <cmath>
-#include <string>
-
 #include "frame/state.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/text.h"
 
 namespace vm::summit {
 
@@ -15,23 +14,8 @@ inline constexpr int kPen = 5;
 
 // The text column: headings from x 30, body lines from x 66, first line y 20.
 void StartTextColumn(State& s);
-// Markup text in colour c with its top left at (x, y); the text cursor
-// (YI1, XI2) follows the pen.
-void Write(State& s, float c, float x, float y, const std::string& text);
-// The same, for a label beside a figure point: the cursor stays.
-void Label(State& s, float c, float x, float y, const std::string& text);
-// The figure frame (no grid lines drawn): sets GX0, GY0, GX1 ... and PI.
+// The figure frame (no grid lines drawn), then the figure pen.
 void SetFrame(State& s, float ggx, float ggy, float yoko, float tate, float size);
-
-// Point i of the table typed in grid units, mapped to pixels.
-void PutPoint(State& s, int i, float gx, float gy);
-// Point i at distance r from point 0 in the direction deg degrees
-// (counter-clockwise on the screen from +x).
-void PutPolar(State& s, int i, float r, float deg);
-void Disc(State& s, int i, float r, int colour);
-void Segment(State& s, int i, int j, int colour);
-// The closed triangle i -> j -> k, outlined in colour 0, filled with fill.
-void Triangle(State& s, int i, int j, int k, int fill);
 
 // The cross-section shared by the construction, the tangent length and the
 // higher-places scenes: frame, O (0) and P (13), earth radius R1, the feet of

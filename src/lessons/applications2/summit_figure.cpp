@@ -30,19 +30,19 @@ void SummitSceneFigure(State& s) {
     Write(s, 7, s.XI0, s.YI1, "Q 富士山の山頂はどれくらい遠くから見えるだろう?");
     SetFrame(s, 440, 90, 20, 14, 40);
 
-    PutPoint(s, kO, 10, 0);
-    PutPoint(s, kSummit, 10, 12);
+    Put(s, kO, 10, 0);
+    Put(s, kSummit, 10, 12);
     const float r1 = s.SIZE * 10;   // the earth
     const float r2 = s.SIZE * 9.5f;  // a tangent line
-    PutPolar(s, 11, r1, 100);
-    PutPolar(s, 12, r1, 80);
+    Polar(s, 11, 0, r1, 100);
+    Polar(s, 12, 0, r1, 80);
     // Round-earth observers further and further left (4, 6, 8), each with the
     // far end of its tangent (5, 7, 9): at E(t) the tangent runs towards the
     // mountain in the direction t - 90 degrees.
     for (int k = 1; k <= 3; ++k) {
         const int at = 2 * k + 2;
         const float t = 100 + 10.0f * static_cast<float>(k);
-        PutPolar(s, at, r1, t);
+        Polar(s, at, 0, r1, t);
         const float a = (t - 90) * s.PI / 180;
         s.X_a(at + 1) = s.X_a(at) + r2 * std::cos(a);
         s.Y_a(at + 1) = s.Y_a(at) - r2 * std::sin(a);

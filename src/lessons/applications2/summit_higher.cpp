@@ -46,7 +46,7 @@ void SummitSceneHigherPlaces(State& s) {
     DrawDimensionArc(s);
     WaitForKey(s);
 
-    PutPolar(s, kB, sec.R1, 140);
+    Polar(s, kB, 0, sec.R1, 140);
     Disc(s, kB, 6, 0);
     Label(s, 3, s.X_a(kB), s.Y_a(kB) + 10, "B");
     WaitForKey(s);
@@ -54,9 +54,9 @@ void SummitSceneHigherPlaces(State& s) {
     Segment(s, kB, kSummit, 7);
     WaitForKey(s);
 
-    PutPolar(s, kC, 11 * s.SIZE, 140);
-    PutPolar(s, 8, sec.R1, 135);
-    PutPolar(s, 9, sec.R1, 145);
+    Polar(s, kC, 0, 11 * s.SIZE, 140);
+    Polar(s, 8, 0, sec.R1, 135);
+    Polar(s, 9, 0, sec.R1, 145);
     Triangle(s, kC, 8, 9, 13);
     Disc(s, kC, 6, 7);
     Label(s, 3, s.X_a(kC) - 40, s.Y_a(kC) - 25, "C");

@@ -65,9 +65,9 @@ void SummitSceneMap(State& s) {
     SetFrame(s, 600, 90, 12, 12, 45);
     s.P.Box(s.GX1, s.GY1, s.GX2, s.GY2, 0);
 
-    for (int i = 1; i <= 40; ++i) PutPoint(s, i, kCoast[i - 1][0], kCoast[i - 1][1]);
+    for (int i = 1; i <= 40; ++i) Put(s, i, kCoast[i - 1][0], kCoast[i - 1][1]);
     for (int k = 0; k < 4; ++k) Polyline(s, Run(1 + 9 * k, 10 + 9 * k));
-    for (const auto& p : kSecond) PutPoint(s, p.entry, p.gx, p.gy);
+    for (const auto& p : kSecond) Put(s, p.entry, p.gx, p.gy);
     Polyline(s, {37, 38, 39, 40, 1, 2, 3, 4, 5, 6, 7});
     Polyline(s, {8, 9, 10, 11, 12, 8});
     const float island_radius[] = {6, 5, 4, 3, 2, 5};

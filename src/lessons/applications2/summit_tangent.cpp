@@ -32,16 +32,12 @@ void LengthMark(State& s, int i, int j, float side, float step, float height,
     DrawDimensionArc(s);
 }
 
-// The next line of the column, `gap` below the last one.
-void NextLine(State& s, float gap, float c, const std::string& text) {
-    Write(s, c, s.XI0, s.YI1 + gap, text);
-}
-
 }  // namespace
 
 void SummitSceneTangentLength(State& s) {
     ClearScreen(s);
     StartTextColumn(s);
+    s.XI1 = s.XI0;  // this scene's lines start under its number
     s.P.SetDrawWidth(kPen);
     const Section sec = SetUpSection(s);
     s.X_a(kBelow) = s.X_a(kO);
@@ -61,45 +57,42 @@ void SummitSceneTangentLength(State& s) {
     LengthMark(s, kSummit, kBelow, -1, 10, 40, "3.776km");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "OP=6378+3.776=6381.776(km)");
+    NewLine(s, 50, 0, "OP=6378+3.776=6381.776(km)");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "PA=xkm とすると");
+    NewLine(s, 50, 0, "PA=xkm とすると");
     MarkRightAngleAtTangent(s, 20);
     LengthMark(s, kSummit, kTouch, 1, 5, 20, "xkm");
     WaitForKey(s);
 
-    NextLine(s, 50, 3, "x^2=6381.776^2-6378^2");
+    NewLine(s, 50, 3, "x^2=6381.776^2-6378^2");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "  =(6381.776+6378)*");
-    NextLine(s, 50, 0, "    (6381.776-6378)");
+    NewLine(s, 50, 0, "  =(6381.776+6378)*");
+    NewLine(s, 50, 0, "    (6381.776-6378)");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "  =12759.776*3.776");
+    NewLine(s, 50, 0, "  =12759.776*3.776");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "  =48180.914176");
+    NewLine(s, 50, 0, "  =48180.914176");
     WaitForKey(s);
 
-    NextLine(s, 50, 0, "x>0 だから");
+    NewLine(s, 50, 0, "x>0 だから");
     WaitForKey(s);
 
-    NextLine(s, 60, 3, "x=!48180.914176ﾝ");
+    NewLine(s, 60, 3, "x=!48180.914176ﾝ");
     WaitForKey(s);
 
     // The root of the exact square, kept in single precision: 219.5015 to
     // seven digits. (Squaring 6381.776 in single precision instead would
     // lose the last digit.)
     s.T_a(1) = static_cast<float>(std::sqrt(48180.914176));
-    s.A_s = Str(s.T_a(1));
-    StripSpaces(s);
-    s.T_sa(1) = s.A_s;
-    const std::string root = " =" + s.T_sa(1);
-    NextLine(s, 50, 5, root);
+    s.T_sa(1) = NumText(s.T_a(1));
+    NewLine(s, 50, 5, " =" + s.T_sa(1));
     WaitForKey(s);
 
-    NextLine(s, 50, 5, "約 220km");
+    NewLine(s, 50, 5, "約 220km");
 }
 
 }  // namespace vm

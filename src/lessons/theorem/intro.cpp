@@ -29,10 +29,9 @@ void StartIntroductionLesson(State& s) {
 
 }  // namespace
 
-void RunIntroductionLesson(State& s) {
-    static const Lesson lesson{StartIntroductionLesson, "①操作　②終了", {MoveTriangleScene}};
-    RunLesson(s, lesson);
-}
+Lesson IntroductionLesson() { return {StartIntroductionLesson, "①操作　②終了", {MoveTriangleScene}}; }
+
+void RunIntroductionLesson(State& s) { RunLesson(s, IntroductionLesson()); }
 
 void ShowIntroductionGoal(State& s) {
     ClearScreen(s);

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "frame/lesson.h"
 #include "frame/state.h"
 
 namespace vm {
@@ -18,7 +19,8 @@ struct GridPoint {
 // invisibly for its origin; the points are turned into pixels.
 void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points);
 
-// The lesson entry (main-menu item 1): goal, key wait, figure, scene menu.
+// The lesson (main-menu item 1): goal, key wait, figure, scene menu.
+Lesson IntroductionLesson();
 void RunIntroductionLesson(State& s);
 
 // The goal screen; leaves XI1, YI1, XI2 after its last line.

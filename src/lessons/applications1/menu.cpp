@@ -1,0 +1,18 @@
+#include "lessons/applications1/menu.h"
+
+namespace vm {
+
+// Each table ends with an empty item (its number and a full-width blank)
+// and the quit item. An item without a lesson draws the menu again.
+MainMenuTable ApplicationsMenuTable() {
+    return {{
+        {"1　対角線,正三角形,3辺の比", {}},
+        {"2　問題演習", {}},
+        {"3　2点間の距離,平面図形", {}},
+        {"4　直方体,錐体", {}},
+        {"5　", {}},
+        {"6　終了", {}},
+    }};
+}
+
+}  // namespace vm

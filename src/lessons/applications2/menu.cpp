@@ -1,0 +1,21 @@
+#include "lessons/applications2/menu.h"
+
+#include "lessons/applications2/summit.h"
+
+namespace vm {
+
+// Each table ends with an empty item (its number and a full-width blank)
+// and the quit item. An item without a lesson draws the menu again.
+MainMenuTable FurtherApplicationsMenuTable() {
+    return {{
+        {"1　どれくらい遠くから見えるかな?", SummitViewLesson()},
+        {"2　いろいろな問題", {}},
+        {"3　P205(三平方 基本の問題)", {}},
+        {"4　P206(章の問題A)", {}},
+        {"5　P207(章の問題B)", {}},
+        {"6　", {}},
+        {"7　終了", {}},
+    }};
+}
+
+}  // namespace vm

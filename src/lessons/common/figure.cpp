@@ -1,0 +1,58 @@
+#include "lessons/common/figure.h"
+
+#include <cmath>
+#include <vector>
+
+#include "figures/figures.h"
+
+namespace vm {
+
+namespace {
+
+Point At(State& s, int i) { return {s.X_a(i), s.Y_a(i)}; }
+
+}  // namespace
+
+void Frame(State& s, float ggx, float ggy, float yoko, float tate, float size) {
+    s.GGX = ggx;
+    s.GGY = ggy;
+    s.YOKO = yoko;
+    s.TATE = tate;
+    s.CCC2 = 15;
+    s.SIZE = size;
+    DrawGrid(s);
+}
+
+void Put(State& s, int i, float gx, float gy) {
+    s.X_a(i) = s.GX0 + s.SIZE * gx;
+    s.Y_a(i) = s.GY0 - s.SIZE * gy;
+}
+
+void Put(State& s, std::initializer_list<GridPoint> points) {
+    for (const auto& p : points) Put(s, p.i, p.gx, p.gy);
+}
+
+void Polar(State& s, int i, int from, float r, float deg) {
+    const float a = deg * s.PI / 180;
+    s.X_a(i) = s.X_a(from) + r * std::cos(a);
+    s.Y_a(i) = s.Y_a(from) - r * std::sin(a);
+}
+
+void Disc(State& s, int i, float r, int colour) { s.P.Dot(s.X_a(i), s.Y_a(i), r, colour); }
+
+void Segment(State& s, int i, int j, int colour) {
+    s.P.Line(s.X_a(i), s.Y_a(i), s.X_a(j), s.Y_a(j), colour);
+}
+
+void Triangle(State& s, int i, int j, int k, int fill) {
+    s.P.FillPolygon({At(s, i), At(s, j), At(s, k)}, 0, fill);
+}
+
+void Outline(State& s, std::initializer_list<int> points, int colour) {
+    std::vector<Point> pts;
+    for (const int i : points) pts.push_back(At(s, i));
+    if (!pts.empty()) pts.push_back(pts.front());
+    s.P.Connect(pts, colour);
+}
+
+}  // namespace vm

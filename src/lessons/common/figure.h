@@ -1,0 +1,36 @@
+// A scene's figure: its frame, and its points in the table X()/Y(), typed
+// in grid units and kept in pixels.
+#pragma once
+
+#include <initializer_list>
+
+#include "frame/state.h"
+
+namespace vm {
+
+// The figure frame without grid lines (DrawGrid with CCC2 15): top left
+// (ggx, ggy), yoko columns and tate rows of `size` pixels. Sets GX0, GY0
+// (the origin at the bottom left), the frame variables and PI.
+void Frame(State& s, float ggx, float ggy, float yoko, float tate, float size);
+
+// Point i typed in grid units from the frame's origin (y up), in pixels.
+void Put(State& s, int i, float gx, float gy);
+struct GridPoint {
+    int i;
+    float gx, gy;
+};
+void Put(State& s, std::initializer_list<GridPoint> points);
+// Point i at distance r (pixels) from point `from`, in the direction deg
+// degrees counter-clockwise on the screen from +x.
+void Polar(State& s, int i, int from, float r, float deg);
+
+// A filled disc of radius r at point i.
+void Disc(State& s, int i, float r, int colour);
+// The segment from point i to point j.
+void Segment(State& s, int i, int j, int colour);
+// The closed triangle i -> j -> k, outlined in colour 0, filled with fill.
+void Triangle(State& s, int i, int j, int k, int fill);
+// The closed outline through the points in order, back to the first.
+void Outline(State& s, std::initializer_list<int> points, int colour);
+
+}  // namespace vm

@@ -1,0 +1,24 @@
+// The text cursor of a lesson: markup text written in a colour at a point,
+// with the cursor (YI1, XI2) following the pen, so that a scene can place
+// its next line below, beside or after the last one.
+#pragma once
+
+#include <string>
+
+#include "frame/state.h"
+
+namespace vm {
+
+// Markup text in colour c with its top left at (x, y); the cursor follows
+// the pen (YI1 := Y, XI2 := X).
+void Write(State& s, float c, float x, float y, const std::string& text);
+// The same for a label beside a figure point: the cursor stays.
+void Label(State& s, float c, float x, float y, const std::string& text);
+// The next line, d below the last one, at the left margin XI1.
+void NewLine(State& s, float d, float c, const std::string& text);
+// Goes on after the last text, at (XI2, YI1).
+void Continue(State& s, float c, const std::string& text);
+// The closing line of a scene at (44, 590).
+void FixedLine(State& s, float c, const std::string& text);
+
+}  // namespace vm

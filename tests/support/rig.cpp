@@ -1,0 +1,74 @@
+#include "support/rig.h"
+
+#include <filesystem>
+
+#include "support/log.h"
+
+#ifndef VELMARIS_TEST_OUTPUT
+#define VELMARIS_TEST_OUTPUT "test-output"
+#endif
+
+namespace vm::test {
+
+Rig::Rig(const ProgramInfo& info, bool render, const std::string& time)
+    : p(render ? 1440 : 0, render ? 900 : 0, true), s(p, info.id, info.binding, info.data) {
+    s.menu = &info.menu;
+    p.SetFixedTime(time);
+    InitProgram(s, info.title);
+    s.menu = nullptr;  // the table is the caller's; a rig runs no main menu
+    p.ClearLog();
+}
+
+void Rig::Keys(const std::string& script) { p.PushKeys(ParseKeys(script)); }
+
+void Rig::AnyKeys(int n) { p.PushKeys(std::vector<std::string>(static_cast<size_t>(n), " ")); }
+
+bool Rig::Run(Routine r) {
+    try {
+        r(s);
+        return true;
+    } catch (const WindowClosed&) {
+        return false;
+    }
+}
+
+bool Rig::Run(const Lesson& lesson) {
+    try {
+        RunLesson(s, lesson);
+        return true;
+    } catch (const WindowClosed&) {
+        return false;
+    }
+}
+
+std::string Rig::Png(const std::string& name) {
+    const std::string path = OutputPath(name);
+    p.WritePng(path);
+    return path;
+}
+
+Ended RunKeys(const ProgramInfo& info, const std::string& keys, const std::string& time) {
+    Platform p(0, 0, true);
+    p.SetFixedTime(time);
+    p.PushKeys(ParseKeys(keys));
+    Ended e;
+    e.status = RunProgram(info, p);
+    e.unread = p.PendingKeys();
+    e.log = p.Log();
+    e.error = ShowsError(e.log);
+    return e;
+}
+
+std::string AnyKeys(int n) {
+    std::string k;
+    for (int i = 0; i < n; ++i) k += "{Any}";
+    return k;
+}
+
+std::string OutputPath(const std::string& name) {
+    const std::filesystem::path dir = VELMARIS_TEST_OUTPUT;
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+}  // namespace vm::test

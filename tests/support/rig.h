@@ -1,0 +1,59 @@
+// One recording rig for the tests: runs a routine, a lesson or a whole
+// program with scripted keys on a recording platform, optionally rendered.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frame/lesson.h"
+#include "frame/program.h"
+#include "platform/platform.h"
+#include "programs/common/programs.h"
+
+namespace vm::test {
+
+// A started program state (arrays allocated, clock fixed) on a recording
+// platform; the start-up's own drawing is cleared from the log.
+struct Rig {
+    explicit Rig(const ProgramInfo& info = ProgramA(), bool render = false,
+                 const std::string& time = "00:00:00");
+    Rig(const Rig&) = delete;
+    Rig& operator=(const Rig&) = delete;
+
+    // Appends keys in the script notation ("1\n{Any}", "{Left}", ...).
+    void Keys(const std::string& script);
+    // `n` keys that any wait takes.
+    void AnyKeys(int n);
+    // Runs a routine until it returns (true) or the keys run out (false).
+    bool Run(Routine r);
+    bool Run(const Lesson& lesson);
+
+    const std::vector<Op>& Log() const { return p.Log(); }
+    size_t Unread() const { return p.PendingKeys(); }
+    // Writes the canvas (render rigs only) under the build folder's test
+    // output; returns the path written.
+    std::string Png(const std::string& name);
+
+    Platform p;
+    State s;
+};
+
+// What a whole program run left behind: its log, the keys it did not read
+// (a program ended by its quit item leaves the keys after the quit number),
+// its exit status and whether it reached the error stop.
+struct Ended {
+    std::vector<Op> log;
+    size_t unread = 0;
+    int status = 0;
+    bool error = false;
+};
+Ended RunKeys(const ProgramInfo& info, const std::string& keys,
+              const std::string& time = "10:20:30");
+
+// A script of n keys that any wait takes.
+std::string AnyKeys(int n);
+
+// Where rendered pictures of the tests go: a folder in the build tree.
+std::string OutputPath(const std::string& name);
+
+}  // namespace vm::test
