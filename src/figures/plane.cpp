@@ -94,16 +94,18 @@ void DrawCoordinatePlane(State& s) {
     s.P.SetFontName("Times New Roman");
     s.P.SetFontSize(0.8f * s.SIZE1);
     s.P.SetFontItalic(true);
-    s.AA_s = "x";
+    // Whole strings, not literals: GCC 12 at -O3 misreads the literal
+    // assignments here as overlapping copies.
+    s.AA_s = std::string("x");
     Text(s, s.GX2 - 0.8f * s.SIZE1, s.GY0 - 1.5f * s.SIZE1, 3, 2);
     s.CCC1 = 0;
     s.P.SetFontName("ゴシック");
     s.P.SetFontSize(s.SIZE1);
     s.P.SetFontItalic(false);
-    s.AA_s = "0";
+    s.AA_s = std::string("0");
     Text(s, s.GX0 - s.SIZE1, s.GY0, 2, 1);
     s.CCC1 = 0;
-    s.AA_s = "y";
+    s.AA_s = std::string("y");
     s.X = s.GX0;
     s.Y = s.GY1 - s.SIZE1 / 2;
     Text(s, s.X, s.Y, 2, 1);

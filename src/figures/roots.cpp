@@ -37,12 +37,12 @@ void SimplifySquareRoot(State& s) {
         s.R1B = s.R1B / (s.R1I * s.R1I);
         s.R1I = 2;
     }
-    s.R1A1_s = s.R1B == 1 ? "" : "!" + Str(s.R1B);
-    if (s.R1B == 1 && s.R1A == 1) s.R1A_s = "1";
-    else if (s.R1A == 1) s.R1A_s = "";
+    s.R1A1_s = s.R1B == 1 ? std::string() : std::string("!") + Str(s.R1B);
+    if (s.R1B == 1 && s.R1A == 1) s.R1A_s = std::string("1");
+    else if (s.R1A == 1) s.R1A_s.clear();
     else s.R1A_s = Str(s.R1A);
     s.RAB_s = s.R1A_s + s.R1A1_s + "ﾝ";
-    s.RABM_s = s.R1B == s.R1B1 ? "" : "!" + Str(s.R1B1) + "ﾝ=";
+    s.RABM_s = s.R1B == s.R1B1 ? std::string() : std::string("!") + Str(s.R1B1) + "ﾝ=";
     s.R1B_s = s.R1A1_s + "ﾝ";
     s.R1A_s = Stripped(s, s.R1A_s);
     s.RAB_s = Stripped(s, s.RAB_s);

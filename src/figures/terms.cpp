@@ -11,9 +11,9 @@ void NegateTermSign(State& s) {
     s.LE = static_cast<float>(KLen(s.A_s));
     if (s.A_s.empty()) return;
     const std::string first = KLeft(s.A_s, 1);
-    if (first == "-") s.A_s = "+" + KMid(s.A_s, 2);
-    else if (first == "+") s.A_s = "-" + KMid(s.A_s, 2);
-    else s.A_s = "-" + s.A_s;
+    if (first == "-") s.A_s = std::string("+") + KMid(s.A_s, 2);
+    else if (first == "+") s.A_s = std::string("-") + KMid(s.A_s, 2);
+    else s.A_s = std::string("-") + s.A_s;
 }
 
 void StripPlusSign(State& s) {
