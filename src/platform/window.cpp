@@ -105,8 +105,32 @@ void WindowPlatform::Handle(const void* ev) {
     }
 }
 
+void WindowPlatform::InjectKey(const std::string& k) {
+    SDL_Event e{};
+    SDL_Keycode sym = 0;
+    if (k == key::kEnter) sym = SDLK_RETURN;
+    else if (k == key::kBackspace) sym = SDLK_BACKSPACE;
+    else if (k == key::kClear) sym = SDLK_DELETE;
+    else if (k == key::kRight) sym = SDLK_RIGHT;
+    else if (k == key::kLeft) sym = SDLK_LEFT;
+    else if (k == key::kUp) sym = SDLK_UP;
+    else if (k == key::kDown) sym = SDLK_DOWN;
+    if (sym != 0) {
+        e.type = SDL_KEYDOWN;
+        e.key.windowID = SDL_GetWindowID(window_);
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = sym;
+    } else {
+        e.type = SDL_TEXTINPUT;
+        e.text.windowID = SDL_GetWindowID(window_);
+        k.copy(e.text.text, sizeof e.text.text - 1);
+    }
+    SDL_PushEvent(&e);
+}
+
 void WindowPlatform::Pump(int timeout_ms) {
     if (dirty_) Present();
+    if (keys_.empty() && on_idle) on_idle();
     SDL_Event e;
     if (SDL_WaitEventTimeout(&e, timeout_ms) == 0) return;
     Handle(&e);

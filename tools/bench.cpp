@@ -1,0 +1,500 @@
+// Measures how fast the programs start and answer keys.
+//
+//   velmaris-bench [--programs abcde] [--starts N] [--no-window]
+//
+// For each program it prints a table: start to the first menu frame (from
+// starting a process to the menu drawn headless, or presented in a real
+// window when a display is there), the time of every step of a walk through
+// every scene of every lesson in the program's own menu table (from the key
+// to the changed screen), the slowest step, and peak memory. Every
+// measurement runs in child processes of its own, so each start is a cold
+// one and the memory is the program's own. A measurement, not a test: it
+// prints figures and fails only when a walk cannot be made.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "frame/binding.h"
+#include "frame/menu.h"
+#include "platform/runtime.h"
+#include "platform/window.h"
+#include "programs/common/programs.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+std::string KeyName(const std::string& k) {
+    if (k == vm::key::kEnter) return "Enter";
+    if (k == vm::key::kRight) return "→";
+    if (k == vm::key::kLeft) return "←";
+    if (k == vm::key::kUp) return "↑";
+    if (k == vm::key::kDown) return "↓";
+    if (k == " ") return "Space";
+    return k;
+}
+
+// Items of a scene list: its circled numbers ("①" to "⑳").
+int CountSceneItems(const std::string& list) {
+    int n = 0;
+    for (size_t i = 0; i + 2 < list.size(); ++i)
+        if (static_cast<unsigned char>(list[i]) == 0xE2 &&
+            static_cast<unsigned char>(list[i + 1]) == 0x91 &&
+            static_cast<unsigned char>(list[i + 2]) >= 0xA0 &&
+            static_cast<unsigned char>(list[i + 2]) <= 0xB3)
+            ++n;
+    return n;
+}
+
+const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩",
+                                "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱", "⑲", "⑳"};
+
+// Decides every key of one lesson's walk: the lesson's number at the main
+// menu, any key through its goal screen, then each scene in turn from the
+// scene menu (arrows first, for the scenes that move figures, then "1" and
+// Enter by turns, which step waits and drill gates alike take as going on),
+// the scene menu's last item and the main menu's quit item.
+class Walker {
+public:
+    Walker(size_t item, size_t quit) : item_(item), quit_(quit) {
+        Type(std::to_string(item));
+    }
+
+    std::string Next() {
+        if (++keys_in_phase_ > kMaxKeys) Stop();
+        std::string k;
+        if (queue_.empty() && phase_ == Phase::Menu) phase_ = Phase::Goal;
+        if (!queue_.empty()) {
+            k = queue_.front();
+            queue_.pop_front();
+        } else if (phase_ == Phase::Goal) {
+            k = " ";
+        } else if (phase_ == Phase::Scene) {
+            const size_t n = scene_keys_++;
+            static const std::string arrows[] = {vm::key::kRight, vm::key::kUp, vm::key::kLeft,
+                                                 vm::key::kDown};
+            if (n < 24) k = arrows[(n / 6) % 4];
+            else k = (n % 2 == 0) ? "1" : vm::key::kEnter;
+        } else {
+            Stop();  // the quit item was typed and the program goes on
+        }
+        where_ = "lesson " + std::to_string(item_) + Place() + " key " +
+                 std::to_string(keys_in_phase_) + " (" + KeyName(k) + ")";
+        return k;
+    }
+
+    void AtSceneMenu(const std::string& list) {
+        const int n = CountSceneItems(list);
+        keys_in_phase_ = 0;
+        if (++scene_ < n) {
+            Type(std::to_string(scene_));
+            phase_ = Phase::Scene;
+            scene_keys_ = 0;
+            ++scenes_walked_;
+        } else {
+            Type(std::to_string(std::max(n, 1)));
+            Type(std::to_string(quit_));
+            phase_ = Phase::Quit;
+        }
+    }
+
+    bool Finished() const { return phase_ == Phase::Quit && queue_.empty() && !stuck_; }
+    bool Stuck() const { return stuck_; }
+    const std::string& Where() const { return where_; }
+    int ScenesWalked() const { return scenes_walked_; }
+
+    vm::Routine ask_scene_menu = nullptr;  // the program's own scene-menu question
+
+private:
+    enum class Phase { Menu, Goal, Scene, Quit };
+    static constexpr size_t kMaxKeys = 5000;
+
+    // Ends the run as a closed window does.
+    [[noreturn]] void Stop() {
+        stuck_ = true;
+        throw vm::WindowClosed{};
+    }
+    void Type(const std::string& digits) {
+        for (char c : digits) queue_.push_back(std::string(1, c));
+        queue_.push_back(vm::key::kEnter);
+    }
+    std::string Place() const {
+        if (phase_ == Phase::Menu) return " at the main menu";
+        if (phase_ == Phase::Goal) return " goal";
+        if (phase_ == Phase::Quit) return " back to the main menu";
+        return std::string(" scene ") +
+               (scene_ >= 1 && scene_ <= 20 ? kCircled[scene_ - 1] : std::to_string(scene_).c_str());
+    }
+
+    size_t item_, quit_;
+    Phase phase_ = Phase::Menu;
+    std::deque<std::string> queue_;
+    int scene_ = 0;
+    int scenes_walked_ = 0;
+    size_t scene_keys_ = 0;
+    size_t keys_in_phase_ = 0;
+    std::string where_ = "main menu";
+    bool stuck_ = false;
+};
+
+// What the bench platforms share: the walk and the step times.
+class WalkHost {
+public:
+    virtual ~WalkHost() = default;
+    Walker* walker = nullptr;
+    bool timing = false;
+    Clock::time_point given;
+
+    // The previous key's step ends here; the next key starts one.
+    std::string NextKey() {
+        const auto now = Clock::now();
+        if (timing) std::printf("step %.4f %s\n", Ms(now - given), walker->Where().c_str());
+        std::string k = walker->Next();
+        timing = true;
+        given = Clock::now();
+        return k;
+    }
+};
+
+// The scene-menu question, wrapped so that the walk knows a scene has ended.
+void AskAtSceneMenu(vm::State& s) {
+    auto& host = dynamic_cast<WalkHost&>(s.P);
+    host.walker->AtSceneMenu(s.AA_s);
+    host.timing = false;  // what follows is the menu's own drawing, not a step's
+    vm::Call(s, host.walker->ask_scene_menu);
+}
+
+class HeadlessBench : public vm::Platform, public WalkHost {
+public:
+    HeadlessBench() : vm::Platform(1440, 900, false) {}
+    std::string Inkey() override { return NextKey(); }
+    std::string WaitKey() override { return NextKey(); }
+};
+
+class WindowBench : public vm::WindowPlatform, public WalkHost {
+public:
+    WindowBench() {
+        on_idle = [this] { InjectKey(NextKey()); };
+    }
+};
+
+// Headless: the first key asked for means the menu is drawn. In a window:
+// the first wait with the screen presented.
+void SayReady() {
+    std::printf("ready\n");
+    std::fflush(stdout);
+    throw vm::WindowClosed{};
+}
+class HeadlessStart : public vm::Platform {
+public:
+    HeadlessStart() : vm::Platform(1440, 900, false) {}
+    std::string Inkey() override { SayReady(); return ""; }
+    std::string WaitKey() override { SayReady(); return ""; }
+};
+
+int ChildStart(const vm::ProgramInfo& info, bool window) {
+    try {
+        if (window) {
+            vm::WindowPlatform p;
+            p.on_idle = SayReady;
+            vm::RunProgram(info, p);
+        } else {
+            HeadlessStart p;
+            vm::RunProgram(info, p);
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::printf("error %s\n", e.what());
+    }
+    return 1;
+}
+
+// Waits at the menu in a window until killed; says when it is there.
+int ChildIdle(const vm::ProgramInfo& info) {
+    try {
+        vm::WindowPlatform p;
+        bool said = false;
+        p.on_idle = [&said] {
+            if (said) return;
+            said = true;
+            std::printf("ready\n");
+            std::fflush(stdout);
+        };
+        vm::RunProgram(info, p);
+    } catch (const std::exception& e) {
+        std::printf("error %s\n", e.what());
+    }
+    return 1;
+}
+
+int ChildWalk(vm::ProgramInfo info, bool window) {
+    try {
+        std::unique_ptr<vm::Platform> platform;
+        WalkHost* host = nullptr;
+        if (window) {
+            auto w = std::make_unique<WindowBench>();
+            host = w.get();
+            platform = std::move(w);
+        } else {
+            auto h = std::make_unique<HeadlessBench>();
+            host = h.get();
+            platform = std::move(h);
+        }
+        const vm::Routine ask = info.binding.AskNumberAtBottom;
+        info.binding.AskNumberAtBottom = AskAtSceneMenu;
+        const size_t quit = info.menu.items.size();
+        for (size_t i = 0; i + 1 < quit; ++i) {
+            if (!info.menu.items[i].lesson) continue;
+            Walker walker(i + 1, quit);
+            walker.ask_scene_menu = ask;
+            host->walker = &walker;
+            host->timing = false;
+            vm::RunProgram(info, *platform);
+            if (walker.Stuck())
+                std::printf("error lesson %zu did not end: %s\n", i + 1, walker.Where().c_str());
+            else if (!walker.Finished())
+                std::printf("error lesson %zu stopped early: %s\n", i + 1, walker.Where().c_str());
+            std::printf("lesson %zu %d\n", i + 1, walker.ScenesWalked());
+        }
+    } catch (const std::exception& e) {
+        std::printf("error %s\n", e.what());
+        return 1;
+    }
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    std::printf("peak %ld\n", ru.ru_maxrss);
+    return 0;
+}
+
+// --- the parent: starts the children and makes the tables -----------------
+
+struct Child {
+    pid_t pid = -1;
+    FILE* out = nullptr;
+};
+
+Child Spawn(const std::vector<std::string>& args) {
+    int fds[2];
+    if (pipe(fds) != 0) return {};
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_adddup2(&fa, fds[1], 1);
+    posix_spawn_file_actions_addclose(&fa, fds[0]);
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    Child c;
+    if (posix_spawn(&c.pid, "/proc/self/exe", &fa, nullptr, argv.data(), environ) != 0) c.pid = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    close(fds[1]);
+    c.out = fdopen(fds[0], "r");
+    return c;
+}
+
+bool ReadLine(FILE* f, std::string& line) {
+    line.clear();
+    int ch;
+    while ((ch = std::fgetc(f)) != EOF && ch != '\n') line += static_cast<char>(ch);
+    return ch != EOF || !line.empty();
+}
+
+int Finish(Child& c) {
+    std::string rest;
+    while (ReadLine(c.out, rest)) {
+    }
+    std::fclose(c.out);
+    int status = 0;
+    waitpid(c.pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+}
+
+struct Stats {
+    size_t n = 0;
+    double median = 0, p99 = 0, worst = 0;
+};
+
+Stats Summarise(std::vector<double> v) {
+    Stats s;
+    s.n = v.size();
+    if (v.empty()) return s;
+    std::sort(v.begin(), v.end());
+    s.median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    s.p99 = v[static_cast<size_t>(std::ceil(0.99 * static_cast<double>(v.size()))) - 1];
+    s.worst = v.back();
+    return s;
+}
+
+void Row(const char* what, const Stats& s) {
+    if (s.n == 0) {
+        std::printf("  %-26s %6s\n", what, "-");
+        return;
+    }
+    std::printf("  %-26s %6zu %9.2f %9.2f %9.2f\n", what, s.n, s.median, s.p99, s.worst);
+}
+
+// Times n cold starts; empty when the program could not start.
+std::vector<double> Starts(const std::string& program, bool window, int n) {
+    std::vector<double> t;
+    for (int i = 0; i < n; ++i) {
+        const auto t0 = Clock::now();
+        Child c = Spawn({"velmaris-bench", "--child-start", program, window ? "window" : "headless"});
+        if (c.pid < 0) return {};
+        std::string line;
+        const bool ok = ReadLine(c.out, line) && line == "ready";
+        const auto t1 = Clock::now();
+        if (Finish(c) != 0 || !ok) {
+            if (!window || i == 0) std::printf("  (%s start failed: %s)\n", window ? "window" : "headless", line.c_str());
+            return {};
+        }
+        t.push_back(Ms(t1 - t0));
+    }
+    return t;
+}
+
+// Times the process was woken (context switches) while waiting at the menu
+// for `seconds`; negative when it could not be measured.
+long Switches(pid_t pid) {
+    FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (!f) return -1;
+    long total = 0;
+    char line[256];
+    while (std::fgets(line, sizeof line, f)) {
+        long v = 0;
+        if (std::sscanf(line, "voluntary_ctxt_switches: %ld", &v) == 1 ||
+            std::sscanf(line, "nonvoluntary_ctxt_switches: %ld", &v) == 1)
+            total += v;
+    }
+    std::fclose(f);
+    return total;
+}
+
+double IdleWakeups(const std::string& program, double seconds) {
+    Child c = Spawn({"velmaris-bench", "--child-idle", program});
+    if (c.pid < 0) return -1;
+    std::string line;
+    double rate = -1;
+    if (ReadLine(c.out, line) && line == "ready") {
+        // Let the first frames settle before counting.
+        usleep(300000);
+        const long a = Switches(c.pid);
+        usleep(static_cast<useconds_t>(seconds * 1e6));
+        const long b = Switches(c.pid);
+        if (a >= 0 && b >= 0) rate = static_cast<double>(b - a) / seconds;
+    }
+    kill(c.pid, SIGTERM);
+    Finish(c);
+    return rate;
+}
+
+struct Walk {
+    std::vector<double> steps;
+    double worst = -1;
+    std::string worst_where;
+    long peak_kb = 0;
+    int scenes = 0;
+    std::vector<std::string> errors;
+};
+
+Walk WalkProgram(const std::string& program, bool window) {
+    Walk w;
+    Child c = Spawn({"velmaris-bench", "--child-walk", program, window ? "window" : "headless"});
+    if (c.pid < 0) {
+        w.errors.push_back("cannot start the walk");
+        return w;
+    }
+    std::string line;
+    while (ReadLine(c.out, line)) {
+        if (line.compare(0, 5, "step ") == 0) {
+            char* end = nullptr;
+            const double ms = std::strtod(line.c_str() + 5, &end);
+            w.steps.push_back(ms);
+            if (ms > w.worst) {
+                w.worst = ms;
+                w.worst_where = end && *end ? end + 1 : "";
+            }
+        } else if (line.compare(0, 5, "peak ") == 0) {
+            w.peak_kb = std::atol(line.c_str() + 5);
+        } else if (line.compare(0, 7, "lesson ") == 0) {
+            w.scenes += std::atoi(line.c_str() + line.rfind(' ') + 1);
+        } else if (line.compare(0, 6, "error ") == 0) {
+            w.errors.push_back(line.substr(6));
+        }
+    }
+    if (Finish(c) != 0 && w.errors.empty()) w.errors.push_back("the walk failed");
+    return w;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string programs = "abcde";
+    int starts = 20;
+    bool window = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if ((a == "--child-start" || a == "--child-walk") && i + 2 < argc) {
+            const auto info = vm::ProgramByName(argv[i + 1]);
+            if (!info) return 2;
+            const bool in_window = std::string(argv[i + 2]) == "window";
+            return a == "--child-start" ? ChildStart(*info, in_window) : ChildWalk(*info, in_window);
+        }
+        if (a == "--child-idle" && i + 1 < argc) {
+            const auto info = vm::ProgramByName(argv[i + 1]);
+            return info ? ChildIdle(*info) : 2;
+        }
+        if (a == "--programs" && i + 1 < argc) programs = argv[++i];
+        else if (a == "--starts" && i + 1 < argc) starts = std::max(1, std::atoi(argv[++i]));
+        else if (a == "--no-window") window = false;
+        else {
+            std::fprintf(stderr,
+                         "usage: velmaris-bench [--programs abcde] [--starts N] [--no-window]\n");
+            return 2;
+        }
+    }
+    const bool display = window && std::getenv("DISPLAY") != nullptr;
+    bool failed = false;
+    for (char p : programs) {
+        const std::string name(1, p);
+        const auto info = vm::ProgramByName(name);
+        if (!info) continue;
+        std::printf("%s (times in ms)%*s %6s %9s %9s %9s\n", info->title.c_str(),
+                    static_cast<int>(14 - info->title.size()), "", "n", "median", "p99", "worst");
+        std::fflush(stdout);
+        Row("start to menu, headless", Summarise(Starts(name, false, starts)));
+        if (display) {
+            Row("start to menu, window", Summarise(Starts(name, true, starts)));
+            std::printf("  %-26s %6.1f per second\n", "wake-ups waiting at menu", IdleWakeups(name, 2.0));
+        }
+        std::vector<std::pair<const char*, bool>> modes = {{"headless", false}};
+        if (display) modes.push_back({"window", true});
+        for (const auto& [mode, in_window] : modes) {
+            const Walk w = WalkProgram(name, in_window);
+            const std::string what = std::string("step, ") + mode;
+            Row(what.c_str(), Summarise(w.steps));
+            if (!w.steps.empty())
+                std::printf("    slowest: %.2f ms at %s; %d scenes; peak memory %.1f MB\n", w.worst,
+                            w.worst_where.c_str(), w.scenes, static_cast<double>(w.peak_kb) / 1024);
+            for (const auto& e : w.errors) std::printf("    ! %s\n", e.c_str());
+            failed = failed || !w.errors.empty();
+            std::fflush(stdout);
+        }
+    }
+    return failed ? 1 : 0;
+}
