@@ -51,29 +51,20 @@ std::string KeyName(const std::string& k) {
     return k;
 }
 
-// Items of a scene list: its circled numbers ("①" to "⑳").
-int CountSceneItems(const std::string& list) {
-    int n = 0;
-    for (size_t i = 0; i + 2 < list.size(); ++i)
-        if (static_cast<unsigned char>(list[i]) == 0xE2 &&
-            static_cast<unsigned char>(list[i + 1]) == 0x91 &&
-            static_cast<unsigned char>(list[i + 2]) >= 0xA0 &&
-            static_cast<unsigned char>(list[i + 2]) <= 0xB3)
-            ++n;
-    return n;
-}
-
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩",
                                 "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱", "⑲", "⑳"};
 
 // Decides every key of one lesson's walk: the lesson's number at the main
-// menu, any key through its goal screen, then each scene in turn from the
-// scene menu (arrows first, for the scenes that move figures, then "1" and
-// Enter by turns, which step waits and drill gates alike take as going on),
-// the scene menu's last item and the main menu's quit item.
+// menu, keys through its goal screen (the quit item's number and Enter by
+// turns, which end the run too when the lesson has no scene menu), then each
+// scene in turn from the scene menu (arrows first, for the scenes that move
+// figures, then "1" and Enter by turns, which step waits and drill gates
+// alike take as going on), the scene menu's last item and the main menu's
+// quit item.
 class Walker {
 public:
-    Walker(size_t item, size_t quit) : item_(item), quit_(quit) {
+    Walker(size_t item, size_t quit, const vm::Lesson& lesson)
+        : item_(item), quit_(quit), scenes_(static_cast<int>(lesson.scenes.size())) {
         Type(std::to_string(item));
     }
 
@@ -85,7 +76,7 @@ public:
             k = queue_.front();
             queue_.pop_front();
         } else if (phase_ == Phase::Goal) {
-            k = " ";
+            k = goal_keys_++ % 2 == 0 ? std::to_string(quit_) : vm::key::kEnter;
         } else if (phase_ == Phase::Scene) {
             const size_t n = scene_keys_++;
             static const std::string arrows[] = {vm::key::kRight, vm::key::kUp, vm::key::kLeft,
@@ -100,22 +91,25 @@ public:
         return k;
     }
 
-    void AtSceneMenu(const std::string& list) {
-        const int n = CountSceneItems(list);
+    void AtSceneMenu() {
         keys_in_phase_ = 0;
-        if (++scene_ < n) {
+        if (++scene_ <= scenes_) {
             Type(std::to_string(scene_));
             phase_ = Phase::Scene;
             scene_keys_ = 0;
             ++scenes_walked_;
         } else {
-            Type(std::to_string(std::max(n, 1)));
+            Type(std::to_string(scenes_ + 1));
             Type(std::to_string(quit_));
             phase_ = Phase::Quit;
         }
     }
 
-    bool Finished() const { return phase_ == Phase::Quit && queue_.empty() && !stuck_; }
+    bool Finished() const {
+        if (stuck_) return false;
+        // A lesson without a scene menu ends at its goal screen.
+        return scenes_ == 0 ? phase_ == Phase::Goal : phase_ == Phase::Quit && queue_.empty();
+    }
     bool Stuck() const { return stuck_; }
     const std::string& Where() const { return where_; }
     int ScenesWalked() const { return scenes_walked_; }
@@ -139,11 +133,13 @@ private:
         if (phase_ == Phase::Menu) return " at the main menu";
         if (phase_ == Phase::Goal) return " goal";
         if (phase_ == Phase::Quit) return " back to the main menu";
-        return std::string(" scene ") +
-               (scene_ >= 1 && scene_ <= 20 ? kCircled[scene_ - 1] : std::to_string(scene_).c_str());
+        if (scene_ >= 1 && scene_ <= 20) return std::string(" scene ") + kCircled[scene_ - 1];
+        return " scene " + std::to_string(scene_);
     }
 
     size_t item_, quit_;
+    int scenes_;
+    size_t goal_keys_ = 0;
     Phase phase_ = Phase::Menu;
     std::deque<std::string> queue_;
     int scene_ = 0;
@@ -176,7 +172,7 @@ public:
 // The scene-menu question, wrapped so that the walk knows a scene has ended.
 void AskAtSceneMenu(vm::State& s) {
     auto& host = dynamic_cast<WalkHost&>(s.P);
-    host.walker->AtSceneMenu(s.AA_s);
+    host.walker->AtSceneMenu();
     host.timing = false;  // what follows is the menu's own drawing, not a step's
     vm::Call(s, host.walker->ask_scene_menu);
 }
@@ -262,7 +258,7 @@ int ChildWalk(vm::ProgramInfo info, bool window) {
         const size_t quit = info.menu.items.size();
         for (size_t i = 0; i + 1 < quit; ++i) {
             if (!info.menu.items[i].lesson) continue;
-            Walker walker(i + 1, quit);
+            Walker walker(i + 1, quit, *info.menu.items[i].lesson);
             walker.ask_scene_menu = ask;
             host->walker = &walker;
             host->timing = false;
