@@ -55,4 +55,32 @@ void Outline(State& s, std::initializer_list<int> points, int colour) {
     s.P.Connect(pts, colour);
 }
 
+void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
+               const ArcLook& look) {
+    s.ZX0 = s.X_a(i);
+    s.ZY0 = s.Y_a(i);
+    s.ZX1 = s.X_a(j);
+    s.ZY1 = s.Y_a(j);
+    s.HOUKOU = side;
+    s.HABA = step;
+    s.TAKASA = look.height;
+    s.CCC2 = static_cast<float>(look.dots);
+    s.CCC1 = static_cast<float>(look.ink);
+    s.AAA_s = label;
+    DrawDimensionArc(s);
+}
+
+void RightAngle(State& s, int k, int i, int j, float side, int colour) {
+    s.ZX0 = s.X_a(k);
+    s.ZY0 = s.Y_a(k);
+    s.ZX1 = s.X_a(i);
+    s.ZY1 = s.Y_a(i);
+    s.ZX2 = s.X_a(j);
+    s.ZY2 = s.Y_a(j);
+    s.NAGASA = side;
+    s.CCC2 = static_cast<float>(colour);
+    s.ITI = 1;
+    DrawRightAngleMark(s);
+}
+
 }  // namespace vm

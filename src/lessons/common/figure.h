@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 
 #include "frame/state.h"
 
@@ -32,5 +33,22 @@ void Segment(State& s, int i, int j, int colour);
 void Triangle(State& s, int i, int j, int k, int fill);
 // The closed outline through the points in order, back to the first.
 void Outline(State& s, std::initializer_list<int> points, int colour);
+
+// How a length arc looks: dots in colour `dots`, its label in colour `ink`,
+// `height` pixels high (1 to 15 count 16-pixel units; 0 puts the dots on
+// the segment itself and the label at its midpoint).
+struct ArcLook {
+    int dots;
+    int ink;
+    float height;
+};
+// The dotted length arc (DrawDimensionArc) from point i to point j with its
+// label: side 1 bulges to the right of i -> j as seen on the screen, -1 to
+// the left; a dot every `step` degrees.
+void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
+               const ArcLook& look);
+// The right-angle mark (DrawRightAngleMark) at point k between the rays to
+// points i and j, its sides `side` pixels long, in colour c.
+void RightAngle(State& s, int k, int i, int j, float side, int colour);
 
 }  // namespace vm

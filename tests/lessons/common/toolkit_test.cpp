@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/frame.h"
@@ -92,6 +93,49 @@ TEST(Toolkit, PointsAreTypedInGridUnits) {
     ASSERT_EQ(lines[0].pts.size(), 4u);
     EXPECT_EQ(lines[0].pts.front().x, lines[0].pts.back().x);
     EXPECT_EQ(lines[0].pts.front().y, lines[0].pts.back().y);
+}
+
+TEST(Toolkit, LengthArcsAndRightAnglesStandOnTablePoints) {
+    Rig r;
+    State& s = r.s;
+    s.X_a(1) = 100, s.Y_a(1) = 300;
+    s.X_a(2) = 300, s.Y_a(2) = 300;
+    s.X_a(3) = 100, s.Y_a(3) = 100;
+    // Left of 1 -> 2 on the screen is above it: the apex 16 px up.
+    LengthArc(s, 1, 2, -1, 10, "4", {9, 5, 1});
+    const auto dots = OfKind(r.Log(), Op::Dot);
+    ASSERT_EQ(dots.size(), 19u);
+    float top = 300;
+    for (const auto& d : dots) {
+        EXPECT_EQ(d.colour, 9);
+        top = std::min(top, d.y1);
+    }
+    EXPECT_NEAR(top, 284, 0.01);
+    const auto texts = Texts(r.Log());
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].colour, 5);
+    EXPECT_LT(texts[0].y1, 284);
+
+    // Height 0: every dot on the segment itself.
+    Rig flat;
+    flat.s.X_a(1) = 100, flat.s.Y_a(1) = 300;
+    flat.s.X_a(2) = 300, flat.s.Y_a(2) = 300;
+    LengthArc(flat.s, 1, 2, 1, 7, "", {0, 3, 0});
+    for (const auto& d : OfKind(flat.Log(), Op::Dot)) EXPECT_NEAR(d.y1, 300, 0.01);
+    EXPECT_TRUE(Texts(flat.Log()).empty());
+
+    Rig mark;
+    mark.s.X_a(1) = 100, mark.s.Y_a(1) = 300;
+    mark.s.X_a(2) = 300, mark.s.Y_a(2) = 300;
+    mark.s.X_a(3) = 100, mark.s.Y_a(3) = 100;
+    mark.s.ITI = -1;
+    RightAngle(mark.s, 1, 2, 3, 30, 5);
+    const auto sides = OfKind(mark.Log(), Op::Polyline);
+    ASSERT_EQ(sides.size(), 1u);
+    EXPECT_EQ(sides[0].colour, 5);
+    ASSERT_EQ(sides[0].pts.size(), 3u);
+    EXPECT_NEAR(sides[0].pts[1].x, 130, 0.01);
+    EXPECT_NEAR(sides[0].pts[1].y, 270, 0.01);
 }
 
 TEST(Toolkit, NumberTextHasNoBlanks) {
