@@ -1,0 +1,95 @@
+#include "lessons/common/marks.h"
+
+#include "figures/figures.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
+                  int ink, int dots, float step, float dx, float dy) {
+    s.ZX0 = s.X_a(i);
+    s.ZY0 = s.Y_a(i);
+    s.ZX1 = s.X_a(j);
+    s.ZY1 = s.Y_a(j);
+    s.HOUKOU = side;
+    s.TAKASA = height;
+    s.HABA = step;
+    s.CCC2 = static_cast<float>(dots);
+    s.CCC1 = static_cast<float>(ink);
+    s.AAA_s = label;
+    s.AAAX = dx;
+    s.AAAY = dy;
+    DrawDimensionArc(s);
+}
+
+void DottedLine(State& s, int i, int j, float step, int colour) {
+    DimensionArc(s, i, j, 1, 0, "", colour, colour, step);
+}
+
+void Ticks(State& s, int i, int j, float half, int colour, float count, float gap,
+           float shift) {
+    s.AX = s.X_a(i);
+    s.AY = s.Y_a(i);
+    s.BX = s.X_a(j);
+    s.BY = s.Y_a(j);
+    s.NAGASA = half;
+    s.CCC2 = static_cast<float>(colour);
+    s.HONSU = count;
+    s.AIDA = gap;
+    s.ITI = shift;
+    DrawTickMarks(s);
+}
+
+void RightAngle(State& s, int k, int m, int n, float side, int colour, float iti) {
+    s.ZX0 = s.X_a(k);
+    s.ZY0 = s.Y_a(k);
+    s.ZX1 = s.X_a(m);
+    s.ZY1 = s.Y_a(m);
+    s.ZX2 = s.X_a(n);
+    s.ZY2 = s.Y_a(n);
+    s.NAGASA = side;
+    s.CCC2 = static_cast<float>(colour);
+    s.ITI = iti;
+    DrawRightAngleMark(s);
+}
+
+void AngleSector(State& s, int k, int m, int n, float iti, float radius,
+                 const std::string& label, int outline, int fill, int ink) {
+    s.ZX0 = s.X_a(k);
+    s.ZY0 = s.Y_a(k);
+    s.ZX1 = s.X_a(m);
+    s.ZY1 = s.Y_a(m);
+    s.ZX2 = s.X_a(n);
+    s.ZY2 = s.Y_a(n);
+    s.ITI = iti;
+    s.HONSU = 0;
+    s.NAGASA = radius;
+    s.AAA_s = label;
+    s.CCC2 = static_cast<float>(outline);
+    s.CCC3 = static_cast<float>(fill);
+    s.CCC1 = static_cast<float>(ink);
+    DrawAngleMark(s);
+}
+
+void Polygon(State& s, std::initializer_list<int> points, const std::string& letters,
+             int colour, int ink, float width, float gap) {
+    int row = 0;
+    for (const int i : points) {
+        ++row;
+        s.G_a(row, 1) = s.X_a(i);
+        s.G_a(row, 2) = s.Y_a(i);
+    }
+    s.KAKU = static_cast<float>(row);
+    s.SIZE1 = width;
+    s.CCC2 = static_cast<float>(colour);
+    s.CCC1 = static_cast<float>(ink);
+    s.NAGASA = gap;
+    s.AAA_s = letters;
+    DrawPolygon(s);
+}
+
+void PointLetter(State& s, int k, int colour, const std::string& text) {
+    Label(s, static_cast<float>(colour), s.X_a(k) - 20, s.Y_a(k) + 4, text);
+}
+
+}  // namespace vm

@@ -1,0 +1,53 @@
+// Marks and polygons on a scene's point table, named by point numbers.
+//
+// The figure routines take their points in the ray and segment variables
+// and reset several of their options on return, so every call here copies
+// the points in and sets every option again.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "frame/state.h"
+
+namespace vm {
+
+// A dotted half-ellipse over the segment from point i to point j with the
+// label at its apex (DrawDimensionArc): side > 0 puts it on the right-hand
+// side of the direction i -> j as seen on the screen, else on the left;
+// height in pixels (0: the dots lie on the segment), label in colour ink,
+// dots in colour dots every step degrees, the label shifted by (dx, dy).
+void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
+                  int ink, int dots, float step = 5, float dx = 0, float dy = 0);
+// A dotted straight line from point i to point j, without a label.
+void DottedLine(State& s, int i, int j, float step, int colour);
+
+// Equal-length marks across the segment from point i to point j
+// (DrawTickMarks): `count` marks `half` long on either side, `gap` apart,
+// the first `gap` past the midpoint towards j, the group moved by shift.
+void Ticks(State& s, int i, int j, float half = 8, int colour = 3, float count = 1,
+           float gap = 8, float shift = 0);
+
+// The right-angle mark at vertex k between the rays to points m and n.
+void RightAngle(State& s, int k, int m, int n, float side = 40, int colour = 5,
+                float iti = 1);
+
+// A filled sector on the angle at vertex k swept counter-clockwise on the
+// screen from the ray to point m to the ray to point n (iti -1: from n to
+// m), outlined and filled, its label in colour ink on the bisector
+// (DrawAngleMark with HONSU 0).
+void AngleSector(State& s, int k, int m, int n, float iti, float radius,
+                 const std::string& label, int outline = 3, int fill = 9, int ink = 5);
+
+// The closed polygon through the points in order, copied into the rows of
+// G() (DrawPolygon), in colour at pen width `width`. letters: "" none, "1"
+// the entries of X$(), another text its first letter and the letters after
+// it, in colour ink at distance gap from their corners.
+void Polygon(State& s, std::initializer_list<int> points, const std::string& letters,
+             int colour = 0, int ink = 0, float width = 5, float gap = 10);
+
+// A letter beside point k: the pen 20 px left of the point and 4 px below
+// it. The text cursor stays.
+void PointLetter(State& s, int k, int colour, const std::string& text);
+
+}  // namespace vm
