@@ -24,6 +24,10 @@ void NewLine(State& s, float d, float c, const std::string& text) {
     Write(s, c, s.XI1, s.YI1 + d, text);
 }
 
+void NumberedLine(State& s, float d, float c, const std::string& text) {
+    Write(s, c, s.XI1 - 72, s.YI1 + d, text);
+}
+
 void Continue(State& s, float c, const std::string& text) { Write(s, c, s.XI2, s.YI1, text); }
 
 void FixedLine(State& s, float c, const std::string& text) { Write(s, c, 44, 590, text); }

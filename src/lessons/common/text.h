@@ -16,6 +16,8 @@ void Write(State& s, float c, float x, float y, const std::string& text);
 void Label(State& s, float c, float x, float y, const std::string& text);
 // The next line, d below the last one, at the left margin XI1.
 void NewLine(State& s, float d, float c, const std::string& text);
+// A numbered line or heading: d below the last line, 72 px left of XI1.
+void NumberedLine(State& s, float d, float c, const std::string& text);
 // Goes on after the last text, at (XI2, YI1).
 void Continue(State& s, float c, const std::string& text);
 // The closing line of a scene at (44, 590).

@@ -66,8 +66,11 @@ TEST(Toolkit, CursorFollowsTextsButNotLabels) {
     EXPECT_EQ(s.YI1, 30);
     NewLine(s, 50, 5, "x=3");
     EXPECT_EQ(s.YI1, 80);
+    NumberedLine(s, 60, 3, "(2)");
+    EXPECT_EQ(s.YI1, 140);
     FixedLine(s, 0, "答");
     EXPECT_EQ(s.YI1, 590);
+    EXPECT_EQ(CountMarkup(r.Log(), "(2)", 28, 140, 3), 1);
     EXPECT_EQ(CountMarkup(r.Log(), "AB", after_number, 30, 0), 1);
     EXPECT_EQ(CountMarkup(r.Log(), "C", 500, 500, 3), 1);
     EXPECT_EQ(CountMarkup(r.Log(), "x=3", 100, 80, 5), 1);
