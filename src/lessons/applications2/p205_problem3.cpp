@@ -1,0 +1,65 @@
+// Basic problem 3: a cuboid's diagonal, and the height and volume of a cone.
+#include "frame/frame.h"
+#include "lessons/applications2/p205.h"
+#include "lessons/applications2/textbook.h"
+
+namespace vm {
+
+using namespace textbook;
+
+namespace {
+
+constexpr int kApex = 1, kLeft = 2, kCentre = 3, kRight = 4;
+
+// The cone beside the texts of (1): 50 px a unit, base radius 4 units.
+void DrawCone(State& s) {
+    Frame(s, 748, 90, 9, 8, 50);
+    s.P.SetDrawWidth(kPen);
+    const float xb = 1, yb = 1;
+    const float xa = xb + 4, ya = yb + 5.5f;
+    Put(s, {{kApex, xa, ya}, {kLeft, xb, yb}, {kCentre, xa, yb}, {kRight, xa + 4, yb}});
+    Segment(s, kApex, kLeft, 0);
+    Segment(s, kApex, kRight, 0);
+    Segment(s, kLeft, kCentre, 0);
+    // The base: a dense front half below the diameter, a sparse back half.
+    LengthArc(s, kLeft, kRight, 1, 1, "", {0, 0, 30});
+    LengthArc(s, kLeft, kRight, -1, 7, "", {0, 0, 30});
+    Label(s, 0, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
+    Label(s, 0, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
+    Label(s, 0, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    Segment(s, kApex, kCentre, 0);
+    RightAngle(s, kCentre, kLeft, kApex, 30, 5);
+    LengthArc(s, kApex, kCentre, -1, 5, "x㎝", {3, 5, 20});
+    LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", {3, 3, 1});
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {3, 3, 1});
+}
+
+}  // namespace
+
+void BasicProblem3Answer(State& s) {
+    ClearScreen(s);
+    Tags(s, kP205, "3", 72, 30, 44);
+    s.XI1 = 114;
+    s.YI1 = 30;
+    WaitForKey(s);
+    Item(s, 70, 0, "(1) !3^2+4^2+12^2ﾝ");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "=!9+16+144ﾝ");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "=!169ﾝ=");
+    Continue(s, 5, "13(cm)");
+    WaitForKey(s);
+    DrawCone(s);
+    Item(s, 70, 0, "(2)円錐の高さをxcm とすると");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "10^2=x^2+6^2");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "x^2=10^2-6^2=100-36=64");
+    NewLine(s, 60, 0, "x>0だから x=!64ﾝ=");
+    Continue(s, 3, "8");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=");
+    Continue(s, 5, "96π(cm^3)");
+}
+
+}  // namespace vm

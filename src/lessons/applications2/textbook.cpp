@@ -1,0 +1,86 @@
+#include "lessons/applications2/textbook.h"
+
+#include "figures/figures.h"
+#include "formula/formula.h"
+
+namespace vm::textbook {
+
+namespace {
+
+void Tag(State& s, const std::string& text, float x, float y, float width, float border,
+         float fill, float ink) {
+    s.A_s = text;
+    s.X = x;
+    s.Y = y;
+    s.HABA = width;
+    s.TATE = 50;
+    s.CCC1 = ink;
+    s.CCC2 = border;
+    s.CCC3 = fill;
+    DrawFramedText(s);
+    s.XI2 = s.X;
+    s.YI1 = s.Y;
+}
+
+}  // namespace
+
+void TitleTag(State& s, const std::string& title, float x, float y) {
+    Tag(s, title, x, y, 484, 3, 13, 0);
+}
+
+void NumberTag(State& s, const std::string& number, float x, float y) {
+    Tag(s, number, x, y, 40, 4, 3, 13);
+}
+
+void Tags(State& s, const std::string& title, const std::string& number, float x, float y,
+          float gap) {
+    TitleTag(s, title, x, y);
+    NumberTag(s, number, s.XI2 + gap, s.YI1);
+}
+
+void ClearBelowTags(State& s) { s.P.FillBox(0, 90, 1760, 90 + 1800, 15, 15); }
+
+void Item(State& s, float d, float c, const std::string& text) {
+    Write(s, c, s.XI1 - 76, s.YI1 + d, text);
+}
+
+void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
+               const std::string& label, int ink, float iti) {
+    s.ZX0 = s.X_a(vertex);
+    s.ZY0 = s.Y_a(vertex);
+    s.ZX1 = s.X_a(i);
+    s.ZY1 = s.Y_a(i);
+    s.ZX2 = s.X_a(j);
+    s.ZY2 = s.Y_a(j);
+    s.NAGASA = size;
+    s.HONSU = arcs;
+    s.CCC2 = static_cast<float>(border);
+    s.CCC3 = static_cast<float>(fill);
+    s.AAA_s = label;
+    s.CCC1 = static_cast<float>(ink);
+    s.ITI = iti;
+    s.AAAX = 0;
+    s.AAAY = 0;
+    DrawAngleMark(s);
+}
+
+void Ticks(State& s, int i, int j, float count, float spacing, float half, int colour) {
+    s.AX = s.X_a(i);
+    s.AY = s.Y_a(i);
+    s.BX = s.X_a(j);
+    s.BY = s.Y_a(j);
+    s.HONSU = count;
+    // The routine leaves AIDA multiplied by the count plus one.
+    s.AIDA = spacing;
+    s.NAGASA = half;
+    s.ITI = 0;
+    s.CCC2 = static_cast<float>(colour);
+    DrawTickMarks(s);
+}
+
+void Midpoint(State& s, int k, int i, int j) {
+    s.X_a(k) = (s.X_a(i) + s.X_a(j)) / 2;
+    s.Y_a(k) = (s.Y_a(i) + s.Y_a(j)) / 2;
+}
+
+}  // namespace vm::textbook

@@ -1,0 +1,448 @@
+#include "lessons/applications2/p205.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+
+#include "lessons/applications2/textbook_support.h"
+#include "support/log.h"
+#include "support/rig.h"
+
+namespace vm::test {
+namespace {
+
+bool IsBelowTagsClear(const Op& op) { return IsFilledBox(op, 0, 90, 1760, 1890, 15); }
+
+// The main menu's item 3 and the lesson's quit item.
+SceneRun RunP205(int item, int keys, bool quit = true, const ProgramInfo& info = ProgramC()) {
+    return SceneRun(info, 3, quit ? 4 : 0, item, keys);
+}
+
+struct SceneCase {
+    int item;
+    int waits;
+    int below_tags_clear_key;  // the key after which y 90 down is erased; -1 none
+    std::vector<Line> lines;
+};
+
+void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
+
+const SceneCase kScenes[] = {
+    {1, 21, 9,
+     {
+         {0, "(1)", 38, 100, 0},
+         {1, "30%,60%の直角三角形 だから", kCont, 100, 3},
+         {2, "4:x=", 114, 160, 0},
+         {3, "2:!3ﾝ", kCont, 160, 0},
+         {4, "2x=4!3ﾝ  ", 114, 220, 0},
+         {4, "x=", kCont, 220, 0},
+         {4, "2!3ﾝ", kCont, 220, 5},
+         {5, "x:y=", 114, 280, 0},
+         {6, "1:!3ﾝ", kCont, 280, 0},
+         {7, "2!3ﾝ:y=1:!3ﾝ ", 114, 340, 0},
+         {8, "y=2!3ﾝ*!3ﾝ=2*3=", 114, 400, 0},
+         {8, "6", kCont, 400, 5},
+         {10, "(2)", 38, 100, 0},
+         {11, "45%の直角三角形 だから", kCont, 100, 3},
+         {12, "4:x=", 114, 160, 0},
+         {13, "!2ﾝ:1", kCont, 160, 0},
+         {14, "!2ﾝx=4 ", 114, 220, 0},
+         {14, "x=ﾀ4/!2ﾝﾀ=ﾀ4!2ﾝ/2ﾀ=", kCont, 220, 0},
+         {14, "2!2ﾝ", kCont, 220, 5},
+         {15, "y=x+zとすると", 114, 300, 3},
+         {17, "x:z=", 114, 360, 0},
+         {18, "!3ﾝ:1", kCont, 360, 0},
+         {19, "2!2ﾝ:z=!3ﾝ:1 ", 114, 420, 0},
+         {20, "!3ﾝz=2!2ﾝ ", 114, 480, 0},
+         {20, "z=ﾀ2!2ﾝ/!3ﾝﾀ=ﾀ2!2ﾝ*!3ﾝ/3ﾀ=", 114, 550, 0},
+         {20, "ﾀ2!6ﾝ/3ﾀ", kCont, 550, 3},
+         {21, "y=2!2ﾝ+ﾀ2!6ﾝ/3ﾀ", kCont, 550, 5, 90},
+     }},
+    {2, 9, 7,
+     {
+         {1, "(1)対角線の長さは、1辺の!2ﾝ倍 ", 38, 100, 0},
+         {1, "だから ", 114, 160, 0},
+         {1, "10!2ﾝcm", kCont, 160, 5},
+         {2, "(2)正三角形の高さは、1辺のﾀ!3ﾝ/2ﾀ倍 ", 38, 230, 0},
+         {2, "だから 12*ﾀ!3ﾝ/2ﾀ=", 114, 310, 0},
+         {2, "6!3ﾝ(cm)", kCont, 310, 5},
+         {3, "A", 808, 140, 3},
+         {3, "B", 918, 460, 3},
+         {3, "(3)", 38, 380, 0},
+         {4, "x座標:-1-(-3)=-1+3=2 ", kCont, 380, 0},
+         {5, "y座標:3-(-3)=3+3=6", 114, 440, 0},
+         {6, "だから !2^2+6^2ﾝ", 114, 500, 0},
+         {6, "=!4+36ﾝ=!40ﾝ=", 114, 560, 0},
+         {6, "2!10ﾝ", kCont, 560, 5},
+         {7, "O", 924, 104, 0},
+         {7, "(4)ﾀ1/2ﾀAB=xcm とすると", 38, 100, 0},
+         {8, "10^2=x^2+5^2", 114, 160, 0},
+         {9, "x^2=10^2-5^2=100-25=75", 114, 220, 0},
+         {9, "x>0だから x=!75ﾝ=", 114, 280, 0},
+         {9, "5!3ﾝ", kCont, 280, 3},
+         {9, "よって", 114, 340, 0},
+         {9, "AB=2*5!3ﾝ=", 114, 400, 0},
+         {9, "10!3ﾝ(cm)", kCont, 400, 5},
+     }},
+    {3, 7, -1,
+     {
+         {1, "(1) !3^2+4^2+12^2ﾝ", 38, 100, 0},
+         {2, "=!9+16+144ﾝ", 114, 160, 0},
+         {3, "=!169ﾝ=", 114, 220, 0},
+         {3, "13(cm)", kCont, 220, 5},
+         {4, "A", 978, 117, 0},
+         {4, "B", 750, 416, 0},
+         {4, "O", 1006, 416, 0},
+         {4, "(2)円錐の高さをxcm とすると", 38, 290, 0},
+         {5, "10^2=x^2+6^2", 114, 350, 0},
+         {6, "x^2=10^2-6^2=100-36=64", 114, 410, 0},
+         {6, "x>0だから x=!64ﾝ=", 114, 470, 0},
+         {6, "8", kCont, 470, 3},
+         {7, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=", 114, 530, 0},
+         {7, "96π(cm^3)", kCont, 530, 5},
+     }},
+};
+
+class P205Scene : public ::testing::TestWithParam<SceneCase> {};
+
+// A scene from the main menu: the list comes back after its last key and
+// not one key earlier; one clear at its start (and the erase below the tags
+// where the answer turns to its next figure); its texts in order, each in
+// the part of the scene its key brings.
+TEST_P(P205Scene, StepsThroughItsAnswerAndReturnsToTheList) {
+    const SceneCase& c = GetParam();
+    const SceneRun run = RunP205(c.item, c.waits);
+    EXPECT_FALSE(run.error);
+    EXPECT_EQ(run.unread, 0u);
+    ASSERT_EQ(run.lists.size(), 2u);
+    ASSERT_EQ(run.waits.size(), static_cast<size_t>(c.waits));
+    EXPECT_EQ(Count(run.log, IsScreenClear, run.begin(), run.end()), 1u);
+    const auto erased = Find(run.log, IsBelowTagsClear, run.begin(), run.end());
+    if (c.below_tags_clear_key < 0) {
+        EXPECT_TRUE(erased.empty());
+    } else {
+        ASSERT_EQ(erased.size(), 1u);
+        const size_t k = static_cast<size_t>(c.below_tags_clear_key);
+        EXPECT_GT(erased[0], run.KeyStart(k));
+        EXPECT_LT(erased[0], run.KeyEnd(k));
+    }
+    ExpectLines(run, c.lines);
+
+    // Both tags before the first key, on the top line.
+    size_t tags = 0;
+    for (size_t i = run.begin(); i < run.KeyEnd(0); ++i) {
+        const Op& op = run.log[i];
+        if (IsFilledBox(op, 72, 27, 556, 77, 13) && op.colour == 3) ++tags;
+        if (IsFilledBox(op, 600, 27, 640, 77, 3) && op.colour == 4) ++tags;
+    }
+    EXPECT_EQ(tags, 2u);
+    size_t title_end = 0;
+    const size_t title =
+        FindText(run.log, "P205(三平方基本の問題)", run.begin(), run.KeyEnd(0), &title_end);
+    ASSERT_NE(title, kNone);
+    EXPECT_EQ(run.log[title].y1, 30);
+    EXPECT_EQ(run.log[title].colour, 0);
+    EXPECT_GT(run.log[title].x1, 72);
+    EXPECT_LT(run.log[title_end].x1, 556);
+    const size_t number = FindText(run.log, std::to_string(c.item), title_end + 1, run.KeyEnd(0));
+    ASSERT_NE(number, kNone);
+    EXPECT_EQ(run.log[number].colour, 13);
+    EXPECT_GT(run.log[number].x1, 600);
+    EXPECT_LT(run.log[number].x1, 620);
+
+    // One key fewer leaves the scene waiting: the list is not asked again.
+    const SceneRun short_run = RunP205(c.item, c.waits - 1, false);
+    EXPECT_FALSE(short_run.error);
+    EXPECT_EQ(short_run.lists.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Textbook, P205Scene, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+
+// Ink above the key-prompt band in a part of a scene.
+size_t DrawnAbovePrompt(const SceneRun& run, size_t k) {
+    size_t n = 0;
+    for (size_t i = run.KeyStart(k); i < run.KeyEnd(k); ++i) {
+        const Op& op = run.log[i];
+        const float top = op.kind == Op::Polyline && !op.pts.empty() ? op.pts[0].y : op.y1;
+        if (top < 657) ++n;
+    }
+    return n;
+}
+
+TEST(P205Lesson, WritesNothingButTheListOnItsOwn) {
+    for (const auto& info : {ProgramC(), ProgramE()}) {
+        const Ended e = RunKeys(info, "3\\n4\\n7\\n");
+        EXPECT_FALSE(e.error);
+        EXPECT_EQ(e.unread, 0u);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 1u) << info.title;
+        EXPECT_EQ(FindText(e.log, "<めあて>"), kNone);
+        // The prompt writer shows the list in full-width characters, the
+        // half-width blanks taking a cell each: 42 cells of 16 px.
+        size_t last = 0;
+        const size_t list = FindText(e.log, "Ｐ２０５（三平方　基本の問題）の解答　①→問題１", 0,
+                                     kNone, &last);
+        ASSERT_NE(list, kNone);
+        EXPECT_EQ(e.log[list].x1, 16);
+        EXPECT_EQ(e.log[list].y1, 666);
+        EXPECT_EQ(e.log[list].colour, 0);
+        ASSERT_NE(FindText(e.log, "　②→問題２　　③→問題３　④→終了", last + 1, kNone, &last),
+                  kNone);
+        EXPECT_EQ(e.log[last].x1 + 16, 688);
+        // Only the band changes between the menu's clear and the list.
+        size_t clear = 0;
+        for (size_t i = 0; i < list; ++i)
+            if (IsScreenClear(e.log[i])) clear = i;
+        for (size_t i = clear + 1; i < list; ++i) EXPECT_GE(e.log[i].y1, 600) << i;
+    }
+}
+
+// Entries at the scene list: the scene of the value, the list again, or the
+// main menu.
+TEST(P205Lesson, ChoosesByTheValueTyped) {
+    const struct {
+        const char* entry;
+        int scene;  // 0: list again; -1: main menu
+    } cases[] = {
+        {"1", 1},   {"2", 2},   {"3", 3},     {"6/2", 3},  {"4", -1}, {"8/2", -1},
+        {"0", 0},   {"5", 0},   {"4.5", 0},   {"1/2", 0},  {"", 0},   {"1/0", 0},
+        {"5/", 0},  {"/", 0},   {"0/0", 0},   {"-1", 0},   {"abc", 0}, {"99999999999", 0},
+    };
+    const int waits[] = {0, 21, 9, 7};
+    const char* firsts[] = {"", "(1)", "(1)対角線", "(1)"};
+    for (const auto& info : {ProgramC(), ProgramE()}) {
+        for (const auto& c : cases) {
+            std::string keys = std::string("3\\n") + c.entry + "\\n";
+            if (c.scene > 0) keys += AnyKeys(waits[c.scene]);
+            keys += c.scene < 0 ? "7\\n" : "4\\n7\\n";
+            const Ended e = RunKeys(info, keys);
+            EXPECT_FALSE(e.error) << c.entry;
+            EXPECT_EQ(e.unread, 0u) << c.entry;
+            const auto lists = Find(e.log, IsSceneList);
+            ASSERT_EQ(lists.size(), c.scene < 0 ? 1u : 2u) << c.entry;
+            if (c.scene < 0) {
+                EXPECT_NE(FindText(e.log, "メニュー", lists[0]), kNone) << c.entry;
+                continue;
+            }
+            // Nothing but the band's erase between the lists, or the scene.
+            const size_t scene_clears = Count(e.log, IsScreenClear, lists[0], lists[1]);
+            EXPECT_EQ(scene_clears, c.scene > 0 ? 1u : 0u) << c.entry;
+            if (c.scene == 0) {
+                for (size_t i = lists[0]; i < lists[1]; ++i) EXPECT_GE(e.log[i].y1, 600) << c.entry;
+            } else {
+                EXPECT_NE(FindText(e.log, firsts[c.scene], lists[0], lists[1]), kNone) << c.entry;
+            }
+        }
+    }
+}
+
+TEST(P205Problem1, KeySixteenOnlyBringsThePromptBack) {
+    const SceneRun run = RunP205(1, 21);
+    ASSERT_EQ(run.waits.size(), 21u);
+    EXPECT_EQ(DrawnAbovePrompt(run, 16), 0u);
+    EXPECT_GT(DrawnAbovePrompt(run, 15), 0u);
+    for (size_t k = 1; k <= 21; ++k) {
+        if (k != 16) {
+            EXPECT_GT(DrawnAbovePrompt(run, k), 0u) << k;
+        }
+    }
+    // Key 9 erases below the tags and draws figure (2) alone: no text but
+    // the figure's labels.
+    EXPECT_EQ(FindText(run.log, "(2)", run.KeyStart(9), run.KeyEnd(9)), kNone);
+}
+
+TEST(P205Problem1, BuildsBothTrianglesToScale) {
+    Rig r(ProgramC());
+    r.AnyKeys(8);
+    EXPECT_FALSE(r.Run(BasicProblem1Answer));
+    const struct {
+        int i;
+        float x, y;
+    } fig1[] = {{1, 800, 122.15f}, {2, 680, 330}, {3, 1160, 330}, {4, 800, 330}};
+    for (const auto& p : fig1) {
+        EXPECT_NEAR(r.s.X_a(p.i), p.x, 0.1) << p.i;
+        EXPECT_NEAR(r.s.Y_a(p.i), p.y, 0.1) << p.i;
+    }
+    Rig r2(ProgramC());
+    r2.AnyKeys(21);
+    EXPECT_TRUE(r2.Run(BasicProblem1Answer));
+    const struct {
+        int i;
+        float x, y;
+    } fig2[] = {{1, 962.84f, 107.16f}, {2, 680, 390}, {3, 1126.14f, 390}, {4, 962.84f, 390}};
+    for (const auto& p : fig2) {
+        EXPECT_NEAR(r2.s.X_a(p.i), p.x, 0.1) << p.i;
+        EXPECT_NEAR(r2.s.Y_a(p.i), p.y, 0.1) << p.i;
+    }
+    EXPECT_EQ(r2.p.GetDrawWidth(), 5);
+}
+
+// Each length mark on the side its figure needs, with its dot count.
+struct MarkCase {
+    int item, keys;
+    size_t part;  // the key whose part draws the marks
+    size_t skip;  // runs before the first mark listed
+    struct Mark {
+        float x1, y1, x2, y2;
+        bool right;
+        size_t dots;
+        int colour;
+    };
+    std::vector<Mark> marks;
+};
+
+TEST(P205Figures, LengthMarksStandOnTheirSides) {
+    const float r3 = 2 * std::sqrt(3.0f) * 60, r2 = 2 * std::sqrt(2.0f) * 100;
+    const float z = 2 * std::sqrt(6.0f) / 3 * 100;
+    const float ax = 940 - 280 * std::cos(3.14159f / 6);
+    const MarkCase cases[] = {
+        {1, 21, 0, 0,
+         {{800, 330, 1160, 330, true, 37, 3},
+          {800, 330 - r3, 800, 330, false, 37, 3},
+          {800, 330 - r3, 680, 330, true, 37, 3}}},
+        {1, 21, 9, 0,
+         {{680, 390, 680 + r2 + z, 390, true, 91, 3},
+          {680 + r2, 390 - r2, 680 + r2, 390, false, 37, 3},
+          {680 + r2, 390 - r2, 680, 390, true, 61, 3}}},
+        {1, 21, 15, 0, {{680, 390, 680 + r2, 390, true, 37, 7}, {680 + r2, 390, 680 + r2 + z, 390, true, 37, 7}}},
+        {2, 9, 7, 0,
+         {{940, 150, ax, 290, true, 37, 3},
+          {940, 150, 940, 290, false, 13, 3},
+          {ax, 290, 940, 290, true, 26, 5}}},
+        {3, 7, 4, 1,
+         {{998, 165, 998, 440, false, 37, 3},
+          {798, 440, 998, 440, true, 26, 3},
+          {998, 165, 798, 440, true, 46, 3}}},
+    };
+    for (const auto& c : cases) {
+        const SceneRun run = RunP205(c.item, c.keys);
+        const auto runs = DotRuns(run.log, run.KeyStart(c.part), run.KeyEnd(c.part));
+        ASSERT_EQ(runs.size(), c.skip + c.marks.size()) << c.item << "/" << c.part;
+        for (size_t k = c.skip; k < runs.size(); ++k) {
+            const auto& m = c.marks[k - c.skip];
+            EXPECT_EQ(runs[k].dots.size(), m.dots) << c.item << "/" << c.part << "/" << k;
+            EXPECT_EQ(runs[k].dots[0]->colour, m.colour) << c.item << "/" << c.part << "/" << k;
+            const float side = SideOf(runs[k], m.x1, m.y1, m.x2, m.y2);
+            EXPECT_EQ(side > 0, m.right) << c.item << "/" << c.part << "/" << k;
+        }
+    }
+}
+
+// The lengths of (3) lie on the triangle's sides, their labels outside it:
+// "2" under the side to B, "6" left of the side from A.
+TEST(P205Problem2, LengthsOfThePlaneLieOnTheSides) {
+    const SceneRun run = RunP205(2, 9);
+    for (const size_t k : {4u, 5u}) {
+        const auto runs = DotRuns(run.log, run.KeyStart(k), run.KeyEnd(k));
+        ASSERT_EQ(runs.size(), 1u) << k;
+        EXPECT_EQ(runs[0].dots.size(), 19u);
+        for (const Op* d : runs[0].dots) {
+            EXPECT_EQ(d->colour, 3);
+            EXPECT_NEAR(k == 4 ? d->y1 : d->x1, k == 4 ? 440 : 828, 0.01);
+        }
+    }
+    const size_t two = FindText(run.log, "2", DotRuns(run.log, run.KeyStart(4))[0].first);
+    ASSERT_NE(two, kNone);
+    EXPECT_EQ(run.log[two].colour, 7);
+    EXPECT_GE(run.log[two].y1, 440);
+    const size_t six = FindText(run.log, "6", DotRuns(run.log, run.KeyStart(5))[0].first);
+    ASSERT_NE(six, kNone);
+    EXPECT_EQ(run.log[six].colour, 7);
+    EXPECT_LT(run.log[six].x1, 828);
+}
+
+// The cone's base: 181 dots below the diameter, then 26 above it, drawn
+// back to back.
+TEST(P205Problem3, BaseIsADenseFrontAndASparseBack) {
+    const SceneRun run = RunP205(3, 7);
+    const auto runs = DotRuns(run.log, run.KeyStart(4), run.KeyEnd(4));
+    ASSERT_FALSE(runs.empty());
+    const auto& base = runs[0].dots;
+    ASSERT_EQ(base.size(), 181u + 26u);
+    for (size_t k = 0; k < base.size(); ++k) {
+        EXPECT_EQ(base[k]->colour, 0);
+        if (k > 0 && k < 180) {
+            EXPECT_GT(base[k]->y1, 440) << k;
+        }
+        if (k > 181) {
+            EXPECT_LT(base[k]->y1, 440) << k;
+        }
+    }
+    EXPECT_NEAR(base[90]->y1, 470, 0.01);
+    EXPECT_NEAR(base[181 + 13]->y1, 410.1f, 0.2);
+}
+
+TEST(P205Problem1, DeepArcsHang60PxUnderTheBase) {
+    const SceneRun run = RunP205(1, 21);
+    const auto runs = DotRuns(run.log, run.KeyStart(15), run.KeyEnd(15));
+    ASSERT_EQ(runs.size(), 2u);
+    for (const auto& r : runs) EXPECT_NEAR(r.dots[r.dots.size() / 2]->y1, 450, 0.1);
+}
+
+TEST(P205Problem2, PlacesTheChordOnTheLowerHalfCircle) {
+    Rig r(ProgramC());
+    r.AnyKeys(9);
+    EXPECT_TRUE(r.Run(BasicProblem2Answer));
+    EXPECT_NEAR(r.s.X_a(1), 940, 0.1);
+    EXPECT_NEAR(r.s.Y_a(1), 150, 0.1);
+    EXPECT_NEAR(r.s.X_a(2), 697.51f, 0.1);
+    EXPECT_NEAR(r.s.Y_a(2), 290, 0.1);
+    EXPECT_NEAR(r.s.X_a(3), 1182.49f, 0.1);
+    EXPECT_NEAR(r.s.Y_a(3), 290, 0.1);
+    EXPECT_NEAR(r.s.X_a(4), 940, 0.1);
+    EXPECT_NEAR(r.s.Y_a(4), 290, 0.1);
+    const auto arcs = OfKind(r.Log(), Op::Arc);
+    ASSERT_EQ(arcs.size(), 1u);
+    EXPECT_EQ(arcs[0].start, 0);
+    EXPECT_EQ(arcs[0].end, 0.5f);
+    EXPECT_EQ(arcs[0].r, 280);
+    EXPECT_EQ(arcs[0].width, 5);
+    // The plane of (3) is the only one with its unit grid: thin lines.
+    size_t thin = 0;
+    for (const Op& op : r.Log())
+        if (op.kind == Op::Line && op.width == 1) ++thin;
+    EXPECT_GT(thin, 10u);
+    // Two ticks, one on each half of the chord.
+    size_t ticks = 0;
+    for (const Op& op : r.Log())
+        if (op.kind == Op::Line && op.colour == 3 && op.width == 5 && std::fabs(op.x1 - op.x2) < 1 &&
+            std::fabs(op.y1 - op.y2) > 15 && std::fabs(op.y1 - op.y2) < 25)
+            ++ticks;
+    EXPECT_EQ(ticks, 2u);
+}
+
+// The same drawing both times, but for the tags' borders: straight after
+// start-up the pen is the start-up width, after the scene it is 5.
+TEST(P205Lesson, SceneRunTwiceDrawsTheSame) {
+    const int waits[] = {0, 21, 9, 7};
+    for (int item = 1; item <= 3; ++item) {
+        const std::string keys = "3\\n" + std::to_string(item) + "\\n" + AnyKeys(waits[item]) +
+                                 std::to_string(item) + "\\n" + AnyKeys(waits[item]) + "4\\n7\\n";
+        const Ended e = RunKeys(ProgramC(), keys);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 3u);
+        const auto clears = Find(e.log, IsScreenClear, lists[0]);
+        ASSERT_GE(clears.size(), 2u);
+        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2], 2)) << item;
+    }
+}
+
+TEST(P205Lesson, TagsTakeThePenInForceOnEntry) {
+    const Ended e = RunKeys(ProgramC(), "3\\n1\\n" + AnyKeys(21) + "1\\n" + AnyKeys(21) + "4\\n7\\n");
+    std::vector<int> widths;
+    for (const Op& op : e.log)
+        if (IsFilledBox(op, 72, 27, 556, 77, 13)) widths.push_back(op.width);
+    ASSERT_EQ(widths.size(), 2u);
+    EXPECT_EQ(widths[1], 5);
+    EXPECT_NE(widths[0], 5);
+}
+
+TEST(P205Lesson, TrailingBlanksMoveTheNextText) {
+    EXPECT_EQ(PenAfter("2x=4!3ﾝ  ", 114, 220), PenAfter("2x=4!3ﾝ", 114, 220) + 54);
+    EXPECT_EQ(PenAfter("!2ﾝx=4 ", 114, 220), PenAfter("!2ﾝx=4", 114, 220) + 27);
+}
+
+}  // namespace
+}  // namespace vm::test
