@@ -40,19 +40,6 @@ void Ticks(State& s, int i, int j, float half, int colour, float count, float ga
     DrawTickMarks(s);
 }
 
-void RightAngle(State& s, int k, int m, int n, float side, int colour, float iti) {
-    s.ZX0 = s.X_a(k);
-    s.ZY0 = s.Y_a(k);
-    s.ZX1 = s.X_a(m);
-    s.ZY1 = s.Y_a(m);
-    s.ZX2 = s.X_a(n);
-    s.ZY2 = s.Y_a(n);
-    s.NAGASA = side;
-    s.CCC2 = static_cast<float>(colour);
-    s.ITI = iti;
-    DrawRightAngleMark(s);
-}
-
 void AngleSector(State& s, int k, int m, int n, float iti, float radius,
                  const std::string& label, int outline, int fill, int ink) {
     s.ZX0 = s.X_a(k);

@@ -28,10 +28,6 @@ void DottedLine(State& s, int i, int j, float step, int colour);
 void Ticks(State& s, int i, int j, float half = 8, int colour = 3, float count = 1,
            float gap = 8, float shift = 0);
 
-// The right-angle mark at vertex k between the rays to points m and n.
-void RightAngle(State& s, int k, int m, int n, float side = 40, int colour = 5,
-                float iti = 1);
-
 // A filled sector on the angle at vertex k swept counter-clockwise on the
 // screen from the ray to point m to the ray to point n (iti -1: from n to
 // m), outlined and filled, its label in colour ink on the bisector

@@ -35,7 +35,7 @@ TEST(LessonMarks, EveryCallSetsAllItsOptions) {
     EXPECT_EQ(Texts(r.Log())[0].colour, 0);
 
     r.p.ClearLog();
-    for (int k = 0; k < 2; ++k) RightAngle(s, 3, 2, 4);
+    for (int k = 0; k < 2; ++k) RightAngle(s, 3, 2, 4, 40, 5);
     const auto marks = OfKind(r.Log(), Op::Polyline);
     ASSERT_EQ(marks.size(), 2u);
     const float want[3][2] = {{1052, 440}, {1052, 400}, {1092, 400}};
