@@ -1,6 +1,7 @@
 #include "lessons/applications2/menu.h"
 
 #include "lessons/applications2/p205.h"
+#include "lessons/applications2/p206.h"
 #include "lessons/applications2/summit.h"
 
 namespace vm {
@@ -12,7 +13,7 @@ MainMenuTable FurtherApplicationsMenuTable() {
         {"1　どれくらい遠くから見えるかな?", SummitViewLesson()},
         {"2　いろいろな問題", {}},
         {"3　P205(三平方 基本の問題)", ChapterBasicProblemsLesson()},
-        {"4　P206(章の問題A)", {}},
+        {"4　P206(章の問題A)", ChapterProblemsALesson()},
         {"5　P207(章の問題B)", {}},
         {"6　", {}},
         {"7　終了", {}},

@@ -425,7 +425,7 @@ TEST(P205Lesson, SceneRunTwiceDrawsTheSame) {
         ASSERT_EQ(lists.size(), 3u);
         const auto clears = Find(e.log, IsScreenClear, lists[0]);
         ASSERT_GE(clears.size(), 2u);
-        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2], 2)) << item;
+        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2])) << item;
     }
 }
 

@@ -71,6 +71,33 @@ void ExpectLines(const SceneRun& run, const std::vector<Line>& lines) {
     }
 }
 
+void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec) {
+    const SceneRun run(info, lesson, quit, spec.item, spec.waits);
+    EXPECT_FALSE(run.error);
+    EXPECT_EQ(run.unread, 0u);
+    ASSERT_EQ(run.lists.size(), 2u);
+    ASSERT_EQ(run.waits.size(), static_cast<size_t>(spec.waits));
+    EXPECT_EQ(Count(run.log, IsScreenClear, run.begin(), run.end()), 1u);
+    ExpectLines(run, spec.lines);
+    for (const Box& b : spec.boxes) {
+        size_t n = 0, in_part = 0;
+        for (size_t i = run.begin(); i < run.end(); ++i) {
+            const Op& op = run.log[i];
+            if (!IsFilledBox(op, b.x1, b.y1, b.x2, b.y2, b.fill) || op.colour != b.border) continue;
+            ++n;
+            if (i >= run.KeyStart(static_cast<size_t>(b.key)) &&
+                i < run.KeyEnd(static_cast<size_t>(b.key)))
+                ++in_part;
+        }
+        EXPECT_EQ(n, 1u) << "box at " << b.x1 << "," << b.y1;
+        EXPECT_EQ(in_part, 1u) << "box at " << b.x1 << "," << b.y1 << " after key " << b.key;
+    }
+    // One key fewer leaves the scene waiting: the list is not asked again.
+    const SceneRun short_run(info, lesson, 0, spec.item, spec.waits - 1);
+    EXPECT_FALSE(short_run.error);
+    EXPECT_EQ(short_run.lists.size(), 1u);
+}
+
 std::vector<DotRun> DotRuns(const std::vector<Op>& log, size_t from, size_t to) {
     std::vector<DotRun> runs;
     bool in_run = false;
@@ -106,16 +133,13 @@ bool Alike(const Op& a, const Op& b, bool width) {
 
 }  // namespace
 
-bool SameOps(const std::vector<Op>& log, size_t a0, size_t a1, size_t b0, size_t b1,
-             int loose) {
+bool SameOps(const std::vector<Op>& log, size_t a0, size_t a1, size_t b0, size_t b1) {
     if (a1 - a0 != b1 - b0) return false;
-    int boxes = 0;
     for (size_t k = 0; k < a1 - a0; ++k) {
         const Op& a = log[a0 + k];
-        const bool tag = a.kind == Op::FillBox && !IsScreenClear(a) && boxes < loose;
-        if (a.kind == Op::FillBox && !IsScreenClear(a)) ++boxes;
-        // Texts do not draw with the pen, and the clear covers everything.
-        const bool width = !tag && a.kind != Op::Text && !IsScreenClear(a);
+        // Texts do not draw with the pen; the boxes (clears, tags, prompts)
+        // take whatever width is in force.
+        const bool width = a.kind != Op::Text && a.kind != Op::FillBox;
         if (!Alike(a, log[b0 + k], width)) return false;
     }
     return true;

@@ -52,6 +52,24 @@ struct Line {
 // Each line is drawn once in the part its key brings, in the order listed.
 void ExpectLines(const SceneRun& run, const std::vector<Line>& lines);
 
+// A filled box of a scene (the tags): drawn once, in the part of key `key`.
+struct Box {
+    int key;
+    float x1, y1, x2, y2;
+    int border, fill;
+};
+
+// One scene of an answer lesson checked from the main menu: the list comes
+// back after exactly `waits` keys and not one key earlier, one screen clear,
+// no error stop, its texts and boxes where their keys bring them.
+struct SceneSpec {
+    int item;
+    int waits;
+    std::vector<Line> lines;
+    std::vector<Box> boxes;
+};
+void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec);
+
 // A dotted length mark: a run of radius-0.5 dots, as drawn.
 struct DotRun {
     std::vector<const Op*> dots;
@@ -63,10 +81,8 @@ std::vector<DotRun> DotRuns(const std::vector<Op>& log, size_t from = 0, size_t 
 float SideOf(const DotRun& run, float x1, float y1, float x2, float y2);
 
 // Ops of [a0, a1) and [b0, b1) alike, one for one; pen widths left out for
-// texts, screen clears and the first `loose` other filled boxes (the tags,
-// drawn at the width in force on entry).
-bool SameOps(const std::vector<Op>& log, size_t a0, size_t a1, size_t b0, size_t b1,
-             int loose);
+// texts and filled boxes (the tags take the width in force on entry).
+bool SameOps(const std::vector<Op>& log, size_t a0, size_t a1, size_t b0, size_t b1);
 
 // Ops (clear boxes aside) that reach outside the 1440 x 900 canvas.
 size_t CountOffCanvas(const std::vector<Op>& log, size_t from = 0, size_t to = kNone);

@@ -1,0 +1,114 @@
+// Chapter A problem 5: A and B on y = 2x^2 at x = -1 and 2, C = (2, 2);
+// AB from the right triangle ABC.
+#include "figures/figures.h"
+#include "frame/frame.h"
+#include "lessons/applications2/p206.h"
+#include "lessons/applications2/textbook.h"
+
+namespace vm {
+
+using namespace textbook;
+
+namespace {
+
+constexpr int kA = 1, kB = 2, kC = 3, kFootA = 4, kFootB = 5, kLevelA = 6, kLevelB = 7;
+// C in plane units, for the point plotter.
+constexpr int kCPlane = 8;
+
+void PlotPoint(State& s, float xg, float yg, const char* label, float dx, float dy) {
+    s.XG = xg;
+    s.YG = yg;
+    s.R = 7;
+    s.CCC3 = 3;
+    s.AAA_s = label;
+    s.KASANARIX = dx;
+    s.KASANARIY = dy;
+    PlotLabelledPoint(s);
+}
+
+// The axes, the parabola inside the plane's height, and the points in
+// plane units mapped to pixels (all but the copy of C).
+void DrawPlaneAndParabola(State& s) {
+    s.GGX = 836;
+    s.GGY = 120;
+    s.AA1 = -3;
+    s.AA2 = 3;
+    s.BB1 = -1;
+    s.BB2 = 9;
+    s.SIZE = 50;
+    s.CCC2 = 0;
+    s.NASI = 1;
+    DrawCoordinatePlane(s);
+    s.IROIRO = 2;
+    s.AA = 2;
+    s.CCC3 = 0;
+    s.AAA_s = "y=2x^2";
+    s.KASANARIX = 0;
+    s.KASANARIY = 0;
+    PlotGraph(s);
+
+    const float xa = -1, ya = 2, xb = 2, yb = 8;
+    s.X_a(kCPlane) = xb;
+    s.Y_a(kCPlane) = ya;
+    Put(s, {{kA, xa, ya},
+            {kB, xb, yb},
+            {kC, xb, ya},
+            {kFootA, xa, 0},
+            {kFootB, xb, 0},
+            {kLevelA, 0, ya},
+            {kLevelB, 0, yb}});
+    s.X_sa(1) = "A";
+    s.X_sa(2) = "B";
+    s.X_sa(3) = "C";
+}
+
+}  // namespace
+
+void ChapterAProblem5Answer(State& s) {
+    ClearScreen(s);
+    s.XI1 = 72;
+    s.YI1 = 30;
+    s.P.SetDrawWidth(kPen);
+    Tags(s, kP206, "5", s.XI1, s.YI1, 20);
+    DrawPlaneAndParabola(s);
+    PlotPoint(s, -1, 2, "A", -30, 25);
+    PlotPoint(s, 2, 8, "B", 30, 40);
+    Segment(s, kA, kFootA, 7);
+    Label(s, 3, s.X_a(kFootA) - 38, s.Y_a(kFootA), "-1");
+    Segment(s, kB, kFootB, 7);
+    Label(s, 3, s.X_a(kFootB) - 19, s.Y_a(kFootB), "2");
+    Segment(s, kA, kB, 3);
+    WaitForKey(s);
+    PlotPoint(s, s.X_a(kCPlane), s.Y_a(kCPlane), "C", 30, 40);
+    Segment(s, kA, kB, 3);
+    Segment(s, kB, kC, 3);
+    Segment(s, kC, kA, 3);
+    RightAngle(s, kC, kA, kB, 40, 5);
+    WaitForKey(s);
+    NewLine(s, 60, 0, "点Aのy座標は、");
+    WaitForKey(s);
+    Continue(s, 0, "y=2*(-1)^2=2*1=2");
+    Label(s, 7, s.X_a(kLevelA), s.Y_a(kLevelA) - 48, "2");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "点Bのy座標は、");
+    WaitForKey(s);
+    Continue(s, 0, "y=2*2^2=2*4=8");
+    Segment(s, kB, kLevelB, 7);
+    Label(s, 7, s.X_a(kLevelB) - 48, s.Y_a(kLevelB) - 19, "8");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "BC=8-2=6");
+    LengthArc(s, kB, kC, -1, 5, "6", {9, 5, 20});
+    WaitForKey(s);
+    NewLine(s, 60, 0, "AC=2-(-1)=2+1=3");
+    LengthArc(s, kA, kC, 1, 9, "3", {9, 5, 20});
+    WaitForKey(s);
+    NewLine(s, 60, 0, "AB^2=");
+    WaitForKey(s);
+    Continue(s, 0, "6^2+3^2=36+9=45");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "AB>0 だから AB=!45ﾝ=");
+    Continue(s, 3, "3!5ﾝ");
+    NewLine(s, 60, 5, "答　3!5ﾝ");
+}
+
+}  // namespace vm

@@ -1,0 +1,110 @@
+// Chapter A problem 6: equilateral triangles P, Q, R on the sides a, b, c
+// of a right triangle; P + Q = R. The figure is constructed from a circle
+// on the hypotenuse as diameter.
+#include "frame/frame.h"
+#include "lessons/applications2/p206.h"
+#include "lessons/applications2/textbook.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+using namespace textbook;
+
+namespace {
+
+// 0 the circle's centre; 1, 2 the ends of the hypotenuse c; 3 the right
+// angle (a = 2-3, b = 3-1); 4, 5, 6 the apexes of P, Q, R; 7 the way to
+// R's apex from the centre; 8 the midpoint of c; 11 the foot of P's height.
+constexpr int kO = 0, kAC = 1, kBC = 2, kRight = 3, kP = 4, kQ = 5, kR = 6, kDir = 7, kMid = 8,
+              kFoot = 11;
+
+void Construct(State& s) {
+    Put(s, kO, 5, 5);
+    const float r1 = s.SIZE * 2.5f;
+    Polar(s, kAC, kO, r1, -50);
+    Polar(s, kBC, kO, r1, 130);
+    Polar(s, kRight, kO, r1, 230);
+    Polar(s, kDir, kO, r1, 40);
+    const auto half = [&](int i, int j) {
+        const float dx = s.X_a(i) - s.X_a(j), dy = s.Y_a(i) - s.Y_a(j);
+        return Sqr(dx * dx + dy * dy) / 2;
+    };
+    const float r2 = half(kBC, kRight), r3 = half(kAC, kRight);
+    const float root3 = Sqr(3);
+    // a is upright and b level, so each apex lies a half side along one
+    // and a half side times the root of 3 along the other.
+    s.X_a(kP) = s.X_a(kRight) - r2 * root3;
+    s.Y_a(kP) = s.Y_a(kRight) - r2;
+    s.X_a(kQ) = s.X_a(kRight) + r3;
+    s.Y_a(kQ) = s.Y_a(kRight) + r3 * root3;
+    Midpoint(s, kMid, kAC, kBC);
+    s.X_a(kR) = s.X_a(kMid) + (s.X_a(kDir) - s.X_a(kMid)) * root3;
+    s.Y_a(kR) = s.Y_a(kMid) + (s.Y_a(kDir) - s.Y_a(kMid)) * root3;
+    s.X_a(kFoot) = s.X_a(kBC);
+    s.Y_a(kFoot) = s.Y_a(kO);
+}
+
+void DrawFigure(State& s) {
+    Frame(s, 792, 70, 9, 8, 50);
+    s.P.SetDrawWidth(kPen);
+    Construct(s);
+    // The names P, Q, R through arcs in the background colour; drawn first,
+    // as their end dots would cut holes in the sides.
+    s.AAAX = 40;
+    s.AAAY = -40;
+    LengthArc(s, kBC, kRight, 1, 4, "P", {15, 5, 60});
+    LengthArc(s, kRight, kAC, 1, 5, "Q", {15, 5, 60});
+    LengthArc(s, kAC, kBC, 1, 3, "R", {15, 5, 70});
+    Segment(s, kAC, kBC, 3);
+    Segment(s, kBC, kRight, 3);
+    Segment(s, kRight, kAC, 3);
+    Segment(s, kAC, kR, 3);
+    Segment(s, kBC, kR, 3);
+    Segment(s, kBC, kP, 3);
+    Segment(s, kRight, kP, 3);
+    Segment(s, kRight, kQ, 3);
+    Segment(s, kAC, kQ, 3);
+    LengthArc(s, kAC, kBC, 1, 3, "c", {0, 0, 20});
+    LengthArc(s, kBC, kRight, -1, 4, "a", {0, 0, 20});
+    LengthArc(s, kRight, kAC, 1, 5, "b", {0, 0, 20});
+    RightAngle(s, kRight, kAC, kBC, 25, 5);
+}
+
+}  // namespace
+
+void ChapterAProblem6Answer(State& s) {
+    ClearScreen(s);
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Tags(s, kP206, "6", s.XI1, s.YI1, 44);
+    DrawFigure(s);
+    WaitForKey(s);
+    NewLine(s, 60, 3, "正三角形Pの高さをhとすると");
+    LengthArc(s, kFoot, kP, 1, 1, "h", {7, 7, 0});
+    WaitForKey(s);
+    NewLine(s, 60, 0, "h:a=!3ﾝ:2");
+    WaitForKey(s);
+    Write(s, 0, s.XI2 + 40, s.YI1, "2h=!3ﾝa ");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "h=ﾀ!3ﾝ/2ﾀa だから面積は");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "P=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
+    Continue(s, 3, "ﾀ!3ﾝ/4ﾀa^2");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "同じようにして、");
+    Continue(s, 3, "Q=ﾀ!3ﾝ/4ﾀb^2,R=ﾀ!3ﾝ/4ﾀc^2");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "直角三角形だから、a^2+b^2=c^2");
+    WaitForKey(s);
+    NewLine(s, 80, 5, "P+Q");
+    WaitForKey(s);
+    Continue(s, 0, "=ﾀ!3ﾝ/4ﾀa^2+ﾀ!3ﾝ/4ﾀb^2=");
+    WaitForKey(s);
+    Continue(s, 3, "ﾀ!3ﾝ/4ﾀ(a^2+b^2)=");
+    WaitForKey(s);
+    Continue(s, 3, "ﾀ!3ﾝ/4ﾀc^2=");
+    WaitForKey(s);
+    Continue(s, 5, "R");
+}
+
+}  // namespace vm

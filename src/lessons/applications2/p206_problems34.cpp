@@ -1,0 +1,92 @@
+// Chapter A problems 3 and 4: sides from the special side ratios, then a
+// cone whose curved surface is a half disc of radius 10 cm.
+#include "frame/frame.h"
+#include "lessons/applications2/p206.h"
+#include "lessons/applications2/textbook.h"
+
+namespace vm {
+
+using namespace textbook;
+
+namespace {
+
+constexpr int kApex = 1, kLeft = 2, kCentre = 3, kRight = 4;
+
+// The cone's slant sides, base and slant height: 35 px a unit.
+void DrawCone(State& s) {
+    Frame(s, 880, 150, 9, 9, 35);
+    s.P.SetDrawWidth(kPen);
+    const float x2 = 1, y2 = 1;
+    const float x1 = x2 + 4, y1 = y2 + 8;
+    Put(s, {{kApex, x1, y1}, {kLeft, x2, y2}, {kCentre, x1, y2}, {kRight, x1 + 4, y2}});
+    Segment(s, kApex, kLeft, 0);
+    Segment(s, kApex, kRight, 0);
+    Segment(s, kLeft, kCentre, 0);
+    // The base: a dense front half below the diameter, a sparse back half.
+    LengthArc(s, kLeft, kRight, 1, 1, "", {0, 3, 30});
+    LengthArc(s, kLeft, kRight, -1, 7, "", {0, 3, 30});
+    Label(s, 0, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
+    Label(s, 0, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
+    Label(s, 0, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {3, 3, 1});
+}
+
+}  // namespace
+
+void ChapterAProblems3And4Answer(State& s) {
+    ClearScreen(s);
+    s.XI1 = 40;
+    s.YI1 = 30;
+    TitleTag(s, kP206, s.XI1, s.YI1);
+    NumberTag(s, "3", s.XI1, s.YI1 + 60);
+    WaitForKey(s);
+    Continue(s, 0, "(1)6:AC=2:1");
+    NewLine(s, 60, 0, "2AC=6だから ");
+    Continue(s, 0, "AC=");
+    Continue(s, 5, "3cm");
+    NewLine(s, 60, 0, "3:BC=1:!3ﾝ");
+    NewLine(s, 60, 0, "BC=");
+    Continue(s, 5, "3!3ﾝcm");
+    WaitForKey(s);
+    NewLine(s, 70, 0, "(2) AB=AC だから ");
+    NewLine(s, 60, 0, "AC=");
+    Continue(s, 5, "7cm");
+    NewLine(s, 70, 0, "7:BC=1:!2ﾝ");
+    NewLine(s, 60, 0, "BC=");
+    Continue(s, 5, "7!2ﾝcm");
+    WaitForKey(s);
+    NumberTag(s, "4", s.XI1 + 520, 30);
+    DrawCone(s);
+    WaitForKey(s);
+
+    // Problem 4: its first line beside the tag on the title row, the others
+    // in the column from x 570.
+    s.XI1 = 570;
+    s.YI1 = 30;
+    Write(s, 3, s.XI2 + 20, s.YI1, "底面の半径は、");
+    WaitForKey(s);
+    Continue(s, 3, "10*ﾀ180/360ﾀ=5cm");
+    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", {3, 3, 1});
+    WaitForKey(s);
+    NewLine(s, 50, 0, "高さを hcm とすると");
+    Segment(s, kApex, kCentre, 0);
+    RightAngle(s, kCentre, kLeft, kApex, 30, 5);
+    LengthArc(s, kApex, kCentre, -1, 5, "h㎝", {3, 3, 20});
+    WaitForKey(s);
+    NewLine(s, 60, 0, "10^2=");
+    Continue(s, 0, "5^2+h^2");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "h^2=");
+    Continue(s, 0, "100-25=75");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "h>0 だから、");
+    NewLine(s, 60, 0, "h=!75ﾝ=");
+    Continue(s, 5, "5!3ﾝcm");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "体積は");
+    WaitForKey(s);
+    NewLine(s, 80, 0, " ﾀ1/3ﾀ*π*5^2*5!3ﾝ");
+    NewLine(s, 80, 5, "=ﾀ125!3ﾝ/3ﾀπcm^3");
+}
+
+}  // namespace vm

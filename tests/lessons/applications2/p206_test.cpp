@@ -1,0 +1,328 @@
+#include "lessons/applications2/p206.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+
+#include "lessons/applications2/textbook_support.h"
+#include "support/log.h"
+#include "support/rig.h"
+
+namespace vm::test {
+namespace {
+
+// The main menu's item 4 and the lesson's quit item.
+constexpr int kLesson = 4, kQuit = 5;
+
+SceneRun RunP206(int item, int keys) { return SceneRun(ProgramC(), kLesson, kQuit, item, keys); }
+
+void PrintTo(const SceneSpec& c, std::ostream* os) { *os << "scene " << c.item; }
+
+const SceneSpec kScenes[] = {
+    {1, 6,
+     {
+         {1, "(1)x^2=5^2+4^2=25+16=41", 38, 160, 0},
+         {1, "x>0だから x=", 114, 220, 0},
+         {1, "!41ﾝcm", kCont, 220, 5},
+         {2, "(2)6^2=x^2+(!10ﾝ)^2", 38, 290, 0},
+         {2, "x^2=6^2-(!10ﾝ)^2", 114, 350, 0},
+         {2, "  =36-10=26", 114, 410, 0},
+         {2, "x>0だから x=", 114, 470, 0},
+         {2, "!26ﾝcm", kCont, 470, 5},
+         {4, "ア 5^2+6^2=25+36=61", 608, 90, 0},
+         {4, "7^2=49　だから 7^2≠5^2+6^2", 684, 140, 0},
+         {4, "直角三角形ではない。", 684, 190, 5},
+         {5, "イ 1.5^2+2^2=2.25+4=6.25", 608, 250, 0},
+         {5, "2.5^2=6.25　だから 2.5^2=1.5^2+2^2", 532, 300, 0},
+         {5, "直角三角形である。", 684, 350, 5},
+         {6, "ウ (!3ﾝ)^2+2^2=3+4=7", 608, 410, 0},
+         {6, "(!7ﾝ)^2=7　だから ", 684, 460, 0},
+         {6, "(!7ﾝ)^2=(!3ﾝ)^2+2^2", 684, 510, 0},
+         {6, "直角三角形である。", 684, 560, 5},
+     },
+     {{0, 72, 27, 556, 77, 3, 13}, {0, 114, 87, 154, 137, 4, 3}, {3, 834, 27, 874, 77, 4, 3}}},
+    {2, 11,
+     {
+         {1, "(1)6:AC=2:1", 80, 90, 0},
+         {1, "2AC=6だから ", 40, 150, 0},
+         {1, "AC=", kCont, 150, 0},
+         {1, "3cm", kCont, 150, 5},
+         {1, "3:BC=1:!3ﾝ", 40, 210, 0},
+         {1, "BC=", 40, 270, 0},
+         {1, "3!3ﾝcm", kCont, 270, 5},
+         {2, "(2) AB=AC だから ", 40, 340, 0},
+         {2, "AC=", 40, 400, 0},
+         {2, "7cm", kCont, 400, 5},
+         {2, "7:BC=1:!2ﾝ", 40, 470, 0},
+         {2, "BC=", 40, 530, 0},
+         {2, "7!2ﾝcm", kCont, 530, 5},
+         {3, "A", 1035, 102, 0},
+         {3, "B", 867, 406, 0},
+         {3, "O", 1063, 406, 0},
+         {4, "底面の半径は、", 620, 30, 3},
+         {5, "10*ﾀ180/360ﾀ=5cm", kCont, 30, 3},
+         {6, "高さを hcm とすると", 570, 80, 0},
+         {7, "10^2=", 570, 140, 0},
+         {7, "5^2+h^2", kCont, 140, 0},
+         {8, "h^2=", 570, 200, 0},
+         {8, "100-25=75", kCont, 200, 0},
+         {9, "h>0 だから、", 570, 260, 0},
+         {9, "h=!75ﾝ=", 570, 320, 0},
+         {9, "5!3ﾝcm", kCont, 320, 5},
+         {10, "体積は", 570, 380, 0},
+         {11, " ﾀ1/3ﾀ*π*5^2*5!3ﾝ", 570, 460, 0},
+         {11, "=ﾀ125!3ﾝ/3ﾀπcm^3", 570, 540, 5},
+     },
+     {{0, 40, 27, 524, 77, 3, 13}, {0, 40, 87, 80, 137, 4, 3}, {3, 560, 27, 600, 77, 4, 3}}},
+    {3, 10,
+     {
+         {0, "A", 886, 455, 3},
+         {0, "B", 1096, 170, 3},
+         {0, "-1", 898, 570, 3},
+         {0, "2", 1067, 570, 3},
+         {1, "C", 1096, 470, 3},
+         {2, "点Aのy座標は、", 72, 90, 0},
+         {3, "y=2*(-1)^2=2*1=2", kCont, 90, 0},
+         {3, "2", 986, 422, 7},
+         {4, "点Bのy座標は、", 72, 150, 0},
+         {5, "y=2*2^2=2*4=8", kCont, 150, 0},
+         {5, "8", 938, 151, 7},
+         {6, "BC=8-2=6", 72, 210, 0},
+         {7, "AC=2-(-1)=2+1=3", 72, 270, 0},
+         {8, "AB^2=", 72, 330, 0},
+         {9, "6^2+3^2=36+9=45", kCont, 330, 0},
+         {10, "AB>0 だから AB=!45ﾝ=", 72, 390, 0},
+         {10, "3!5ﾝ", kCont, 390, 3},
+         {10, "答　3!5ﾝ", 72, 450, 5},
+     },
+     {{0, 72, 27, 556, 77, 3, 13}, {0, 576, 27, 616, 77, 4, 3}}},
+    {4, 12,
+     {
+         {1, "正三角形Pの高さをhとすると", 72, 90, 3},
+         {2, "h:a=!3ﾝ:2", 72, 150, 0},
+         {3, "2h=!3ﾝa ", kCont, 150, 0, 40},
+         {4, "h=ﾀ!3ﾝ/2ﾀa だから面積は", 72, 230, 0},
+         {5, "P=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=", 72, 310, 0},
+         {5, "ﾀ!3ﾝ/4ﾀa^2", kCont, 310, 3},
+         {6, "同じようにして、", 72, 390, 0},
+         {6, "Q=ﾀ!3ﾝ/4ﾀb^2,R=ﾀ!3ﾝ/4ﾀc^2", kCont, 390, 3},
+         {7, "直角三角形だから、a^2+b^2=c^2", 72, 470, 0},
+         {8, "P+Q", 72, 550, 5},
+         {9, "=ﾀ!3ﾝ/4ﾀa^2+ﾀ!3ﾝ/4ﾀb^2=", kCont, 550, 0},
+         {10, "ﾀ!3ﾝ/4ﾀ(a^2+b^2)=", kCont, 550, 3},
+         {11, "ﾀ!3ﾝ/4ﾀc^2=", kCont, 550, 3},
+         {12, "R", kCont, 550, 5},
+     },
+     {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}}},
+};
+
+class P206Scene : public ::testing::TestWithParam<SceneSpec> {};
+
+TEST_P(P206Scene, StepsThroughItsAnswerAndReturnsToTheList) {
+    for (const auto& info : {ProgramC(), ProgramE()}) ExpectScene(info, kLesson, kQuit, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Textbook, P206Scene, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+
+TEST(P206Lesson, ChoosesByTheValueTyped) {
+    const struct {
+        const char* entry;
+        int scene;  // 0: list again; -1: main menu
+    } cases[] = {
+        {"1", 1},   {"4", 4},   {"8/2", 4},  {"5", -1},   {"10/2", -1}, {"0", 0},
+        {"6", 0},   {"-1", 0},  {"5.5", 0},  {"", 0},     {"1/0", 0},   {"5/", 0},
+        {"/", 0},   {"0/0", 0}, {"x", 0},    {"1/2", 0},
+    };
+    const int waits[] = {0, 6, 11, 10, 12};
+    const char* firsts[] = {"", "(1)x", "(1)6:AC", "点Aのy座標は", "正三角形P"};
+    for (const auto& c : cases) {
+        std::string keys = std::string("4\\n") + c.entry + "\\n";
+        if (c.scene > 0) keys += AnyKeys(waits[c.scene]);
+        keys += c.scene < 0 ? "7\\n" : "5\\n7\\n";
+        const Ended e = RunKeys(ProgramC(), keys);
+        EXPECT_FALSE(e.error) << c.entry;
+        EXPECT_EQ(e.unread, 0u) << c.entry;
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), c.scene < 0 ? 1u : 2u) << c.entry;
+        if (c.scene < 0) {
+            EXPECT_NE(FindText(e.log, "メニュー", lists[0]), kNone) << c.entry;
+            continue;
+        }
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), c.scene > 0 ? 1u : 0u)
+            << c.entry;
+        if (c.scene > 0) {
+            EXPECT_NE(FindText(e.log, firsts[c.scene], lists[0], lists[1]), kNone) << c.entry;
+        }
+    }
+    // The list as the prompt writer shows it (through its character map),
+    // from (16, 666), without a goal screen.
+    const Ended e = RunKeys(ProgramE(), "4\\n5\\n7\\n");
+    EXPECT_EQ(FindText(e.log, "<めあて>"), kNone);
+    const size_t list = FindText(e.log, "Ｐ２０６（章の問題Α）の解答　①→問題１，２　②→問題３，４　　③→問題５　④→問題６　⑤終了");
+    ASSERT_NE(list, kNone);
+    EXPECT_EQ(e.log[list].x1, 16);
+    EXPECT_EQ(e.log[list].y1, 666);
+    EXPECT_EQ(e.log[list].colour, 0);
+}
+
+TEST(P206Lesson, SceneRunTwiceDrawsTheSame) {
+    const int waits[] = {0, 6, 11, 10, 12};
+    for (int item = 1; item <= 4; ++item) {
+        const std::string keys = "4\\n" + std::to_string(item) + "\\n" + AnyKeys(waits[item]) +
+                                 std::to_string(item) + "\\n" + AnyKeys(waits[item]) + "5\\n7\\n";
+        const Ended e = RunKeys(ProgramC(), keys);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 3u);
+        const auto clears = Find(e.log, IsScreenClear, lists[0]);
+        ASSERT_GE(clears.size(), 2u);
+        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2])) << item;
+        EXPECT_EQ(CountOffCanvas(e.log, lists[0], lists[2]), 0u) << item;
+    }
+}
+
+// The cone: a dense front and a sparse back of the base, then the slant
+// height's arc above and left of AB; the radius and the height come later.
+TEST(P206Problems3And4, MarksTheConeStepByStep) {
+    const SceneRun run = RunP206(2, 11);
+    const auto first = DotRuns(run.log, run.KeyStart(3), run.KeyEnd(3));
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0].dots.size(), 181u + 26u);
+    EXPECT_NEAR(first[0].dots[90]->y1, 460, 0.01);
+    EXPECT_NEAR(first[0].dots[181]->y1, 430, 0.01);
+    EXPECT_LT(first[0].dots[181 + 13]->y1, 430);
+    EXPECT_EQ(first[1].dots.size(), 46u);
+    EXPECT_GT(SideOf(first[1], 1055, 150, 915, 430), 0);
+    const auto radius = DotRuns(run.log, run.KeyStart(5), run.KeyEnd(5));
+    ASSERT_EQ(radius.size(), 1u);
+    EXPECT_EQ(radius[0].dots.size(), 26u);
+    EXPECT_GT(SideOf(radius[0], 915, 430, 1055, 430), 0);
+    const auto height = DotRuns(run.log, run.KeyStart(6), run.KeyEnd(6));
+    ASSERT_EQ(height.size(), 1u);
+    EXPECT_EQ(height[0].dots.size(), 37u);
+    EXPECT_LT(SideOf(height[0], 1055, 150, 1055, 430), 0);
+    // The right angle at O in the corner between OB and OA.
+    const auto lines = OfKind({run.log.begin() + static_cast<long>(run.KeyStart(6)),
+                               run.log.begin() + static_cast<long>(run.KeyEnd(6))},
+                              Op::Polyline);
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].pts.size(), 3u);
+    EXPECT_NEAR(lines[0].pts[0].x, 1025, 0.01);
+    EXPECT_NEAR(lines[0].pts[0].y, 430, 0.01);
+    EXPECT_NEAR(lines[0].pts[1].x, 1025, 0.01);
+    EXPECT_NEAR(lines[0].pts[1].y, 400, 0.01);
+    EXPECT_NEAR(lines[0].pts[2].x, 1055, 0.01);
+    EXPECT_NEAR(lines[0].pts[2].y, 400, 0.01);
+    EXPECT_EQ(lines[0].colour, 5);
+}
+
+TEST(P206Problem5, KeepsTheParabolaInsideThePlane) {
+    const SceneRun run = RunP206(3, 10);
+    size_t dots = 0;
+    const Op* last = nullptr;
+    for (size_t i = run.begin(); i < run.KeyEnd(0); ++i) {
+        const Op& op = run.log[i];
+        if (op.kind != Op::Dot || op.r != 1) continue;
+        ++dots;
+        last = &op;
+        EXPECT_GE(op.y1, 120);
+        EXPECT_LE(op.y1, 620);
+        EXPECT_EQ(op.colour, 0);
+    }
+    EXPECT_GT(dots, 3400u);
+    EXPECT_LT(dots, 3700u);
+    ASSERT_NE(last, nullptr);
+    EXPECT_NEAR(last->x1, 1092, 1);
+    EXPECT_NEAR(last->y1, 120, 1);
+    EXPECT_NE(FindMarkup(run.log, "y=2x^2", last->x1, last->y1, 0, run.begin(), run.KeyEnd(0)),
+              kNone);
+    // C's dot, once, with key 1; nothing of the scene off the canvas.
+    size_t c_dots = 0;
+    for (size_t i = run.begin(); i < run.end(); ++i) {
+        const Op& op = run.log[i];
+        if (op.kind == Op::Dot && op.r == 7 && op.x1 == 1086 && op.y1 == 470) {
+            ++c_dots;
+            EXPECT_GT(i, run.KeyStart(1));
+            EXPECT_LT(i, run.KeyEnd(1));
+        }
+    }
+    EXPECT_EQ(c_dots, 1u);
+    EXPECT_EQ(CountOffCanvas(run.log, run.begin(), run.end()), 0u);
+    // The arcs: BC's on its right (outside the triangle), AC's below it.
+    const auto bc = DotRuns(run.log, run.KeyStart(6), run.KeyEnd(6));
+    ASSERT_EQ(bc.size(), 1u);
+    EXPECT_EQ(bc[0].dots.size(), 37u);
+    EXPECT_GT(bc[0].dots[18]->x1, 1086);
+    EXPECT_EQ(bc[0].dots[0]->colour, 9);
+    const auto ac = DotRuns(run.log, run.KeyStart(7), run.KeyEnd(7));
+    ASSERT_EQ(ac.size(), 1u);
+    EXPECT_EQ(ac[0].dots.size(), 21u);
+    EXPECT_GT(ac[0].dots[10]->y1, 470);
+}
+
+float Distance(State& s, int i, int j) {
+    return std::hypot(s.X_a(i) - s.X_a(j), s.Y_a(i) - s.Y_a(j));
+}
+
+TEST(P206Problem6, ConstructsTheEquilateralTriangles) {
+    Rig r(ProgramC());
+    r.AnyKeys(12);
+    EXPECT_TRUE(r.Run(ChapterAProblem6Answer));
+    State& s = r.s;
+    const struct {
+        int i;
+        float x, y;
+    } points[] = {{0, 1042.0f, 220.0f},  {1, 1122.35f, 315.8f}, {2, 961.7f, 124.2f},
+                  {3, 961.7f, 315.8f},   {4, 795.8f, 220.0f},  {5, 1042.0f, 454.9f},
+                  {6, 1207.9f, 80.8f},   {7, 1137.8f, 139.7f}, {8, 1042.0f, 220.0f},
+                  {11, 961.7f, 220.0f}};
+    for (const auto& p : points) {
+        EXPECT_NEAR(s.X_a(p.i), p.x, 0.1) << p.i;
+        EXPECT_NEAR(s.Y_a(p.i), p.y, 0.1) << p.i;
+    }
+    const struct {
+        int a, b, apex;
+    } triangles[] = {{2, 3, 4}, {3, 1, 5}, {1, 2, 6}};
+    for (const auto& t : triangles) {
+        const float side = Distance(s, t.a, t.b);
+        EXPECT_NEAR(Distance(s, t.a, t.apex), side, 1) << t.apex;
+        EXPECT_NEAR(Distance(s, t.b, t.apex), side, 1) << t.apex;
+    }
+    // The name arcs in the background colour come before every side.
+    const auto& log = r.Log();
+    size_t first_side = kNone;
+    for (size_t i = 0; i < log.size() && first_side == kNone; ++i)
+        if (log[i].kind == Op::Line && log[i].colour == 3) first_side = i;
+    ASSERT_NE(first_side, kNone);
+    size_t hidden = 0;
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (log[i].kind != Op::Dot || log[i].colour != 15) continue;
+        ++hidden;
+        EXPECT_LT(i, first_side);
+    }
+    EXPECT_EQ(hidden, 46u + 37u + 61u);
+    // The right angle inside the corner at point 3.
+    const Op* mark = nullptr;
+    for (const Op& op : log)
+        if (op.kind == Op::Polyline && op.colour == 5) mark = &op;
+    ASSERT_NE(mark, nullptr);
+    ASSERT_EQ(mark->pts.size(), 3u);
+    EXPECT_NEAR(mark->pts[0].x, 986.7f, 0.1);
+    EXPECT_NEAR(mark->pts[0].y, 315.8f, 0.1);
+    EXPECT_NEAR(mark->pts[1].x, 986.7f, 0.1);
+    EXPECT_NEAR(mark->pts[1].y, 290.8f, 0.1);
+    EXPECT_NEAR(mark->pts[2].x, 961.7f, 0.1);
+    EXPECT_NEAR(mark->pts[2].y, 290.8f, 0.1);
+    // h: 181 dots on the segment from the midpoint of a to P's apex.
+    size_t h = 0;
+    for (const Op& op : log)
+        if (op.kind == Op::Dot && op.colour == 7 && op.r == 0.5f) {
+            ++h;
+            EXPECT_NEAR(op.y1, 220, 0.01);
+        }
+    EXPECT_EQ(h, 181u);
+}
+
+}  // namespace
+}  // namespace vm::test
