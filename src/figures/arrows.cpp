@@ -2,6 +2,7 @@
 // of the ellipse under a dimension arc.
 #include <cmath>
 
+#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"

@@ -5,7 +5,7 @@
 // variables of the State, and several reset their optional inputs on return
 // (the mark and label routines, the arrow, the plane, the graph). Routines a
 // program may revise are called through the program's binding; their shared
-// forms are in namespace shared.
+// forms are in frame/shared_forms.h, for the binders only.
 #pragma once
 
 #include "frame/state.h"
@@ -73,16 +73,5 @@ void PlotLabelledPoint(State& s);
 void PlotGraph(State& s);
 void PlotCurve(State& s);
 void PlotVerticalLine(State& s);
-
-namespace shared {
-void PlaceAngleLabel(State& s);
-void DrawGrid(State& s);
-void DrawArrow(State& s);
-void DrawCoordinatePlane(State& s);
-void PlotLabelledPoint(State& s);
-void PlotGraph(State& s);
-void PlotCurve(State& s);
-void PlotVerticalLine(State& s);
-}  // namespace shared
 
 }  // namespace vm

@@ -1,4 +1,5 @@
 // Points and graphs on the coordinate plane left by DrawCoordinatePlane.
+#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"

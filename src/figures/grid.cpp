@@ -1,4 +1,5 @@
 // The square grid that fixes a scene's frame and figure origin.
+#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 

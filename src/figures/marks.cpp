@@ -1,6 +1,7 @@
 // Angle marks, right-angle marks and labels on an angle's bisector.
 #include <cmath>
 
+#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"

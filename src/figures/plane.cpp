@@ -1,4 +1,5 @@
 // Coordinate planes: unit grid, five-unit lines with numbers, axes, labels.
+#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"

@@ -2,7 +2,7 @@
 //
 // Routines a program may revise (DrawFormulaGlyphs, DrawStackedFraction,
 // DrawCellText) are called through the program's binding; their shared
-// forms are in namespace shared.
+// forms are in frame/shared_forms.h, for the binders only.
 #pragma once
 
 #include "frame/state.h"
@@ -22,11 +22,5 @@ void StripMarkup(State& s);
 void DrawFormulaGlyphs(State& s);
 void DrawStackedFraction(State& s);
 void DrawCellText(State& s);
-
-namespace shared {
-void DrawFormulaGlyphs(State& s);
-void DrawStackedFraction(State& s);
-void DrawCellText(State& s);
-}  // namespace shared
 
 }  // namespace vm

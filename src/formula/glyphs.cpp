@@ -4,6 +4,7 @@
 // these advances whatever face the platform stands in with.
 #include <vector>
 
+#include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"

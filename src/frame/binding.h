@@ -7,11 +7,6 @@
 
 namespace vm {
 
-// Each group puts the shared forms of its revisable routines in.
-void BindFrame(Binding& b);
-void BindFormula(Binding& b);
-void BindFigures(Binding& b);
-
 // All shared forms.
 Binding SharedBinding();
 

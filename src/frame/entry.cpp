@@ -1,5 +1,6 @@
 // Number entry: the one-line field at (KAIX, KAIY) in which every number of
 // a run is typed, and the conversion of the typed text to its value.
+#include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/runtime.h"
@@ -104,8 +105,6 @@ void EvaluateInput(State& s) {
     s.AINP = denominator == 0 ? 0 : Div(Val(s.A_s), denominator);
 }
 
-void AskNumberAtBottom(State& s) { Call(s, s.bind.AskNumberAtBottom); }
-void EraseMenuPrompt(State& s) { Call(s, s.bind.EraseMenuPrompt); }
 
 namespace shared {
 

@@ -5,7 +5,7 @@
 // variables of the State. Routines a program may revise (WaitForKey,
 // EraseBottomLine, AskNumberAtBottom, EraseMenuPrompt, ClearWorkArea) are
 // called through the program's binding; their shared forms are in
-// namespace shared.
+// frame/shared_forms.h, for the binders only.
 #pragma once
 
 #include "frame/state.h"
@@ -44,13 +44,5 @@ void EraseBottomLine(State& s);
 void AskNumberAtBottom(State& s);
 void EraseMenuPrompt(State& s);
 void ClearWorkArea(State& s);
-
-namespace shared {
-void WaitForKey(State& s);
-void EraseBottomLine(State& s);
-void AskNumberAtBottom(State& s);
-void EraseMenuPrompt(State& s);
-void ClearWorkArea(State& s);
-}  // namespace shared
 
 }  // namespace vm

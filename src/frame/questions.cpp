@@ -1,5 +1,6 @@
 // Questions at the foot of the screen: the bottom band's erase, the key
 // prompt and the drills' repeat gate.
+#include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/runtime.h"
@@ -43,8 +44,6 @@ void AskNextStep(State& s) {
     s.P.SetDrawWidth(CInt(s.DR));
 }
 
-void EraseBottomLine(State& s) { Call(s, s.bind.EraseBottomLine); }
-void ClearWorkArea(State& s) { Call(s, s.bind.ClearWorkArea); }
 
 namespace shared {
 

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "figures/figure_vars.h"
+#include "frame/revisable.h"
 #include "formula/formula_vars.h"
 #include "platform/array.h"
 #include "platform/platform.h"
@@ -25,30 +26,13 @@ namespace vm {
 struct State;
 using Routine = void (*)(State&);
 
-// Routines that a program may revise. Shared code calls them through the
-// program's binding (see the wrappers in frame/binding.h), so a revision
-// reaches every caller. Each group fills in its shared forms with its own
-// Bind function; Velmaris-D then puts its revisions in.
+// The program's forms of the routines it may revise (frame/revisable.h).
+// The shared binding holds the shared forms; Velmaris-D puts its revisions
+// in.
 struct Binding {
-    // frame
-    Routine WaitForKey = nullptr;
-    Routine EraseBottomLine = nullptr;
-    Routine AskNumberAtBottom = nullptr;
-    Routine EraseMenuPrompt = nullptr;
-    Routine ClearWorkArea = nullptr;
-    // formula text
-    Routine DrawFormulaGlyphs = nullptr;
-    Routine DrawStackedFraction = nullptr;
-    Routine DrawCellText = nullptr;
-    // figures
-    Routine PlaceAngleLabel = nullptr;
-    Routine DrawGrid = nullptr;
-    Routine DrawArrow = nullptr;
-    Routine DrawCoordinatePlane = nullptr;
-    Routine PlotLabelledPoint = nullptr;
-    Routine PlotGraph = nullptr;
-    Routine PlotCurve = nullptr;
-    Routine PlotVerticalLine = nullptr;
+#define VM_BINDING_SLOT(name) Routine name = nullptr;
+    VM_REVISABLE_ROUTINES(VM_BINDING_SLOT)
+#undef VM_BINDING_SLOT
 };
 
 enum class ProgramId { A, B, C, D, E };

@@ -1,11 +1,11 @@
 // The step wait: the pause between the steps of a scene.
+#include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/runtime.h"
 
 namespace vm {
 
-void WaitForKey(State& s) { Call(s, s.bind.WaitForKey); }
 
 namespace shared {
 

@@ -1,5 +1,6 @@
 #include <set>
 
+#include "frame/shared_forms.h"
 #include "fixture.h"
 
 namespace vm::test {

@@ -1,3 +1,4 @@
+#include "frame/shared_forms.h"
 #include "fixture.h"
 #include "formula/formula.h"
 
