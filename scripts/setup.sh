@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the programs and the tests need,
 # when any is missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libcairo2-dev libsdl2-dev libgtest-dev
+packages=(build-essential cmake pkg-config libcairo2-dev libfontconfig-dev libsdl2-dev libgtest-dev
           fonts-ipafont-gothic fonts-liberation xvfb xdotool)
 missing=()
 for p in "${packages[@]}"; do

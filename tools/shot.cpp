@@ -5,10 +5,15 @@
 //       [--every DIR]      also write DIR/key-NNN.png before each key
 //       [--time hh:mm:ss]  fix the clock (and so the random seed)
 //       [--size WxH]       canvas size (default 1440x900)
+//
+// Exit status: 0 when the program ended or its keys ran out; 3 when it
+// reached the error stop (the line and error number are also written on
+// standard error); 1 when the PNG cannot be written; 2 for a bad option.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "programs/common/programs.h"
 
@@ -35,6 +40,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no program %s\n", program.c_str());
         return 2;
     }
+    vm::ReportMissingFonts(info->title);
     vm::Platform p(w, h, false);
     if (!time.empty()) p.SetFixedTime(time);
     p.PushKeys(vm::ParseKeys(keys));

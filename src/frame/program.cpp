@@ -1,5 +1,9 @@
 #include "frame/program.h"
 
+#include <cstdio>
+#include <exception>
+#include <new>
+
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -29,6 +33,13 @@ void AllocateArrays(State& s) {
     s.V_a.Dim(s.data.v_numbers);
 }
 
+// Tells whoever started the program (a terminal, a script) why it stopped;
+// the screen says it to the class.
+void ReportErrorStop(const std::string& title, int line, int number, const std::string& what) {
+    std::fprintf(stderr, "%s: error stop at line %d, error %d (%s)\n", title.c_str(), line, number,
+                 what.c_str());
+}
+
 }  // namespace
 
 void InitProgram(State& s, const std::string& title) {
@@ -49,6 +60,12 @@ void InitProgram(State& s, const std::string& title) {
 
 void ShowErrorAndHalt(State& s, int line, int number) {
     while (!s.P.Drawing()) s.P.ResumeDrawing();
+    // The fault may have struck while a formula had a serif italic selected,
+    // which has no glyphs for the message; the start-up face always has.
+    s.P.SetFontName("ｺﾞｼｯｸ");
+    s.P.SetFontSize(16);
+    s.P.SetFontBold(false);
+    s.P.SetFontItalic(false);
     s.P.Cls();
     s.A = static_cast<float>(line);
     s.A_s = Str(s.A);
@@ -62,17 +79,30 @@ void ShowErrorAndHalt(State& s, int line, int number) {
 int RunProgram(const ProgramInfo& info, Platform& platform) {
     State s(platform, info.id, info.binding, info.data);
     s.menu = &info.menu;
+    int line = 0, number = 0;
+    std::string what;
     try {
-        try {
-            InitProgram(s, info.title);
-            if (info.main_menu) info.main_menu(s);
-            else s.P.WaitForClose();  // nothing to show yet: wait for the window to close
-        } catch (const RuntimeError& e) {
-            ShowErrorAndHalt(s, e.line(), e.number());
-        }
+        InitProgram(s, info.title);
+        if (info.main_menu) info.main_menu(s);
+        else s.P.WaitForClose();  // nothing to show yet: wait for the window to close
+        return 0;
+    } catch (const WindowClosed&) {
+        return 0;
+    } catch (const RuntimeError& e) {
+        line = e.line(), number = e.number(), what = e.what();
+    } catch (const std::bad_alloc& e) {
+        number = kOutOfMemory, what = e.what();
+    } catch (const std::exception& e) {
+        number = kInternal, what = e.what();
+    } catch (...) {
+        number = kInternal, what = "unknown fault";
+    }
+    ReportErrorStop(info.title, line, number, what);
+    try {
+        ShowErrorAndHalt(s, line, number);
     } catch (const WindowClosed&) {
     }
-    return 0;
+    return kErrorStopStatus;
 }
 
 }  // namespace vm

@@ -17,8 +17,10 @@ namespace vm {
 enum ErrorCode : int {
     kIllegalCall = 5,   // root of a negative number, log of 0, bad argument
     kOverflow = 6,      // result not finite, whole number out of range
+    kOutOfMemory = 7,   // memory ran out (any allocation of the program)
     kSubscript = 9,     // array index outside its bounds
     kDivByZero = 11,
+    kInternal = 51,     // any other fault that escaped a routine
 };
 
 class RuntimeError : public std::runtime_error {

@@ -10,6 +10,7 @@
 #include "lessons/applications2/menu.h"
 #include "lessons/survey/menu.h"
 #include "lessons/theorem/menu.h"
+#include "platform/fonts.h"
 #include "platform/window.h"
 
 namespace vm {
@@ -57,6 +58,7 @@ std::optional<ProgramInfo> ProgramByName(const std::string& name) {
 }
 
 int RunInWindow(const ProgramInfo& info) {
+    ReportMissingFonts(info.title);
     try {
         WindowPlatform window;
         return RunProgram(info, window);
