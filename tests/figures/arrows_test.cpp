@@ -51,14 +51,14 @@ TEST_F(Arrows, HeadEndsAndResets) {
         s.ZX = 200, s.ZY = 100, s.ZX0 = 100, s.ZY0 = 100;
         s.NAGASA = 16, s.CCC2 = 3, s.MUKI = c.muki, s.YA = c.ya;
         DrawArrow(s);
-        ExpectSegs(Segs(Ops(Op::Line)), c.lines);
+        ExpectSegs(Segs(OfKind(Op::Line)), c.lines);
         EXPECT_EQ(s.MUKI, 0);
         EXPECT_EQ(s.YA, c.ya_after);
         EXPECT_EQ(s.ZX0, c.zx0_after) << c.muki << " " << c.ya;
         EXPECT_EQ(s.ZX, c.zx_after);
         EXPECT_EQ(s.NAGASA, 16);
         EXPECT_EQ(s.CCC2, 3);
-        for (const Op& o : Ops(Op::Line)) EXPECT_EQ(o.colour, 3);
+        for (const Op& o : OfKind(Op::Line)) EXPECT_EQ(o.colour, 3);
     }
     // The last head's working values.
     s.ZX = 200, s.ZY = 100, s.ZX0 = 100, s.ZY0 = 100, s.MUKI = 0, s.YA = 0;
@@ -93,7 +93,7 @@ TEST_F(Arrows, SlopeTriangle) {
     DrawSlopeTriangle(s);
     EXPECT_EQ(s.GX3, 100);  // exchanged: the left point first
     EXPECT_EQ(s.GY3, 400);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 6u);
     ExpectSegs({Segs(lines)[0], Segs(lines)[3]}, {{100, 400, 300, 400}, {300, 400, 300, 300}});
     for (size_t i = 0; i < 6; ++i) {
@@ -103,7 +103,7 @@ TEST_F(Arrows, SlopeTriangle) {
     EXPECT_NEAR(Dist(lines[1].x1, lines[1].y1, 300, 400), std::hypot(16.0f, 8.0f), 1e-4);
     EXPECT_EQ(s.X_s, "4");
     EXPECT_EQ(s.Y_s, "2");
-    const auto texts = Ops(Op::Text);
+    const auto texts = OfKind(Op::Text);
     ASSERT_GE(texts.size(), 2u);
     EXPECT_EQ(texts.front().x1, 186);
     EXPECT_EQ(texts.front().y1, 356);
@@ -138,7 +138,7 @@ TEST_F(Arrows, SlopeTriangleTextsAndSwitches) {
         EXPECT_EQ(s.X_s, c.run);
         EXPECT_EQ(s.Y_s, c.rise);
         std::set<int> colours;
-        for (const Op& o : Ops(Op::Text)) colours.insert(o.colour);
+        for (const Op& o : OfKind(Op::Text)) colours.insert(o.colour);
         EXPECT_EQ(colours.size(), c.texts) << c.hyouji;
     }
 }

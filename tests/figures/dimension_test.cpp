@@ -21,7 +21,7 @@ TEST_F(Arcs, DotCountFollowsTheStep) {
             s.HABA = c.haba, s.TAKASA = 2, s.HOUKOU = houkou, s.CCC2 = 0;
             DrawDimensionArc(s);
             EXPECT_EQ(Count(Op::Dot), c.dots) << c.haba;
-            for (const Op& o : Ops(Op::Dot)) {
+            for (const Op& o : OfKind(Op::Dot)) {
                 EXPECT_EQ(o.r, 0.5f);
                 EXPECT_EQ(o.colour, 0);
             }
@@ -65,7 +65,7 @@ TEST_F(Arcs, SideOfTheArcAndItsDotOrder) {
         DrawDimensionArc(s);
         EXPECT_NEAR(s.ZX0, c.apex_x, 1e-3) << c.houkou;
         EXPECT_NEAR(s.ZY0, c.apex_y, 1e-3) << c.houkou;
-        const auto dots = Ops(Op::Dot);
+        const auto dots = OfKind(Op::Dot);
         EXPECT_NEAR(dots.front().x1, c.first_x, 1e-3);
         EXPECT_NEAR(dots.front().y1, c.first_y, 1e-3);
         EXPECT_NEAR(dots.back().x1, c.x0 + c.x1 - c.first_x, 1e-2);  // the other end (PI is 3.14159)
@@ -127,9 +127,9 @@ TEST_F(Arcs, InvisibleDotsStillPlaceTheLabel) {
     s.HABA = 5, s.TAKASA = 0, s.HOUKOU = -1, s.CCC2 = 15, s.CCC1 = 0;
     s.AAA_s = "x";
     DrawDimensionArc(s);
-    EXPECT_EQ(Ops(Op::Dot).front().colour, 15);
-    EXPECT_FALSE(Ops(Op::Text).empty());
-    for (const Op& o : Ops(Op::Dot)) EXPECT_EQ(o.y1, 300);  // flat: on the segment
+    EXPECT_EQ(OfKind(Op::Dot).front().colour, 15);
+    EXPECT_FALSE(OfKind(Op::Text).empty());
+    for (const Op& o : OfKind(Op::Dot)) EXPECT_EQ(o.y1, 300);  // flat: on the segment
 }
 
 TEST_F(Arcs, StepOfZeroOrBelowReturnsAtOnce) {

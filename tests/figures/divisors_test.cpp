@@ -86,7 +86,7 @@ TEST_F(Divisors, FactorLadder) {
         for (const auto& t : c.texts)
             for (char ch : t)
                 if (ch != ' ') want += ch;  // blanks take room but draw nothing
-        for (const Op& o : Ops(Op::Text)) got += o.text;
+        for (const Op& o : OfKind(Op::Text)) got += o.text;
         EXPECT_EQ(got, want);
         EXPECT_EQ(Count(Op::Line), 2u);  // one bar per row
         EXPECT_EQ(s.YTAKE, 228);        // 64 a row
@@ -101,7 +101,7 @@ TEST_F(Divisors, LadderNumbersEndInOneColumn) {
     FactorIntoPrimes(s);
     s.XTAKE = 100, s.YTAKE = 100, s.NASI = 0;
     DrawFactorLadder(s);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].x1, 130);
     EXPECT_EQ(lines[0].x2, 220);  // under " 12", three characters of 30

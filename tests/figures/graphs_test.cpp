@@ -30,7 +30,7 @@ TEST_F(Graphs, LabelledPointsOfTheFirstCaller) {
         PlotLabelledPoint(s);
         EXPECT_EQ(s.GX, c.gx);
         EXPECT_EQ(s.GY, c.gy);
-        const auto dots = Ops(Op::Dot);
+        const auto dots = OfKind(Op::Dot);
         ASSERT_EQ(dots.size(), 1u);
         EXPECT_EQ(dots[0].x1, c.gx);
         EXPECT_EQ(dots[0].y1, c.gy);
@@ -59,7 +59,7 @@ TEST_F(Graphs, ParabolaKeepsToThePlanesHeight) {
     s.IROIRO = 2, s.AA = 2, s.CCC3 = 0, s.AAA_s = "y=2x^2";
     p.SetDrawWidth(2);
     PlotGraph(s);
-    const auto dots = Ops(Op::Dot);
+    const auto dots = OfKind(Op::Dot);
     EXPECT_NEAR(static_cast<double>(dots.size()), 3535, 3);
     for (const Op& o : dots) {
         EXPECT_GE(o.y1, 120);
@@ -88,7 +88,7 @@ TEST_F(Graphs, LineWithLabelOffsets) {
     MeasureText(s);
     const float w = s.LLT;
     PlotGraph(s);
-    const auto dots = Ops(Op::Dot);
+    const auto dots = OfKind(Op::Dot);
     EXPECT_EQ(dots.size(), 5001u);
     EXPECT_NEAR(dots.back().x1, 1080, 0.1);
     EXPECT_NEAR(dots.back().y1, 120, 0.1);
@@ -135,7 +135,7 @@ TEST_F(Graphs, ReciprocalStepsOverZero) {
     p.ClearLog();
     s.IROIRO = 1, s.AA = 1, s.CCC3 = 0;
     PlotGraph(s);
-    for (const Op& o : Ops(Op::Dot)) EXPECT_TRUE(std::isfinite(o.y1));
+    for (const Op& o : OfKind(Op::Dot)) EXPECT_TRUE(std::isfinite(o.y1));
 }
 
 TEST_F(Graphs, VerticalLine) {
@@ -144,7 +144,7 @@ TEST_F(Graphs, VerticalLine) {
     p.SetDrawWidth(2);
     s.IROIRO = 4, s.AA = 2, s.BB = 0, s.CC = 6, s.CCC3 = 4, s.AAA_s = "x=3";
     PlotGraph(s);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].x1, s.GX0 + 60);
     EXPECT_EQ(lines[0].x2, s.GX0 + 60);
@@ -157,7 +157,7 @@ TEST_F(Graphs, VerticalLine) {
     EXPECT_EQ(p.GetDrawWidth(), 2);
     p.ClearLog();
     PlotGraph(s);  // CC is 3 now: the line moves to x = 1.5
-    EXPECT_EQ(Ops(Op::Line).at(0).x1, s.GX0 + 30);
+    EXPECT_EQ(OfKind(Op::Line).at(0).x1, s.GX0 + 30);
 }
 
 TEST_F(Graphs, NoDotInsideLabelsAtTheCallersPen) {

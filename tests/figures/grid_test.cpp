@@ -37,7 +37,7 @@ TEST_F(Grid, EveryFifthLineFromTheOriginIsThick) {
     Frame(s, 20, 13, 0);
     p.SetDrawWidth(2);
     DrawGrid(s);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 21u + 14u);
     for (int i = 0; i <= 20; ++i) {
         const Op& o = lines[static_cast<size_t>(i)];
@@ -66,7 +66,7 @@ TEST_F(Grid, EveryFifthLineFromTheOriginIsThick) {
 TEST_F(Grid, NoColumnsStillDrawsTheLeftEdge) {
     Frame(s, 0, 2, 8);
     DrawGrid(s);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 1u + 3u);
     EXPECT_EQ(lines[0].x1, 440);
     EXPECT_EQ(lines[0].width, 3);

@@ -11,12 +11,8 @@
 namespace vm::test {
 namespace {
 
-struct LessonFigure : ::testing::Test {
-    Platform p{1440, 900, true};
-    State s{p, ProgramId::B, SharedBinding()};
-    LessonFigure() {
-        p.SetFixedTime("10:00:00");
-        InitProgram(s, "test");
+struct LessonFigure : RigTest {
+    LessonFigure() : RigTest(ProgramB(), true) {
         p.FillBox(0, 0, 1760, 1800, 15, 15);
         p.ClearLog();
     }
@@ -93,7 +89,7 @@ TEST_F(LessonFigure, EquilateralTriangleWithItsHeight) {
         EXPECT_NEAR(mark.pts[i].y, want[i][1], 1e-3);
     }
     EXPECT_EQ(p.GetDrawWidth(), 5);
-    ASSERT_TRUE(p.WritePng("/tmp/lesson_equilateral.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("lesson_equilateral.png")));
 }
 
 // Eight cords from a point above a round flower bed seen at a slant.
@@ -138,7 +134,7 @@ TEST_F(LessonFigure, FlowerBedCordsAndDimensionLines) {
     };
     line(11, 12, "8m");
     line(13, 14, "6m");
-    ASSERT_TRUE(p.WritePng("/tmp/lesson_flowerbed.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("lesson_flowerbed.png")));
 }
 
 // The farthest point from which a summit is seen: the tangent points from
@@ -197,7 +193,7 @@ TEST_F(LessonFigure, SummitTangentConstruction) {
         ComputeAngleSize(s);
         EXPECT_TRUE(s.KAKUDO_s == "90" || s.KAKUDO_s == "270") << s.KAKUDO_s;
     }
-    ASSERT_TRUE(p.WritePng("/tmp/lesson_summit.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("lesson_summit.png")));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST_F(Lines, FootOfThePerpendicular) {
         EXPECT_NEAR(s.EX, c.ex, 1e-3);
         EXPECT_NEAR(s.EY, c.ey, 1e-3);
         // A background-coloured dot in every case.
-        const auto dots = Ops(Op::Dot);
+        const auto dots = OfKind(Op::Dot);
         ASSERT_EQ(dots.size(), 1u);
         EXPECT_EQ(dots[0].r, 2);
         EXPECT_EQ(dots[0].colour, 15);

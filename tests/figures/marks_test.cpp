@@ -31,14 +31,14 @@ TEST_F(Marks, ArcCountAndFilledSector) {
         if (c.arcs == 0) {
             ASSERT_EQ(Count(Op::Sector), 1u) << c.honsu;
             EXPECT_EQ(Count(Op::Arc), 0u);
-            const Op o = Ops(Op::Sector)[0];
+            const Op o = OfKind(Op::Sector)[0];
             EXPECT_EQ(o.r, 60);
             EXPECT_EQ(o.colour, 0);
             EXPECT_EQ(o.fill, 3);
             EXPECT_FLOAT_EQ(o.start, 0.75f);  // from ray 2 ...
             EXPECT_FLOAT_EQ(o.end, 1.0f);     // ... clockwise to ray 1
         } else {
-            const auto arcs = Ops(Op::Arc);
+            const auto arcs = OfKind(Op::Arc);
             ASSERT_EQ(arcs.size(), static_cast<size_t>(c.arcs)) << c.honsu;
             for (size_t i = 0; i < arcs.size(); ++i) {
                 EXPECT_EQ(arcs[i].r, 60 - 8 * static_cast<float>(i + 1));
@@ -57,7 +57,7 @@ TEST_F(Marks, OtherSweepWithItiMinusOne) {
     RightAngle(s);
     s.HONSU = 1, s.NAGASA = 40, s.ITI = -1;
     DrawAngleMark(s);
-    const Op o = Ops(Op::Arc).at(0);
+    const Op o = OfKind(Op::Arc).at(0);
     EXPECT_FLOAT_EQ(o.start, 1.0f);  // the reflex side: from ray 1 round to ray 2
     EXPECT_FLOAT_EQ(o.end, 0.75f);
     EXPECT_EQ(s.ITI, 0);
@@ -68,7 +68,7 @@ TEST_F(Marks, ArcsTooSmallForTheirRadiusDrawNothing) {
     s.HONSU = 3, s.NAGASA = 16;  // radii 8, 0, -8
     DrawAngleMark(s);
     ASSERT_EQ(Count(Op::Arc), 1u);
-    EXPECT_EQ(Ops(Op::Arc)[0].r, 8);
+    EXPECT_EQ(OfKind(Op::Arc)[0].r, 8);
 }
 
 TEST_F(Marks, MarkAndLabelResetTheirOptions) {
@@ -99,7 +99,7 @@ TEST_F(Marks, RightAngleMarkIsASquareInTheCorner) {
         RightAngle(s);
         s.NAGASA = 20, s.CCC2 = 3, s.ITI = iti;
         DrawRightAngleMark(s);
-        const auto polys = Ops(Op::Polyline);
+        const auto polys = OfKind(Op::Polyline);
         ASSERT_EQ(polys.size(), 1u);
         const auto& pts = polys[0].pts;
         ASSERT_EQ(pts.size(), 3u);
@@ -187,7 +187,7 @@ TEST_F(Marks, LabelWriterChoiceKeepsTheMarkupMeasure) {
         MeasureText(s);
         const float w = s.LLT;
         PlaceAngleLabel(s);
-        const auto texts = Ops(Op::Text);
+        const auto texts = OfKind(Op::Text);
         ASSERT_FALSE(texts.empty());
         EXPECT_NEAR(texts.front().x1, 270 - w, 1e-3) << mu_do;
         EXPECT_EQ(texts.front().colour, 3);
@@ -203,7 +203,7 @@ TEST_F(Marks, LabelMeasureKeepsLargeParentheses) {
     s.NAGASA = 30, s.AAA_s = "(a)", s.KAKKO = 1;
     PlaceAngleLabel(s);
     int large = 0;
-    for (const Op& o : Ops(Op::Text))
+    for (const Op& o : OfKind(Op::Text))
         if (o.y1 < 1000 && o.mh == 3 && o.mv == 4) ++large;
     EXPECT_EQ(large, 2);
     EXPECT_EQ(s.KAKKO, 0);  // the drawn ")" clears it, as after any text

@@ -24,7 +24,7 @@ TEST_F(Plane, WorkedExampleGeometryLinesAndTexts) {
     EXPECT_EQ(s.BAIX, 1);
     EXPECT_EQ(s.BAIY, 1);
 
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     // 8 thin verticals, 11 thin horizontals, 2 + 3 five-unit lines, 2 axes.
     ASSERT_EQ(lines.size(), 8u + 11u + 5u + 2u);
     for (int i = 0; i < 8; ++i) {
@@ -49,7 +49,7 @@ TEST_F(Plane, WorkedExampleGeometryLinesAndTexts) {
     EXPECT_EQ(lines[25].width, 4);  // x axis
     EXPECT_EQ(lines[25].y1, 320);
 
-    const auto texts = Ops(Op::Text);
+    const auto texts = OfKind(Op::Text);
     const struct {
         const char* text;
         float x, y;
@@ -132,7 +132,7 @@ TEST_F(Plane, RangeWithoutAMultipleOfFiveHasNoNumbers) {
     s.CCC2 = 10, s.NASI = 1;
     DrawCoordinatePlane(s);
     std::vector<std::string> texts;
-    for (const Op& o : Ops(Op::Text)) texts.push_back(o.text);
+    for (const Op& o : OfKind(Op::Text)) texts.push_back(o.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"5", "x", "0", "y"}));  // only y = 5
     EXPECT_EQ(s.GY0, 570);
 }
@@ -151,7 +151,7 @@ TEST_F(Plane, TickNumbersInTheCallersUnits) {
     s.A_s = "5";
     MeasureLabelText(s);
     const float w1 = s.LLT;
-    const auto texts = Ops(Op::Text);
+    const auto texts = OfKind(Op::Text);
     ASSERT_FALSE(texts.empty());
     EXPECT_NEAR(texts.front().x1, 748 - w5 / 2, 1.5);
     EXPECT_NEAR(texts.front().y1, 324, 1.5);

@@ -40,7 +40,7 @@ TEST_F(Polygon, EdgesInOrderAtTheEdgeWidth) {
     s.SIZE1 = 5, s.CCC2 = 3;
     p.SetDrawWidth(2);
     DrawPolygon(s);
-    const auto lines = Ops(Op::Line);
+    const auto lines = OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 4u);
     const float ends[][4] = {
         {100, 100, 300, 100}, {300, 100, 300, 300}, {300, 300, 100, 300}, {100, 300, 100, 100}};

@@ -11,10 +11,9 @@ namespace vm::test {
 namespace {
 
 TEST(FigureRender, TriangleMarksPlaneAndArrow) {
-    Platform p(1440, 900, true);
-    State s(p, ProgramId::A, SharedBinding());
-    p.SetFixedTime("10:00:00");
-    InitProgram(s, "test");
+    Rig r(ProgramA(), true, "10:00:00");
+    Platform& p = r.p;
+    State& s = r.s;
     p.FillBox(0, 0, 1440, 900, 15, 15);
 
     // Right triangle A(200,500) B(600,500) C(200,200), listed counter-clockwise.
@@ -74,7 +73,7 @@ TEST(FigureRender, TriangleMarksPlaneAndArrow) {
     s.NAGASA = 16, s.CCC2 = 3, s.MUKI = -1, s.YA = 2;
     DrawArrow(s);
 
-    ASSERT_TRUE(p.WritePng("/tmp/figures_test.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("figures_test.png")));
 
     auto ink = [&](int x0, int y0, int x1, int y1) {
         int n = 0;

@@ -38,7 +38,7 @@ TEST_F(Terms, BraceOverTheGivenHeight) {
     s.X = 100, s.Y = 100, s.HABA = 200, s.CCC1 = 5;
     p.SetDrawWidth(2);
     DrawEquationBrace(s);
-    const auto polys = Ops(Op::Polyline);
+    const auto polys = OfKind(Op::Polyline);
     ASSERT_EQ(polys.size(), 1u);
     const std::vector<std::pair<float, float>> want = {
         {135, 105}, {123, 108}, {123, 190.5f}, {108, 197.5f}, {123, 204.5f}, {123, 287},
@@ -67,7 +67,7 @@ TEST_F(Terms, ColumnSumOfTwoLines) {
     p.SetDrawWidth(2);
     DrawColumnArithmetic(s);
     std::vector<Op> lines;  // the rule (the writer draws some glyphs as lines too)
-    for (const Op& o : Ops(Op::Line))
+    for (const Op& o : OfKind(Op::Line))
         if (o.colour == 3) lines.push_back(o);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].x1, 127);
@@ -84,7 +84,7 @@ TEST_F(Terms, ColumnSumOfTwoLines) {
     EXPECT_EQ(s.XI2, 154 + std::max(w1, w2));
     // The operator and its ")" a little below the second line.
     bool paren = false;
-    for (const Op& o : Ops(Op::Text))
+    for (const Op& o : OfKind(Op::Text))
         if (o.text == ")" && o.y1 == 256 && o.x1 > 100 && o.x1 < 154) paren = true;
     EXPECT_TRUE(paren);
 }

@@ -37,7 +37,7 @@ TEST_F(Ticks, CountSpacingAndShift) {
         s.AX = 100, s.AY = 100, s.BX = 200, s.BY = 100;
         s.HONSU = c.honsu, s.AIDA = c.aida, s.ITI = c.iti, s.NAGASA = 10, s.CCC2 = 3;
         DrawTickMarks(s);
-        const auto lines = Ops(Op::Line);
+        const auto lines = OfKind(Op::Line);
         EXPECT_EQ(TickXs(lines), c.xs) << c.honsu << " " << c.aida << " " << c.iti;
         for (const Op& o : lines) {
             EXPECT_EQ(o.x1, o.x2);  // across the segment
@@ -64,7 +64,7 @@ TEST_F(Ticks, SecondCallUsesTheGrownSpacing) {
         p.ClearLog();
         s.HONSU = 1;
         DrawTickMarks(s);
-        EXPECT_EQ(TickXs(Ops(Op::Line)), c.second);
+        EXPECT_EQ(TickXs(OfKind(Op::Line)), c.second);
     }
 }
 
@@ -72,14 +72,14 @@ TEST_F(Ticks, ReversedSegmentPutsTicksOnTheOtherSide) {
     s.AX = 200, s.AY = 100, s.BX = 100, s.BY = 100, s.NAGASA = 10;
     s.AIDA = 8, s.HONSU = 2, s.ITI = 0;
     DrawTickMarks(s);
-    EXPECT_EQ(TickXs(Ops(Op::Line)), (std::vector<float>{142, 134}));
+    EXPECT_EQ(TickXs(OfKind(Op::Line)), (std::vector<float>{142, 134}));
 }
 
 TEST_F(Ticks, SlantedSegmentTicksAreAtRightAngles) {
     s.AX = 0, s.AY = 0, s.BX = 300, s.BY = 400, s.NAGASA = 10, s.AIDA = 8, s.HONSU = 1;
     s.ITI = 0;
     DrawTickMarks(s);
-    const Op o = Ops(Op::Line).at(0);
+    const Op o = OfKind(Op::Line).at(0);
     // Midpoint (150, 200), 8 along (0.6, 0.8), then ±10 across.
     EXPECT_NEAR((o.x1 + o.x2) / 2, 154.8, 1e-4);
     EXPECT_NEAR((o.y1 + o.y2) / 2, 206.4, 1e-4);
@@ -112,7 +112,7 @@ TEST_F(Ticks, ChevronsPointFromAToBPastTheDivisionPoint) {
         s.AX = 0, s.AY = 0, s.BX = 100, s.BY = 0, s.A = c.a, s.B = c.b;
         s.HONSU = c.honsu, s.NAGASA = 10, s.CCC2 = 7;
         DrawChevronMarks(s);
-        const auto lines = Ops(Op::Line);
+        const auto lines = OfKind(Op::Line);
         ASSERT_EQ(lines.size(), 2 * c.tips.size());
         for (size_t k = 0; k < c.tips.size(); ++k) {
             for (int arm = 0; arm < 2; ++arm) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formula_test_util.h"
+#include "support/rig.h"
 #include "platform/canvas.h"
 
 namespace vm::test {
@@ -47,7 +48,7 @@ TEST(FormulaRender, PageOfFormulae) {
     s.Y = 520;
     s.AA_s = "6.5(人) x=3";
     DrawLabelText(s);
-    ASSERT_TRUE(p.WritePng("/tmp/formula_page.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("formula_page.png")));
 
     // Ink where the first line's bar-less glyphs are, none where they are not.
     auto ink = [&](int x0, int y0, int x1, int y1) {
@@ -163,7 +164,7 @@ TEST(FormulaRender, PageOfLessonTexts) {
     s.Y = 760;
     s.AA_s = "6.5(人)";
     DrawLabelText(s);
-    ASSERT_TRUE(p.WritePng("/tmp/formula_lessons.png"));
+    ASSERT_TRUE(p.WritePng(test::OutputPath("formula_lessons.png")));
 
     std::vector<std::string> boxes;
     for (const auto& op : Describe(p.Log()))

@@ -1,38 +1,15 @@
-// Helpers shared by the frame tests: a recording platform and a run state.
+// The frame tests run on the shared rig: Velmaris-C with the number field
+// where the main menu puts it.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "frame/binding.h"
-#include "frame/state.h"
-#include "platform/platform.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-struct Run {
-    explicit Run(ProgramId id = ProgramId::C) : p(0, 0, true), s(p, id, SharedBinding()) {
-        p.SetDrawWidth(3);
-        s.KAIX = 1056;
-        s.KAIY = 648;
-    }
-    void Keys(const std::string& script) { p.PushKeys(ParseKeys(script)); }
-    // The texts drawn, in order.
-    std::vector<Op> Texts() const {
-        std::vector<Op> out;
-        for (const auto& op : p.Log())
-            if (op.kind == Op::Text) out.push_back(op);
-        return out;
-    }
-    std::vector<Op> OfKind(Op::Kind k) const {
-        std::vector<Op> out;
-        for (const auto& op : p.Log())
-            if (op.kind == k) out.push_back(op);
-        return out;
-    }
-
-    Platform p;
-    State s;
+struct Run : Rig {
+    Run() : Rig(ProgramC()) { s.KAIX = 1056; }
 };
 
 }  // namespace vm::test

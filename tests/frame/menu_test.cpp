@@ -5,42 +5,24 @@
 #include "frame/lesson.h"
 #include "frame/menu.h"
 #include "programs/common/programs.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-// What a run left behind: its log and the keys it did not read. A program
-// that ended by its quit item leaves the keys after the quit number unread.
-struct Ended {
-    std::vector<Op> log;
-    size_t unread;
-};
+using test::Ended;
+using test::IsScreenClear;
 
 Ended RunKeys(const ProgramInfo& info, const std::string& keys) {
-    Platform p(0, 0, true);
-    p.PushKeys(ParseKeys(keys));
-    EXPECT_EQ(RunProgram(info, p), 0);
-    return {p.Log(), p.PendingKeys()};
+    Ended e = test::RunKeys(info, keys);
+    EXPECT_EQ(e.status, 0);
+    return e;
 }
 
-bool IsPanel(const Op& op) {
-    return op.kind == Op::FillBox && op.x1 == 22 && op.y1 == 10 && op.x2 == 1342 &&
-           op.y2 == 610 && op.colour == 15 && op.fill == 10;
-}
-bool IsScreenClear(const Op& op) {
-    return op.kind == Op::FillBox && op.x1 == 0 && op.y1 == 0 && op.x2 == 1760 &&
-           op.y2 == 1800 && op.fill == 15;
-}
-size_t Menus(const Ended& e) {
-    size_t n = 0;
-    for (const auto& op : e.log) n += IsPanel(op);
-    return n;
-}
-bool ShowsError(const Ended& e) {
-    for (const auto& op : e.log)
-        if (op.kind == Op::Text && op.text.find("エラー") != std::string::npos) return true;
-    return false;
-}
+bool IsPanel(const Op& op) { return test::IsMenuPanel(op); }
+size_t Menus(const Ended& e) { return test::Count(e.log, test::IsMenuPanel); }
+bool ShowsError(const Ended& e) { return e.error; }
 
 // A lesson entry that only records that it was entered and how.
 struct Entered {

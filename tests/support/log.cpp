@@ -1,12 +1,49 @@
 #include "support/log.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "formula/formula.h"
 #include "frame/binding.h"
 #include "platform/canvas.h"
 
 namespace vm::test {
+
+std::string Num(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+    return buf;
+}
+
+std::string Describe(const Op& op) {
+    std::string d;
+    switch (op.kind) {
+        case Op::Text:
+            d = "T '" + op.text + "' " + Num(op.x1) + "," + Num(op.y1) + " " +
+                std::to_string(op.mh) + "x" + std::to_string(op.mv) + " " + op.font.name + "/" +
+                Num(op.font.size);
+            if (op.font.bold) d += " b";
+            if (op.font.italic) d += " i";
+            return d;
+        case Op::Line:
+            return "L " + Num(op.x1) + "," + Num(op.y1) + "-" + Num(op.x2) + "," + Num(op.y2) +
+                   " w" + std::to_string(op.width);
+        case Op::Polyline:
+            d = "P";
+            for (const auto& pt : op.pts) d += " " + Num(pt.x) + "," + Num(pt.y);
+            return d + " w" + std::to_string(op.width);
+        case Op::FillBox:
+            return "F " + Num(op.x1) + "," + Num(op.y1) + "-" + Num(op.x2) + "," + Num(op.y2) +
+                   " c" + std::to_string(op.colour) + "/" + std::to_string(op.fill);
+        default: return "?";
+    }
+}
+
+std::vector<std::string> Describe(const std::vector<Op>& log) {
+    std::vector<std::string> out;
+    for (const auto& op : log) out.push_back(Describe(op));
+    return out;
+}
 
 std::vector<Op> OfKind(const std::vector<Op>& log, Op::Kind kind) {
     std::vector<Op> out;

@@ -15,6 +15,15 @@ constexpr size_t kNone = static_cast<size_t>(-1);
 
 inline bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
 
+inline float Dist(float x1, float y1, float x2, float y2) { return std::hypot(x1 - x2, y1 - y2); }
+
+// "T 'x' 104,178 10x7 Times New Roman/8 i" for text (b = bold, i = italic),
+// "L 408,220-427,220 w5" for a line, "P 4,36 8,24 ... w3" for a polyline,
+// "F 0,0-10,10 c2/3" for a filled box: expected drawings written as tables.
+std::string Num(float v);
+std::string Describe(const Op& op);
+std::vector<std::string> Describe(const std::vector<Op>& log);
+
 // The ops of one kind, in order.
 std::vector<Op> OfKind(const std::vector<Op>& log, Op::Kind kind);
 inline std::vector<Op> Texts(const std::vector<Op>& log) { return OfKind(log, Op::Text); }

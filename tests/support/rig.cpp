@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "formula/formula.h"
 #include "support/log.h"
 
 #ifndef VELMARIS_TEST_OUTPUT
@@ -39,6 +40,19 @@ bool Rig::Run(const Lesson& lesson) {
     } catch (const WindowClosed&) {
         return false;
     }
+}
+
+std::vector<Op> Rig::OfKind(Op::Kind kind) const { return test::OfKind(p.Log(), kind); }
+
+std::vector<std::string> Rig::Ops() const { return Describe(p.Log()); }
+
+std::vector<std::string> Rig::Write(const std::string& text, float x, float y) {
+    p.ClearLog();
+    s.AA_s = text;
+    s.X = x;
+    s.Y = y;
+    DrawMarkupText(s);
+    return Ops();
 }
 
 std::string Rig::Png(const std::string& name) {

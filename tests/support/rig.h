@@ -2,6 +2,8 @@
 // program with scripted keys on a recording platform, optionally rendered.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,13 @@ struct Rig {
     bool Run(const Lesson& lesson);
 
     const std::vector<Op>& Log() const { return p.Log(); }
+    std::vector<Op> OfKind(Op::Kind kind) const;
+    std::vector<Op> Texts() const { return OfKind(Op::Text); }
+    size_t Count(Op::Kind kind) const { return OfKind(kind).size(); }
+    // The log in the one-line form of Describe.
+    std::vector<std::string> Ops() const;
+    // Draws a markup text at (x, y) on a cleared log and returns what it drew.
+    std::vector<std::string> Write(const std::string& text, float x, float y);
     size_t Unread() const { return p.PendingKeys(); }
     // Writes the canvas (render rigs only) under the build folder's test
     // output; returns the path written.
@@ -36,6 +45,13 @@ struct Rig {
 
     Platform p;
     State s;
+};
+
+// A test fixture holding a rig of Velmaris-A.
+struct RigTest : ::testing::Test, Rig {
+    explicit RigTest(const ProgramInfo& info = ProgramA(), bool render = false,
+                     const std::string& time = "10:00:00")
+        : Rig(info, render, time) {}
 };
 
 // What a whole program run left behind: its log, the keys it did not read

@@ -11,82 +11,27 @@
 #include "frame/program.h"
 #include "platform/platform.h"
 #include "programs/common/programs.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-constexpr size_t kNone = static_cast<size_t>(-1);
+using test::AnyKeys;
+using test::Find;
+using test::FindText;
+using test::kNone;
+using test::Near;
 
-// --- reading the drawing log ---------------------------------------------
-
-bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
-bool IsKeyPrompt(const Op& op) {
-    return op.kind == Op::FillBox && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 &&
-           op.y2 == 693 && op.fill == 4;
-}
-
-bool IsClearScreen(const Op& op) {
-    return op.kind == Op::FillBox && op.x1 == 0 && op.y1 == 0 && op.x2 == 1760 &&
-           op.y2 == 1800 && op.fill == 15;
-}
-
-// The scene list is written on the bottom line, from (16, 666).
-bool IsSceneQuestion(const Op& op) {
-    return op.kind == Op::Text && op.text == "①" && op.y1 == 666;
-}
-
-std::vector<size_t> Find(const std::vector<Op>& log, bool (*pred)(const Op&),
-                         size_t from = 0, size_t to = kNone) {
-    std::vector<size_t> v;
-    for (size_t i = from; i < log.size() && i < to; ++i)
-        if (pred(log[i])) v.push_back(i);
-    return v;
-}
-
-std::string NoBlanks(const std::string& t) {
-    std::string out;
-    for (const char c : t)
-        if (c != ' ') out += c;
-    return out;
-}
-
-// Where the glyphs of `text` (half-width blanks left out, as they draw
-// nothing) begin to be drawn, as the index of the op of its first glyph;
-// `last` gets the index of the op of its last glyph.
-size_t FindText(const std::vector<Op>& log, const std::string& text, size_t from = 0,
-                size_t to = kNone, size_t* last = nullptr) {
-    std::string all;
-    std::vector<size_t> owner;
-    for (size_t i = from; i < log.size() && i < to; ++i) {
-        if (log[i].kind != Op::Text) continue;
-        const std::string t = NoBlanks(log[i].text);
-        all += t;
-        owner.insert(owner.end(), t.size(), i);
-    }
-    const std::string want = NoBlanks(text);
-    const size_t at = all.find(want);
-    if (at == std::string::npos || want.empty()) return kNone;
-    if (last) *last = owner[at + want.size() - 1];
-    return owner[at];
-}
-
-// --- running the programs ------------------------------------------------
+bool IsKeyPrompt(const Op& op) { return test::IsStepWait(op); }
+bool IsClearScreen(const Op& op) { return test::IsScreenClear(op); }
+bool IsSceneQuestion(const Op& op) { return test::IsSceneList(op); }
 
 std::vector<Op> RunWithKeys(const ProgramInfo& info, const std::string& keys,
                             size_t* left = nullptr) {
-    Platform p(0, 0, true);
-    p.SetFixedTime("10:20:30");
-    p.PushKeys(ParseKeys(keys));
-    RunProgram(info, p);
-    if (left) *left = p.PendingKeys();
-    return p.Log();
-}
-
-std::string AnyKeys(int n) {
-    std::string k;
-    for (int i = 0; i < n; ++i) k += "{Any}";
-    return k;
+    const test::Ended e = test::RunKeys(info, keys, "10:20:30");
+    if (left) *left = e.unread;
+    return e.log;
 }
 
 struct SceneCase {
@@ -227,13 +172,8 @@ TEST(SummitLesson, ChoosesByTheValueTyped) {
 // --- the scenes called on their own ----------------------------------------
 
 // A run of Velmaris-C with `waits` keys ready for one scene.
-struct SceneRun {
-    Platform p{0, 0, true};
-    State s{p, ProgramId::C, SharedBinding()};
-    explicit SceneRun(int waits) {
-        InitProgram(s, "Velmaris-C");
-        p.PushKeys(std::vector<std::string>(static_cast<size_t>(waits), " "));
-    }
+struct SceneRun : test::Rig {
+    explicit SceneRun(int waits) : Rig(ProgramC()) { Rig::AnyKeys(waits); }
     bool PointIs(int i, float x, float y, float tol = 0.01f) {
         return Near(s.X_a(i), x, tol) && Near(s.Y_a(i), y, tol);
     }
