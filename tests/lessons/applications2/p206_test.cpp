@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 
 #include "lessons/applications2/textbook_support.h"
 #include "support/log.h"
@@ -16,8 +15,6 @@ namespace {
 constexpr int kLesson = 4, kQuit = 5;
 
 SceneRun RunP206(int item, int keys) { return SceneRun(ProgramC(), kLesson, kQuit, item, keys); }
-
-void PrintTo(const SceneSpec& c, std::ostream* os) { *os << "scene " << c.item; }
 
 const SceneSpec kScenes[] = {
     {1, 6,

@@ -71,6 +71,8 @@ void ExpectLines(const SceneRun& run, const std::vector<Line>& lines) {
     }
 }
 
+void PrintTo(const SceneSpec& spec, std::ostream* os) { *os << "scene " << spec.item; }
+
 void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec) {
     const SceneRun run(info, lesson, quit, spec.item, spec.waits);
     EXPECT_FALSE(run.error);

@@ -3,6 +3,7 @@
 // marks and the side they stand on.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,7 @@ struct SceneSpec {
     std::vector<Line> lines;
     std::vector<Box> boxes;
 };
+void PrintTo(const SceneSpec& spec, std::ostream* os);
 void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec);
 
 // A dotted length mark: a run of radius-0.5 dots, as drawn.
