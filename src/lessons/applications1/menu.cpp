@@ -1,5 +1,7 @@
 #include "lessons/applications1/menu.h"
 
+#include "lessons/applications1/plane.h"
+
 namespace vm {
 
 // Each table ends with an empty item (its number and a full-width blank)
@@ -8,7 +10,7 @@ MainMenuTable ApplicationsMenuTable() {
     return {{
         {"1　対角線,正三角形,3辺の比", {}},
         {"2　問題演習", {}},
-        {"3　2点間の距離,平面図形", {}},
+        {"3　2点間の距離,平面図形", PlaneDistancesLesson()},
         {"4　直方体,錐体", {}},
         {"5　", {}},
         {"6　終了", {}},

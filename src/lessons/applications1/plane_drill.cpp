@@ -1,0 +1,145 @@
+#include "lessons/applications1/plane.h"
+
+#include <cmath>
+#include <utility>
+
+#include "figures/figures.h"
+#include "frame/frame.h"
+#include "lessons/common/drill.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+namespace {
+
+void DrawDistanceProblem(State& s) {
+    ClearScreen(s);
+    const float t1 = RandInt(s, 4, 2);
+    const float f1 = RandInt(s, 5, 1);
+    const float t2 = RandInt(s, 5, 1);
+    const float f2 = RandInt(s, 4, 2);
+    const float p = RandInt(s, 2, 1);
+    PoseDistanceProblem(s, t1, f1, t2, f2, p);
+}
+
+}  // namespace
+
+void TwoPointDistanceDrill(State& s) {
+    ClearScreen(s);
+    Drill(s, DrawDistanceProblem);
+    FixedLine(s, 7, "教科書P197 問8　をしなさい。");
+}
+
+void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float p) {
+    // A and B in opposite quadrants, the second and the fourth.
+    s.T_a(1) = t1, s.F_a(1) = f1;
+    s.T_a(2) = t2, s.F_a(2) = f2;
+    s.P_n = p;
+    if (s.P_n == 1) {
+        s.T_a(1) = -s.T_a(1);
+        s.F_a(2) = -s.F_a(2);
+    } else {
+        s.F_a(1) = -s.F_a(1);
+        s.T_a(2) = -s.T_a(2);
+    }
+    s.T_a(3) = s.T_a(1);
+    s.F_a(3) = s.F_a(2);
+    s.T_a(4) = std::fabs(s.T_a(2) - s.T_a(1));
+    s.T_a(5) = std::fabs(s.F_a(1) - s.F_a(3));
+    s.T_a(6) = s.T_a(4) * s.T_a(4);
+    s.T_a(7) = s.T_a(5) * s.T_a(5);
+    s.T_a(8) = s.T_a(6) + s.T_a(7);
+    s.R1B = s.T_a(8);
+    SimplifySquareRoot(s);
+    s.RAB_sa(1) = s.RAB_s;
+    s.RABM_sa(1) = s.RABM_s;
+    FormatNumberTables(s);
+
+    s.GGX = 748;
+    s.GGY = 120;
+    s.AA1 = -6;
+    s.AA2 = 6;
+    s.BB1 = -6;
+    s.BB2 = 6;
+    s.CCC2 = 10;
+    s.SIZE = 40;
+    s.NASI = 1;
+    DrawCoordinatePlane(s);
+
+    // C stands below the upper point, level with the lower one.
+    s.X_a(1) = s.T_a(1), s.Y_a(1) = s.F_a(1);
+    s.X_a(2) = s.T_a(2), s.Y_a(2) = s.F_a(2);
+    if (s.F_a(1) > s.F_a(2)) s.X_a(3) = s.X_a(1), s.Y_a(3) = s.Y_a(2);
+    else s.X_a(3) = s.X_a(2), s.Y_a(3) = s.Y_a(1);
+    s.X_sa(1) = "A";
+    s.X_sa(2) = "B";
+    for (int i = 1; i <= 2; ++i) {
+        s.XG = s.X_a(i);
+        s.YG = s.Y_a(i);
+        s.R = 7;
+        s.CCC3 = 3;
+        s.AAA_s = s.X_sa(i);
+        s.KASANARIX = 10;
+        s.KASANARIY = -10;
+        PlotLabelledPoint(s);
+    }
+    s.P.SetDrawWidth(5);
+    for (int i = 1; i <= 3; ++i) Put(s, 10 + i, s.X_a(i), s.Y_a(i));
+    const bool a_lower = s.Y_a(1) < s.Y_a(2);
+
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Write(s, 0, s.XI1, s.YI1,
+          "問　２点A(" + s.T_sa(1) + "," + s.F_sa(1) + ")、B(" + s.T_sa(2) + "," + s.F_sa(2) +
+              ")の距離を求めなさい。");
+    WaitForKey(s);
+
+    Segment(s, 11, 12, 3);
+    Segment(s, 11, 13, 3);
+    Segment(s, 13, 12, 3);
+    // The side that puts the letter away from the triangle.
+    s.ITI = a_lower ? -1 : 1;
+    s.ZX0 = s.X_a(13), s.ZY0 = s.Y_a(13);
+    s.ZX1 = s.X_a(11), s.ZY1 = s.Y_a(11);
+    s.ZX2 = s.X_a(12), s.ZY2 = s.Y_a(12);
+    s.AAA_s = "C";
+    s.CCC1 = 3;
+    s.NAGASA = 10;
+    s.AAAX = 0;
+    s.AAAY = 0;
+    PlaceAngleLabel(s);
+    RightAngle(s, 13, 11, 12, 40, 5);
+    WaitForKey(s);
+
+    // Each leg as the right (upper) coordinate minus the left (lower) one:
+    // the texts swap, the numbers stay.
+    if (s.T_a(2) < 0) {
+        std::swap(s.T_sa(1), s.T_sa(2));
+        s.X_sa(1) = "AC";
+    } else {
+        s.X_sa(1) = "BC";
+    }
+    NewLine(s, 80, 0, s.X_sa(1) + "=" + s.T_sa(2) + "-(" + s.T_sa(1) + ")=" + s.T_sa(4));
+    DimensionArc(s, a_lower ? 11 : 12, 13, -1, 20, s.T_sa(4), 5, 0);
+    if (s.F_a(1) < 0) {
+        std::swap(s.F_sa(1), s.F_sa(2));
+        s.X_sa(1) = "BC";
+    } else {
+        s.X_sa(1) = "AC";
+    }
+    NewLine(s, 60, 0, s.X_sa(1) + "=" + s.F_sa(1) + "-(" + s.F_sa(2) + ")=" + s.T_sa(5));
+    DimensionArc(s, a_lower ? 12 : 11, 13, 1, 20, s.T_sa(5), 5, 0);
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "AB=xとすると、");
+    DimensionArc(s, 11, 12, a_lower ? 1 : -1, 20, "x", 5, 0);
+    NewLine(s, 60, 0, "x^2=" + s.T_sa(4) + "^2+" + s.T_sa(5) + "^2");
+    NewLine(s, 60, 0, "  =" + s.T_sa(6) + "+" + s.T_sa(7));
+    NewLine(s, 60, 0, "  =" + s.T_sa(8));
+    NewLine(s, 60, 0, "x>0 だから、x=" + s.RABM_sa(1));
+    Continue(s, 5, s.RAB_sa(1));
+}
+
+}  // namespace vm

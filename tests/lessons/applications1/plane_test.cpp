@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "formula/formula.h"
+#include "frame/frame.h"
+#include "lessons/applications1/plane.h"
+#include "lessons/applications1/plane_solids_support.h"
+#include "support/log.h"
+#include "support/rig.h"
+
+namespace vm::test {
+namespace {
+
+const std::string kList = " ①2点距離　②練習　③問8　④弦の長さ　⑤問9　⑥問10　⑦終了";
+
+TEST(PlaneDistancesLesson, ListsItsScenesAndShowsTheGoalOnce) {
+    Rig r(ProgramB());
+    r.s.AA_s = kList;
+    r.s.X = 16;
+    r.s.Y = 666;
+    DrawPromptText(r.s);
+    EXPECT_EQ(r.s.X, 544);
+    EXPECT_EQ(PlaneDistancesLesson().scene_list, kList);
+
+    // Into the lesson, ③ twice, back to the main menu, quit.
+    const Ended e = RunKeys(ProgramB(), "3\n3\n3\n7\n6\n");
+    EXPECT_FALSE(e.error);
+    EXPECT_EQ(e.unread, 0u);
+    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
+    EXPECT_EQ(CountMarkup(e.log, "三平方の定理を利用して平面のいろいろな長さを求めよう。", 44, 305, 0),
+              1);
+    EXPECT_EQ(CountSceneLists(e.log), 3u);
+    EXPECT_EQ(CountMarkup(e.log, "問8 解答", 36, 30, 3), 2);
+}
+
+// Choices outside 1 to 7 ask again over the same page; fractions count by
+// their value.
+TEST(PlaneDistancesLesson, ChoosesByTheValueTyped) {
+    const struct {
+        const char* entry;
+        const char* rest;   // keys after the choice
+        const char* shows;  // a text of the scene opened, if any
+        bool menu;          // back at the main menu at once
+    } cases[] = {
+        {"", "7\n6\n", nullptr, false},   {"0", "7\n6\n", nullptr, false},
+        {"8", "7\n6\n", nullptr, false},  {"-1", "7\n6\n", nullptr, false},
+        {"1/0", "7\n6\n", nullptr, false}, {"6/3", "{Any}{Any}{Any}1\n7\n6\n", "問　２点A(", false},
+        {"14/2", "6\n", nullptr, true},
+    };
+    for (const auto& c : cases) {
+        const Ended e = RunKeys(ProgramB(), std::string("3\n") + c.entry + "\n" + c.rest);
+        EXPECT_FALSE(e.error) << c.entry;
+        EXPECT_EQ(e.unread, 0u) << c.entry;
+        const auto lists = Find(e.log, IsSceneList);
+        if (c.menu) {
+            ASSERT_EQ(lists.size(), 1u) << c.entry;
+            EXPECT_EQ(Count(e.log, IsMenuPanel, lists[0]), 1u) << c.entry;
+            continue;
+        }
+        ASSERT_EQ(lists.size(), 2u) << c.entry;
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]) > 0, c.shows != nullptr)
+            << c.entry;
+        if (c.shows) {
+            EXPECT_NE(FindText(e.log, c.shows, lists[0], lists[1]), kNone) << c.entry;
+        }
+        EXPECT_EQ(FindText(e.log, "<めあて>", lists[0]), kNone) << c.entry;
+    }
+}
+
+const SceneCase kScenes[] = {
+    {1, 10,
+     {{"課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。", 36, 30, 3},
+      {"   <解答>", 72, 90, 0},
+      {"BC=", 72, 150, 0},
+      {"5-(-1)=5+1=", kAfter, 150, 0},
+      {"6", kAfter, 150, 3},
+      {"AB=d　とすると", 72, 270, 0},
+      {"d^2=", 72, 330, 0},
+      {"6^2+7^2=36+49=", kAfter, 330, 0},
+      {"d>0 だから", 72, 390, 0},
+      {"!85ﾝ", kAfter, 390, 3},
+      {"答　!85ﾝ", 72, 450, 5}}},
+    {3, 0,
+     {{"問8 解答", 36, 30, 3},
+      {"(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5", 36, 80, 0},
+      {"AB^2=4^2+5^2=16+25=41", 108, 140, 0},
+      {"AB>0 だから AB=", 108, 200, 0},
+      {"!41ﾝ", kAfter, 200, 5},
+      {"(2) x座標:3-(-3)=3+3=6 ,y座標:4-2=2", 36, 280, 0},
+      {"AB>0 だから AB=!40ﾝ=", 108, 400, 0},
+      {"2!10ﾝ", kAfter, 400, 5}}},
+    {4, 11,
+     {{"問　弦ABの長さを求めなさい。", 36, 30, 3},
+      {"AH=xcm　とすると", 108, 80, 0},
+      {"7^2=x^2+2^2", 108, 130, 0},
+      {"x^2=", 108, 190, 0},
+      {"7^2-2^2=49-4=45", kAfter, 190, 0},
+      {"x>0 だから", 108, 240, 0},
+      {"x=!45ﾝ=", 108, 300, 0},
+      {"3!5ﾝ", kAfter, 300, 3},
+      {"したがって AB=", 108, 360, 0},
+      {"2*3!5ﾝ=", kAfter, 360, 0},
+      {"6!5ﾝ", kAfter, 360, 3},
+      {"答　6!5ﾝcm", 108, 420, 5},
+      {"教科書P198 問9　をしなさい。", 44, 590, 0}}},
+    {5, 7,
+     {{"問9　解答", 36, 30, 3},
+      {"OH=xcm　とすると", 108, 80, 0},
+      {"6^2=x^2+4^2", 108, 130, 0},
+      {"x^2=", 108, 190, 0},
+      {"6^2-4^2=36-16=20", kAfter, 190, 0},
+      {"x=!20ﾝ=", 108, 300, 0},
+      {"2!5ﾝ", kAfter, 300, 3},
+      {"答　2!5ﾝcm", 108, 360, 5},
+      {"教科書P198 問10　をしなさい。", 44, 590, 0}}},
+    {6, 7,
+     {{"問10　解答", 36, 30, 3},
+      {"接線の長さをxcm　とすると", 108, 80, 0},
+      {"6^2=x^2+2^2", 108, 130, 0},
+      {"x^2=", 108, 190, 0},
+      {"6^2-2^2=36-4=32", kAfter, 190, 0},
+      {"x>0 だから", 108, 240, 0},
+      {"x=!32ﾝ=", 108, 300, 0},
+      {"4!2ﾝ", kAfter, 300, 3},
+      {"答　4!2ﾝcm", 108, 360, 5}}},
+};
+
+class PlaneScene : public ::testing::TestWithParam<SceneCase> {};
+
+TEST_P(PlaneScene, WaitsItsStepsAndWritesItsLines) {
+    CheckScene(ProgramB(), "3", GetParam(), "7\n6\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(PlaneLesson, PlaneScene, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+
+// The ops of a scene run alone, in a rig, with enough keys.
+std::vector<Op> RunScene(Routine scene, int keys) {
+    Rig r(ProgramB());
+    r.AnyKeys(keys);
+    EXPECT_TRUE(r.Run(scene));
+    EXPECT_EQ(r.Unread(), 0u);
+    return r.Log();
+}
+
+TEST(PlaneDistanceExample, PlotsInUnitsThenMapsAndLettersEachCornerOnce) {
+    const auto log = RunScene(TwoPointDistanceExample, 10);
+    const auto waits = Find(log, IsStepWait);
+    ASSERT_EQ(waits.size(), 10u);
+    // Before the first key: A and B as dots of radius 7 in colour 3.
+    std::vector<Op> dots;
+    for (size_t i = 0; i < waits[0]; ++i)
+        if (log[i].kind == Op::Dot && log[i].r == 7) dots.push_back(log[i]);
+    ASSERT_EQ(dots.size(), 2u);
+    EXPECT_EQ(dots[0].x1, 1120);
+    EXPECT_EQ(dots[0].y1, 180);
+    EXPECT_EQ(dots[1].x1, 940);
+    EXPECT_EQ(dots[1].y1, 390);
+    EXPECT_EQ(dots[0].colour, 3);
+    EXPECT_EQ(dots[1].colour, 3);
+    // After it: A-B in pixels at width 5.
+    std::vector<Op> lines;
+    for (size_t i = waits[0]; i < waits[1]; ++i)
+        if (log[i].kind == Op::Line) lines.push_back(log[i]);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].x1, 1120);
+    EXPECT_EQ(lines[0].y1, 180);
+    EXPECT_EQ(lines[0].x2, 940);
+    EXPECT_EQ(lines[0].y2, 390);
+    EXPECT_EQ(lines[0].width, 5);
+    // One letter per corner, below the title.
+    for (const char* letter : {"A", "B", "C"}) {
+        int n = 0;
+        for (const Op& op : Texts(log)) n += op.text == letter && op.colour == 3 && op.y1 > 60;
+        EXPECT_EQ(n, 1) << letter;
+    }
+    // The arcs: dots in colour 9, labels in colour 5.
+    for (const Op& op : OfKind(log, Op::Dot)) {
+        if (op.r == 0.5f) {
+            EXPECT_EQ(op.colour, 9);
+        }
+    }
+    for (const char* label : {"6", "7", "d"}) {
+        int n = 0;
+        for (const Op& op : Texts(log)) n += op.text == label && op.colour == 5;
+        EXPECT_EQ(n, 1) << label;
+    }
+}
+
+TEST(PlaneCircleScenes, DrawTheirCirclesMarksAndArcsAsTheFigureNeeds) {
+    const struct {
+        Routine scene;
+        int keys;
+        float cx, cy, r, start, end;
+        size_t right_angles;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {ChordLengthExample, 11, 940, 150, 280, 0, 0.5f, 1, {"7cm", "2cm", "xcm"}},
+        {ChordProblemAnswer, 7, 900, 110, 280, 0, 0.5f, 1, {"6cm", "4cm", "xcm"}},
+        {TangentProblemAnswer, 7, 1020, 230, 160, 0, 0, 2, {"2cm", "6cm", "xcm"}},
+    };
+    for (const auto& c : cases) {
+        const auto log = RunScene(c.scene, c.keys);
+        const auto circles = OfKind(log, Op::Arc);
+        ASSERT_EQ(circles.size(), 1u);
+        EXPECT_NEAR(circles[0].x1, c.cx, 0.01);
+        EXPECT_NEAR(circles[0].y1, c.cy, 0.01);
+        EXPECT_NEAR(circles[0].r, c.r, 0.1);
+        EXPECT_EQ(circles[0].start, c.start);
+        EXPECT_EQ(circles[0].end, c.end);
+        EXPECT_EQ(circles[0].width, 5);
+        size_t marks = 0;
+        for (const Op& op : OfKind(log, Op::Polyline)) marks += op.colour == 5 && op.pts.size() == 3;
+        EXPECT_EQ(marks, c.right_angles);
+        for (const Op& op : OfKind(log, Op::Dot)) {
+            if (op.r == 0.5f) {
+            EXPECT_EQ(op.colour, 9);
+        }
+        }
+        // The labels in colour 3 ("xcm" is in a text line too).
+        for (const auto& label : c.labels) {
+            bool found = false;
+            for (size_t at = FindText(log, label); at != kNone && !found;
+                 at = FindText(log, label, at + 1))
+                found = log[at].colour == 3;
+            EXPECT_TRUE(found) << label;
+        }
+    }
+}
+
+TEST(PlaneTangentScene, ItsArcsBulgeAwayFromTheTriangle) {
+    const auto log = RunScene(TangentProblemAnswer, 7);
+    const Point a{700, 230}, o{1020, 230};
+    const Point t{940, 230 - 160 * std::sin(60 * 3.14159f / 180)};
+    // O->T, O->A, A->T, each against the corner it leaves out.
+    const auto runs = DotRuns(log);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_TRUE(AllAwayFrom(runs[0], o, t, a));
+    EXPECT_TRUE(AllAwayFrom(runs[1], o, a, t));
+    EXPECT_TRUE(AllAwayFrom(runs[2], a, t, o));
+}
+
+}  // namespace
+}  // namespace vm::test
