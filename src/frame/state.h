@@ -43,6 +43,10 @@ struct ProgramData {
     float field_x = 1040;  // left of the number field (KAIX) at start-up
     // Bounds of the arrays whose size differs.
     int f_texts = 40, f_numbers = 40, t_texts = 80, t_numbers = 80, v_numbers = 40;
+    // The shared cuboid drawing adds its edge lengths (3, 4 and 5 cm) and
+    // leaves pen width 5; without, it draws faces, letters and hidden edges
+    // only and leaves the caller's pen, for cuboids of other sizes.
+    bool cuboid_lengths = false;
 };
 
 struct State : FormulaVars, FigureVars {

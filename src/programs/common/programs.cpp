@@ -32,7 +32,9 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
 ProgramInfo ProgramA() { return Make(ProgramId::A, "Velmaris-A", TheoremMenuTable()); }
 ProgramInfo ProgramB() { return Make(ProgramId::B, "Velmaris-B", ApplicationsMenuTable()); }
 ProgramInfo ProgramC() {
-    return Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable());
+    ProgramInfo p = Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable());
+    p.data.cuboid_lengths = true;
+    return p;
 }
 ProgramInfo ProgramD() {
     ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable());
@@ -40,7 +42,9 @@ ProgramInfo ProgramD() {
     return p;
 }
 ProgramInfo ProgramE() {
-    return Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable());
+    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable());
+    p.data.cuboid_lengths = true;
+    return p;
 }
 
 std::optional<ProgramInfo> ProgramByName(const std::string& name) {
