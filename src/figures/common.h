@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "frame/state.h"
+#include "platform/state.h"
 #include "platform/runtime.h"
 
 namespace vm::fig {

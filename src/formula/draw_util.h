@@ -1,7 +1,7 @@
 // Small helpers shared by the formula writers' source files.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm::formula {
 

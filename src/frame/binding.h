@@ -2,7 +2,7 @@
 // revision reaches shared callers too.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 #include "platform/runtime.h"
 
 namespace vm {

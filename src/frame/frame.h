@@ -8,7 +8,7 @@
 // frame/shared_forms.h, for the binders only.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

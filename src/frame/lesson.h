@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

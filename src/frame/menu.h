@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frame/lesson.h"
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "frame/menu.h"
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

@@ -2,8 +2,8 @@
 // bind them include this: everything else calls through the binding.
 #pragma once
 
-#include "frame/revisable.h"
-#include "frame/state.h"
+#include "platform/revisable.h"
+#include "platform/state.h"
 
 namespace vm::shared {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/state.h"
+#include "platform/state.h"
 #include "platform/platform.h"
 
 namespace vm::test {

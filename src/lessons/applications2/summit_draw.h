@@ -2,7 +2,7 @@
 // the cross-section of the earth with the mountain.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/text.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame/state.h"
+#include "platform/state.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/text.h"
 

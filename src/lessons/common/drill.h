@@ -1,7 +1,7 @@
 // Drills: fresh random problems until the pupil enters 1.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

@@ -15,11 +15,11 @@
 
 #include <string>
 
-#include "figures/figure_vars.h"
-#include "frame/revisable.h"
-#include "formula/formula_vars.h"
 #include "platform/array.h"
+#include "platform/figure_vars.h"
+#include "platform/formula_vars.h"
 #include "platform/platform.h"
+#include "platform/revisable.h"
 
 namespace vm {
 
