@@ -16,20 +16,10 @@ namespace {
 
 constexpr int kO = 0, kTouch = 4, kFar = 6, kSummit = 13, kBelow = 14;
 
-// A dotted length mark over the segment i -> j, labelled in colour 3.
+// The dotted length marks: dots in 7, labels in 3.
 void LengthMark(State& s, int i, int j, float side, float step, float height,
                 const char* label) {
-    s.CCC1 = 3;
-    s.ZX0 = s.X_a(i);
-    s.ZY0 = s.Y_a(i);
-    s.ZX1 = s.X_a(j);
-    s.ZY1 = s.Y_a(j);
-    s.HOUKOU = side;
-    s.HABA = step;
-    s.TAKASA = height;
-    s.CCC2 = 7;
-    s.AAA_s = label;
-    DrawDimensionArc(s);
+    LengthArc(s, i, j, side, step, label, {7, 3, height});
 }
 
 }  // namespace

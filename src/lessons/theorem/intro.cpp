@@ -6,18 +6,12 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "frame/lesson.h"
+#include "lessons/common/text.h"
 #include "platform/runtime.h"
 
 namespace vm {
 
 namespace {
-
-void WriteAt(State& s, float x, float y, const std::string& text) {
-    s.X = x;
-    s.Y = y;
-    s.AA_s = text;
-    DrawMarkupText(s);
-}
 
 // Runs once on entry from the main menu; the scene menu then asks over the
 // figure it leaves.
@@ -39,22 +33,8 @@ void ShowIntroductionGoal(State& s) {
 }
 
 void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points) {
-    s.GGX = 48;
-    s.GGY = 50;
-    s.YOKO = 40;
-    s.TATE = 40;
-    s.CCC2 = 15;
-    s.SIZE = 16;
-    DrawGrid(s);
-    for (const auto& t : points) {
-        s.X_a(t.row) = t.x;
-        s.Y_a(t.row) = t.y;
-    }
-    for (const auto& t : points) {
-        s.II = static_cast<float>(t.row);
-        s.X_a(s.II) = s.X_a(s.II) * s.SIZE + s.GX0;
-        s.Y_a(s.II) = s.GY0 - s.Y_a(s.II) * s.SIZE;
-    }
+    Frame(s, 48, 50, 40, 40, 16);
+    Put(s, points);
 }
 
 void DrawIntroductionFigure(State& s) {
@@ -121,9 +101,9 @@ void DrawSquaresFigure(State& s) {
 
     // Square letters near the middle of each square.
     s.CCC1 = 13;
-    WriteAt(s, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");
-    WriteAt(s, (s.X_a(2) + s.X_a(7)) / 2 - 40, (s.Y_a(2) + s.Y_a(7)) / 2 - 20, "P");
-    WriteAt(s, (s.X_a(3) + s.X_a(9)) / 2, (s.Y_a(3) + s.Y_a(9)) / 2 - 20, "Q");
+    Label(s, s.CCC1, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");
+    Label(s, s.CCC1, (s.X_a(2) + s.X_a(7)) / 2 - 40, (s.Y_a(2) + s.Y_a(7)) / 2 - 20, "P");
+    Label(s, s.CCC1, (s.X_a(3) + s.X_a(9)) / 2, (s.Y_a(3) + s.Y_a(9)) / 2 - 20, "Q");
 
     // Side letters on dotted arcs in the background colour: the dots show
     // as light dots on the filled squares. A, B, C run counter-clockwise,
@@ -149,13 +129,13 @@ void DrawSquaresFigure(State& s) {
 
     s.P.SetDrawWidth(5);
     s.CCC1 = 0;
-    WriteAt(s, s.X_a(11), 30, "Ｐ,Q,Rの関係は？");
+    Label(s, s.CCC1, s.X_a(11), 30, "Ｐ,Q,Rの関係は？");
 }
 
 void ShowTheoremStatement(State& s) {
     EraseKeyPrompt(s);
     s.CCC1 = 5;
-    WriteAt(s, s.X_a(14) - 216, s.Y_a(14), "∠C=90°ならば a^2+b^2=c^2");
+    Label(s, s.CCC1, s.X_a(14) - 216, s.Y_a(14), "∠C=90°ならば a^2+b^2=c^2");
 }
 
 }  // namespace vm

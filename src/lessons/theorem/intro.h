@@ -6,15 +6,11 @@
 #include <initializer_list>
 
 #include "frame/lesson.h"
+#include "lessons/common/figure.h"
 #include "platform/state.h"
 
 namespace vm {
 
-// A point of the figure typed in grid units, for row `row` of X()/Y().
-struct GridPoint {
-    int row;
-    float x, y;
-};
 // The lesson's 40 by 40 grid of 16-pixel units at (48, 50), drawn
 // invisibly for its origin; the points are turned into pixels.
 void PlaceOnIntroGrid(State& s, std::initializer_list<GridPoint> points);

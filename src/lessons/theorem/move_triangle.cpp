@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "lessons/theorem/intro.h"
+#include "lessons/common/text.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -11,13 +12,6 @@ namespace vm {
 namespace {
 
 const char kMovePrompt[] = "←→（C),↑↓(A)で点を動かす。Enterキーで決定";
-
-void WriteAt(State& s, float x, float y, const std::string& text) {
-    s.X = x;
-    s.Y = y;
-    s.AA_s = text;
-    DrawMarkupText(s);
-}
 
 void AskMoveKey(State& s) {
     s.CCC1 = 0;
@@ -86,7 +80,7 @@ void RedrawMovedTriangle(State& s) {
     ComputeAngleSize(s);
     s.T_sa(1) = s.KAKUDO_s;
     s.CCC1 = 7;
-    WriteAt(s, s.X_a(11), s.Y_a(11) - 60, "∠C=" + s.T_sa(1) + "°");
+    Label(s, s.CCC1, s.X_a(11), s.Y_a(11) - 60, "∠C=" + s.T_sa(1) + "°");
     if (s.T_sa(1) == "90") {
         aim_at_c();
         s.CCC2 = 5;
@@ -106,11 +100,11 @@ void RedrawMovedTriangle(State& s) {
     s.T_a(8) = s.T_a(5) + s.T_a(6);
     const float x = s.X_a(11), y = s.Y_a(11);
     s.CCC1 = 0;
-    WriteAt(s, x, y, "P=" + Str(s.T_a(5)) + "cm^2");
-    WriteAt(s, x, y + 50, "Q=" + Str(s.T_a(6)) + "cm^2");
-    WriteAt(s, x, y + 100, "R=" + Str(s.T_a(7)) + "cm^2");
+    Label(s, s.CCC1, x, y, "P=" + Str(s.T_a(5)) + "cm^2");
+    Label(s, s.CCC1, x, y + 50, "Q=" + Str(s.T_a(6)) + "cm^2");
+    Label(s, s.CCC1, x, y + 100, "R=" + Str(s.T_a(7)) + "cm^2");
     s.CCC1 = 3;
-    WriteAt(s, x, y + 150, "P+Q=" + Str(s.T_a(8)) + "cm^2");
+    Label(s, s.CCC1, x, y + 150, "P+Q=" + Str(s.T_a(8)) + "cm^2");
 
     // Side lengths in centimetres.
     s.T_a(2) = (xc - xb) / 16;
@@ -118,9 +112,9 @@ void RedrawMovedTriangle(State& s) {
     s.T_a(4) = SideLength(xa - xb, ya - yb);
     s.CCC1 = 0;
     const float y13 = s.Y_a(13);
-    WriteAt(s, s.X_a(13), y13 + 50, "a=" + Str(s.T_a(2)) + "cm");
-    WriteAt(s, s.X_a(13), y13 + 100, "b=" + Str(s.T_a(3)) + "cm");
-    WriteAt(s, s.X_a(13), y13 + 150, "c=" + Str(s.T_a(4)) + "cm");
+    Label(s, s.CCC1, s.X_a(13), y13 + 50, "a=" + Str(s.T_a(2)) + "cm");
+    Label(s, s.CCC1, s.X_a(13), y13 + 100, "b=" + Str(s.T_a(3)) + "cm");
+    Label(s, s.CCC1, s.X_a(13), y13 + 150, "c=" + Str(s.T_a(4)) + "cm");
 }
 
 }  // namespace vm
