@@ -107,4 +107,15 @@ void DrawCuboidNet(State& s) {
     DrawLengths(s);
 }
 
+void StartCuboidFigure(State& s) {
+    Frame(s, 120, 120, 12, 10, 30);
+    ComputeCuboidPoints(s);
+    DrawCuboid(s);
+}
+
+void ViewPath(State& s, int k, int c) {
+    Segment(s, kB, k, c);
+    Segment(s, k, kH, c);
+}
+
 }  // namespace vm

@@ -39,4 +39,11 @@ void DrawCuboid(State& s);
 // pen width 5.
 void DrawCuboidNet(State& s);
 
+// The opening figure of the path scenes: the view's frame (origin (120, 420),
+// 30 px a unit), the points, and the view with its lengths.
+void StartCuboidFigure(State& s);
+// The path from B to H on the view, across the edge of crossing point k:
+// two solid segments in colour c.
+void ViewPath(State& s, int k, int c);
+
 }  // namespace vm

@@ -2,6 +2,7 @@
 
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/p206.h"
+#include "lessons/applications2/problems.h"
 #include "lessons/applications2/summit.h"
 
 namespace vm {
@@ -11,7 +12,7 @@ namespace vm {
 MainMenuTable FurtherApplicationsMenuTable() {
     return {{
         {"1　どれくらい遠くから見えるかな?", SummitViewLesson()},
-        {"2　いろいろな問題", {}},
+        {"2　いろいろな問題", VariousProblemsLesson()},
         {"3　P205(三平方 基本の問題)", ChapterBasicProblemsLesson()},
         {"4　P206(章の問題A)", ChapterProblemsALesson()},
         {"5　P207(章の問題B)", {}},

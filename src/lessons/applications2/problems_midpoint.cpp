@@ -1,0 +1,103 @@
+// Scene 6: a rectangle 4 by 6 folded so that D falls on M, the midpoint of
+// BC; the fold EF. CF from (4-x)^2 = 3^2 + x^2.
+#include "frame/frame.h"
+#include "lessons/applications2/problems.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+namespace {
+
+constexpr int kA = 1, kB = 2, kC = 3, kD = 4, kM = 5, kF = 6, kE = 7;
+
+// One tick across i -> j, in colour 7.
+void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, 7, 1, 8, 0); }
+
+void LetterM(State& s) { Label(s, 0, s.X_a(kM) - 19, s.Y_a(kM) + 8, "M"); }
+
+}  // namespace
+
+void FoldToMidpointProblem(State& s) {
+    ClearScreen(s);
+    s.XI1 = 108;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1 - 72, s.YI1, "問2解答");
+    Frame(s, 720, 90, 8, 6, 60);
+    s.P.SetDrawWidth(5);
+    // Typed from B = (1, 1): CF = 7/8, and E on the perpendicular bisector of
+    // DM, 7/6 short of 3 right of A, so the fold is drawn to scale.
+    Put(s, {{kA, 1, 5}, {kB, 1, 1}, {kC, 1 + 6, 1}, {kD, 1 + 6, 5},
+            {kM, 1 + 3, 1}, {kF, 1 + 6, 1 + 0.875f}, {kE, 1 + 3 - 7.0f / 6, 5}});
+    Polygon(s, {kA, kB, kC, kD}, "A");
+    Tick(s, kB, kM);
+    Tick(s, kM, kC);
+    Disc(s, kM, 7, 3);
+    LetterM(s);
+    WaitForKey(s);
+
+    // Folded: the title stays.
+    s.P.FillBox(0, s.GGY, 1760, s.GGY + 1800, 15, 15);
+    s.X_sa(1) = "A";
+    s.X_sa(2) = "B";
+    s.X_sa(3) = "C";
+    s.X_sa(4) = "";
+    s.X_sa(5) = "";
+    Polygon(s, {kA, kB, kC, kF, kE}, "1");
+    Label(s, 0, s.X_a(kD) + 6, s.Y_a(kD) - 30, "D");
+    Label(s, 0, s.X_a(kF) + 6, s.Y_a(kF) - 48, "F");
+    Label(s, 0, s.X_a(kE) - 19, s.Y_a(kE) - 48, "E");
+    LetterM(s);
+    Segment(s, kM, kE, 0);
+    Segment(s, kM, kF, 0);
+    DimensionArc(s, kD, kE, -1, 0, "", 0, 0, 7);
+    DimensionArc(s, kD, kF, -1, 0, "", 0, 0, 7);
+    WaitForKey(s);
+
+    Tick(s, kD, kF);
+    Tick(s, kM, kF);
+    WaitForKey(s);
+
+    DimensionArc(s, kB, kC, 1, 50, "6cm", 0, 9, 3);
+    DimensionArc(s, kA, kB, 1, 20, "4cm", 0, 9, 5);
+    WaitForKey(s);
+
+    NewLine(s, 50, 0, "CF=xcmとすると");
+    DimensionArc(s, kC, kF, 1, 20, "x", 3, 3, 18);
+    WaitForKey(s);
+
+    DimensionArc(s, kD, kF, -1, 20, "4-x", 3, 3, 5);
+    WaitForKey(s);
+
+    DimensionArc(s, kM, kF, -1, 20, "4-x", 3, 3, 5);
+    DimensionArc(s, kM, kC, 1, 20, "3cm", 3, 3, 9);
+    RightAngle(s, kC, kB, kD, 30, 5);
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "(4-x)^2=");
+    WaitForKey(s);
+
+    Continue(s, 0, "3^2+x^2");
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "16-8x+x^2=9+x^2");
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "-8x+x^2-x^2=9-16");
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "-8x=-7");
+    WaitForKey(s);
+
+    NewLine(s, 80, 0, "x=");
+    WaitForKey(s);
+
+    Continue(s, 3, "ﾀ7/8ﾀ");
+    WaitForKey(s);
+
+    NewLine(s, 60, 5, "答 CF=ﾀ7/8ﾀcm");
+    FixedLine(s, 0, "教科書P204 問3　をしなさい。");
+}
+
+}  // namespace vm
