@@ -87,6 +87,12 @@ struct State : FormulaVars, FigureVars {
     float XX = 0, YY = 0;      // number-field cursor
     float SENTAKU = 0;         // scene-menu choice
 
+    // --- drills ------------------------------------------------------------
+    // The case of the last drill problem drawn. Velmaris-A's drills compare
+    // each new case with it and keep theirs in it; it lives for the whole run
+    // (0 at start-up) and no scene or lesson resets it.
+    float FMAESU = 0;
+
     // --- shared scratch ----------------------------------------------------
     float A = 0, B = 0, C = 0, D = 0, E = 0;
     float I = 0, J = 0, K = 0, L = 0, LE = 0, LEM = 0, N = 0, N1 = 0, N2 = 0;

@@ -1,6 +1,7 @@
 #include "lessons/theorem/menu.h"
 
 #include "lessons/theorem/intro.h"
+#include "lessons/theorem/theorem_lesson.h"
 
 namespace vm {
 
@@ -9,7 +10,7 @@ namespace vm {
 MainMenuTable TheoremMenuTable() {
     return {{
         {"1　導入", IntroductionLesson()},
-        {"2　三平方の定理", {}},
+        {"2　三平方の定理", TheoremLesson()},
         {"3　定理の逆", {}},
         {"4　P192(三平方 基本の問題)", {}},
         {"5　", {}},

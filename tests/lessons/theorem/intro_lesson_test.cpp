@@ -90,10 +90,10 @@ TEST(IntroductionLesson, SceneAgainStartsFromTheStartingTriangle) {
 }
 
 TEST(VelmarisAMenu, ItemsWithoutLessonsShowTheMenuAgain) {
-    // Until their lessons exist, items 2 to 4 lead back like the empty item 5.
-    ProgramRun run("2\\n3\\n4\\n5\\n0\\n7\\n6\\n");
+    // Until their lessons exist, items 3 and 4 lead back like the empty item 5.
+    ProgramRun run("3\\n4\\n5\\n0\\n7\\n6\\n");
     EXPECT_EQ(run.p.PendingKeys(), 1u);
-    EXPECT_EQ(run.Count(kHeading, 264, 30, 15), 7);
+    EXPECT_EQ(run.Count(kHeading, 264, 30, 15), 6);
     EXPECT_EQ(run.Count("<めあて>", 44, 240, 3), 0);
 }
 

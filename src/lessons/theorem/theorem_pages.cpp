@@ -1,0 +1,71 @@
+// Scenes ③ and ⑤ of the theorem lesson: the statement beside its triangle,
+// and the worked answers of the textbook exercise.
+#include "frame/frame.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/text.h"
+#include "lessons/theorem/steps.h"
+#include "lessons/theorem/theorem_lesson.h"
+
+namespace vm {
+
+using namespace theorem;
+
+void ShowTheoremStatementScene(State& s) {
+    ClearScreen(s);
+    Frame(s, 72, 250, 8, 6, 50);
+    s.P.SetDrawWidth(5);
+    Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
+    PolygonOf(s, {1, 2, 3}, "A", 0, 0);
+    RightCorner(s, 3, 1, 2);
+    SideArc(s, 1, 2, 5, "c", 3, 3);
+    SideArc(s, 2, 3, 8, "a", 3, 3);
+    SideArc(s, 3, 1, 9, "b", 3, 3);
+
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1 + 36, s.YI1, "<三平方の定理>");
+    NewLine(s, 50, 0, "直角三角形の直角をはさむ2辺の長さをa,b,");
+    NewLine(s, 50, 0, "斜辺の長さをcとすると、 ");
+    NewLine(s, 50, 3, " a^2+b^2=c^2");
+    Continue(s, 0, "   が成り立つ。");
+    Write(s, 5, s.XI1 + 432, s.YI1 + 150, "∠C=90°ならば a^2+b^2=c^2");
+}
+
+void ShowTheoremTextbookAnswers(State& s) {
+    ClearScreen(s);
+    s.XI1 = 36;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1, s.YI1, "教科書P189 問1 解答");
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "(1) ");
+    Continue(s, 5, "x=8");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "17^2=x^2+15^2");
+    NewLine(s, 60, 0, "x^2=17^2-15^2");
+    NewLine(s, 60, 0, "  =(17+15)*(17-15)");
+    NewLine(s, 60, 0, "  =32*2=64");
+    NewLine(s, 60, 0, "x>0 だから x=!64ﾝ=8");
+    NewLine(s, 60, 0, "(2) ");
+    WaitForKey(s);
+    Continue(s, 5, "x=5!2ﾝ");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "x^2=5^2+5^2");
+    NewLine(s, 50, 0, "  =25+25");
+    NewLine(s, 50, 0, "  =50");
+    s.XI1 = 648;
+    s.YI1 = 30;
+    Write(s, 0, s.XI1, s.YI1, "x>0 だから x=!50ﾝ=5!2ﾝ");
+    WaitForKey(s);
+
+    NewLine(s, 60, 0, "(3) ");
+    Continue(s, 5, "x=!21ﾝ");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "5^2=x^2+2^2");
+    NewLine(s, 60, 0, "x^2=5^2-2^2");
+    NewLine(s, 60, 0, "  =25-4");
+    NewLine(s, 60, 0, "  =21");
+    NewLine(s, 60, 0, "x>0 だから x=!21ﾝ");
+}
+
+}  // namespace vm

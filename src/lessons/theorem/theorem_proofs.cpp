@@ -1,0 +1,165 @@
+// Scenes ① and ② of the theorem lesson: a figure built step by step, then
+// the calculation of c^2 as texts and four empty boxes, one box filled per key.
+#include "figures/figures.h"
+#include "formula/formula.h"
+#include "frame/frame.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/text.h"
+#include "lessons/theorem/steps.h"
+#include "lessons/theorem/theorem_lesson.h"
+
+namespace vm {
+
+using namespace theorem;
+
+namespace {
+
+// The first row of the calculation: c^2=(①)\2 <sign>4*②, then "  =③" and
+// "  =④" 100 px apart. One KAKKO makes the "(" and the ")" after box 1 large.
+void ProofSkeleton(State& s, const char* close) {
+    s.KAKKO = 1;
+    Continue(s, 0, "(");
+    EmptyBox(s, 1, 144, 50);
+    Write(s, 0, s.XI2 + 4, s.YI1, close);
+    EmptyBox(s, 2, 144, 80);
+    NewLine(s, 100, 0, "  =");
+    EmptyBox(s, 3, 396, 50);
+    NewLine(s, 100, 0, "  =");
+    EmptyBox(s, 4, 180, 50);
+}
+
+}  // namespace
+
+void ShowTheoremProof(State& s) {
+    ClearScreen(s);
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1 - 36, s.YI1, "直角三角形ABCで");
+    Write(s, 3, s.XI1 - 36, s.YI1 + 50, "∠C=90°ならば a^2+b^2=c^2");
+    Frame(s, 792, 100, 10, 11, 45);
+    s.P.SetDrawWidth(5);
+    // A, B, C; the corners of the square on AB on DE (8) and on DF (9);
+    // D (11), E (12), F (13).
+    Put(s, {{1, 7, 7}, {2, 3, 4}, {3, 7, 4}, {8, 0, 8}, {9, 4, 11}, {11, 0, 11}, {12, 0, 4},
+            {13, 7, 11}});
+    s.X_sa(1) = "";
+    s.X_sa(2) = "";
+    s.X_sa(3) = "C";
+    PolygonOf(s, {1, 2, 3}, "1", 3, 5);
+    SideArc(s, 1, 2, 3, "c", 0, 0);
+    SideArc(s, 2, 3, 4, "a", 0, 0);
+    SideArc(s, 3, 1, 5, "b", 0, 0);
+    RightCorner(s, 3, 1, 2);
+    Label(s, 5, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
+    Label(s, 5, s.X_a(2) - 45, s.Y_a(2) + 10, "B");
+    WaitForKey(s);
+
+    // The squares on BC and CA, then on AB. They cover the arcs of the
+    // sides, and nothing is drawn on them after.
+    s.CCC1 = 13;
+    s.CCC2 = 3;
+    s.CCC3 = 8;
+    s.HABA = s.TATE = 4 * s.SIZE;
+    s.X = s.X_a(2);
+    s.Y = s.Y_a(2);
+    s.A_s = "a^2";
+    DrawCellText(s);
+    s.HABA = s.TATE = 3 * s.SIZE;
+    s.X = s.X_a(1);
+    s.Y = s.Y_a(1);
+    s.A_s = " b^2";
+    DrawCellText(s);
+    s.P.SetDrawWidth(5);
+    s.P.FillPolygon({{s.X_a(1), s.Y_a(1)}, {s.X_a(9), s.Y_a(9)}, {s.X_a(8), s.Y_a(8)},
+                     {s.X_a(2), s.Y_a(2)}, {s.X_a(1), s.Y_a(1)}},
+                    3, 12);
+    Label(s, 13, (s.X_a(1) + s.X_a(8)) / 2 - 20, (s.Y_a(1) + s.Y_a(8)) / 2 - 20, "c^2");
+    Label(s, 5, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
+    WaitForKey(s);
+
+    s.X_sa(1) = "D";
+    s.X_sa(2) = "E";
+    s.X_sa(3) = "";
+    s.X_sa(4) = "F";
+    PolygonOf(s, {11, 12, 3, 13}, "1", 3, 5);
+    RightCorner(s, 13, 1, 9);
+    RightCorner(s, 11, 8, 9);
+    RightCorner(s, 12, 8, 2);
+    WaitForKey(s);
+
+    // The legs a and b of the corner triangles at F, D and E. (Their
+    // hypotenuses are the sides of the square on AB, named by its c^2.)
+    s.P.SetDrawWidth(3);
+    const struct {
+        int from, to;
+    } legs_a[] = {{1, 13}, {9, 11}, {8, 12}}, legs_b[] = {{13, 9}, {11, 8}, {12, 2}};
+    for (int ij = 0; ij < 3; ++ij) {
+        SideArc(s, legs_a[ij].from, legs_a[ij].to, 4, "a", 0, 0);
+        SideArc(s, legs_b[ij].from, legs_b[ij].to, 5, "b", 0, 0);
+    }
+    WaitForKey(s);
+
+    NewLine(s, 50, 0, "<証明しよう>");
+    NewLine(s, 80, 0, "c^2=");
+    WaitForKey(s);
+
+    ProofSkeleton(s, ")\\2-4*");
+    WaitForKey(s);
+    FillInBox(s, 1, 144, 50, "a+b");
+    WaitForKey(s);
+    FillInBox(s, 2, 144, 80, "ﾀ1/2ﾀab");
+    WaitForKey(s);
+    FillInBox(s, 3, 396, 50, "a^2+2ab+b^2-2ab");
+    WaitForKey(s);
+    FillInBox(s, 4, 180, 50, "a^2+b^2");
+    WaitForKey(s);
+
+    FixedLine(s, 7, "別な証明を考えよう。");
+}
+
+void ShowAlternativeProof(State& s) {
+    ClearScreen(s);
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1 - 36, s.YI1, "直角三角形ABEで");
+    Write(s, 3, s.XI1 - 36, s.YI1 + 50, "∠E=90°ならば a^2+b^2=c^2");
+    Frame(s, 756, 100, 10, 10, 50);
+    s.P.SetDrawWidth(5);
+    // The square ABCD on the hypotenuse and the inner square EFGH; from A
+    // each corner is the one before moved by the legs b = 3 and a = 5.
+    Put(s, {{1, 1, 6}, {2, 4, 1}, {3, 9, 4}, {4, 6, 9}, {5, 4, 6}, {6, 4, 4}, {7, 6, 4}, {8, 6, 6}});
+    PolygonOf(s, {1, 2, 3, 4}, "A", 3, 3);
+    PolygonOf(s, {5, 6, 7, 8}, "E", 3, 3);
+    // Each triangle: its long leg a from a corner of ABCD to its right angle,
+    // its short leg b on to the next corner. Each long leg runs through a corner of the
+    // inner square and so draws a short leg and an inner side as well.
+    const struct {
+        int far_a, corner, far_b;
+    } triangles[] = {{1, 8, 4}, {2, 5, 1}, {3, 6, 2}, {4, 7, 3}};
+    for (const auto& t : triangles) {
+        Segment(s, t.far_a, t.corner, 3);
+        RightCorner(s, t.corner, t.far_a, t.far_b);
+    }
+    WaitForKey(s);
+
+    SideArc(s, 1, 2, 5, "c", 0, 0);
+    SideArc(s, 2, 5, 8, "a", 0, 0);
+    SideArc(s, 5, 1, 9, "b", 0, 0);
+    WaitForKey(s);
+
+    NewLine(s, 50, 0, "<証明しよう>");
+    NewLine(s, 80, 0, "c^2=");
+    WaitForKey(s);
+
+    ProofSkeleton(s, ")\\2+4*");
+    WaitForKey(s);
+    FillInBox(s, 1, 144, 50, "a-b");
+    WaitForKey(s);
+    FillInBox(s, 2, 144, 80, "ﾀ1/2ﾀab");
+    WaitForKey(s);
+    FillInBox(s, 3, 396, 50, "a^2-2ab+b^2+2ab");
+    WaitForKey(s);
+    FillInBox(s, 4, 180, 50, "a^2+b^2");
+}
+
+}  // namespace vm

@@ -1,0 +1,377 @@
+// Velmaris-A's theorem lesson run from the main menu, scene by scene, and
+// its drill over every start-up seed.
+#include "lessons/theorem/theorem_lesson.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "scenes.h"
+
+namespace vm::test {
+namespace {
+
+const char kGoal1[] = "1 三平方の定理を証明しよう。";
+const char kGoal2[] = "2 三平方の定理を使って、問題を解こう。";
+
+TEST(TheoremLesson, GoalThenListAndBackToTheMenu) {
+    const Ended e = RunKeys(ProgramA(), "2\n6\n2\n6\n6\n");
+    EXPECT_EQ(e.unread, 0u);
+    EXPECT_EQ(MenuPanels(e.log), 3u);
+    // Each entry from the menu shows the goal again, before its list.
+    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
+    EXPECT_EQ(CountMarkup(e.log, kGoal1, 44, 305, 0), 2);
+    EXPECT_EQ(CountMarkup(e.log, kGoal2, 44, 370, 0), 2);
+    const auto lists = Find(e.log, IsSceneList);
+    ASSERT_EQ(lists.size(), 2u);
+    EXPECT_LT(FindText(e.log, kGoal2), lists[0]);
+    // The leading half-width blank takes a cell of its own.
+    EXPECT_EQ(FindText(e.log, " ①証明　②別証　③説明　④練習　⑤問１　⑥終了", lists[0]), lists[0]);
+    EXPECT_EQ(e.log[lists[0]].x1, 32);
+}
+
+TEST(TheoremLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
+    for (const char* bad : {"0", "-1", "7", "0.5", "6.5", "", "1/0", "/", "10"}) {
+        SCOPED_TRACE(bad);
+        const Ended e = RunKeys(ProgramA(), std::string("2\n") + bad + "\n6\n6\n");
+        EXPECT_FALSE(e.error);
+        EXPECT_EQ(e.unread, 0u);
+        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 2u);
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
+        EXPECT_EQ(CountStepWaits(e.log, lists[0], lists[1]), 0u);
+    }
+}
+
+std::vector<SceneCase> Scenes() {
+    return {
+        {"proof",
+         "2",
+         "1\n" + AnyKeys(10),
+         10,
+         0,
+         {{"直角三角形ABCで", 36, 30, 3},
+          {"∠C=90°ならば a^2+b^2=c^2", 36, 80, 3},
+          {"A", 1117, 235, 5},
+          {"B", 882, 425, 5},
+          {"c^2", 929.5f, 237.5f, 13},
+          {"<証明しよう>", 72, 130, 0},
+          {"c^2=", 72, 210, 0},
+          {"  =", 72, 310, 0},
+          {"  =", 72, 410, 0},
+          {"別な証明を考えよう。", 44, 590, 7}},
+         "別な証明を考えよう。"},
+        {"alternative proof",
+         "2",
+         "2\n" + AnyKeys(7),
+         7,
+         0,
+         {{"直角三角形ABEで", 36, 30, 3},
+          {"∠E=90°ならば a^2+b^2=c^2", 36, 80, 3},
+          {"<証明しよう>", 72, 130, 0},
+          {"c^2=", 72, 210, 0},
+          {"  =", 72, 310, 0},
+          {"  =", 72, 410, 0}},
+         "a^2+b^2"},
+        {"statement",
+         "2",
+         "3\n",
+         0,
+         0,
+         {{"<三平方の定理>", 108, 30, 3},
+          {"直角三角形の直角をはさむ2辺の長さをa,b,", 72, 80, 0},
+          {"斜辺の長さをcとすると、 ", 72, 130, 0},
+          {" a^2+b^2=c^2", 72, 180, 3},
+          {"   が成り立つ。", EndOf(" a^2+b^2=c^2", 72), 180, 0},
+          {"∠C=90°ならば a^2+b^2=c^2", 504, 330, 5}},
+         "∠C=90°ならば a^2+b^2=c^2"},
+        {"practice",
+         "2",
+         "4\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n",
+         12,
+         4,
+         {{"問　xの値を求めなさい。", 72, 30, 0},
+          {"(1)", 72, 90, 0},
+          {"(2)", 725, 90, 0},
+          {"(3)", 72, 90, 0},
+          {"(4)", 725, 90, 0},
+          {"x>0 だから ", 750, 470, 0},
+          {"x=", 750, 530, 0},
+          {"教科書P189 問1　をしなさい。", 44, 590, 7}},
+         "教科書P189 問1　をしなさい。"},
+        {"textbook answers",
+         "2",
+         "5\n" + AnyKeys(6),
+         6,
+         0,
+         {{"教科書P189 問1 解答", 36, 30, 3},
+          {"(1) ", 36, 90, 0},
+          {"x=8", 144, 90, 5},
+          {"17^2=x^2+15^2", 36, 150, 0},
+          {"x^2=17^2-15^2", 36, 210, 0},
+          {"  =(17+15)*(17-15)", 36, 270, 0},
+          {"  =32*2=64", 36, 330, 0},
+          {"x>0 だから x=!64ﾝ=8", 36, 390, 0},
+          {"(2) ", 36, 450, 0},
+          {"x=5!2ﾝ", 144, 450, 5},
+          {"x^2=5^2+5^2", 36, 510, 0},
+          {"  =25+25", 36, 560, 0},
+          {"  =50", 36, 610, 0},
+          {"x>0 だから x=!50ﾝ=5!2ﾝ", 648, 30, 0},
+          {"(3) ", 648, 90, 0},
+          {"x=!21ﾝ", 756, 90, 5},
+          {"5^2=x^2+2^2", 648, 150, 0},
+          {"x^2=5^2-2^2", 648, 210, 0},
+          {"  =25-4", 648, 270, 0},
+          {"  =21", 648, 330, 0},
+          {"x>0 だから x=!21ﾝ", 648, 390, 0}},
+         "x>0 だから x=!21ﾝ"},
+    };
+}
+
+TEST(TheoremLesson, EachSceneFromTheMenu) {
+    for (const auto& c : Scenes()) CheckScene(c, "6");
+}
+
+TEST(TheoremLesson, FixedScenesDrawTheSameTwice) {
+    const struct {
+        const char* scene;
+        int waits;
+    } scenes[] = {{"1", 10}, {"2", 7}, {"3", 0}, {"5", 6}};
+    for (const auto& sc : scenes) {
+        SCOPED_TRACE(sc.scene);
+        const std::string once = std::string(sc.scene) + "\n" + AnyKeys(sc.waits);
+        const Ended e = RunKeys(ProgramA(), "2\n" + once + once + "6\n6\n");
+        EXPECT_EQ(e.unread, 0u);
+        const auto first = SceneOps(e.log, 0), second = SceneOps(e.log, 1);
+        ASSERT_FALSE(first.empty());
+        ASSERT_EQ(first.size(), second.size());
+        for (size_t i = 0; i < first.size(); ++i)
+            ASSERT_TRUE(SameOp(first[i], second[i])) << "op " << i << " " << first[i].text;
+    }
+}
+
+bool IsProofBox(const Op& op) { return op.kind == Op::FillBox && op.fill == 13 && op.colour == 3; }
+
+TEST(TheoremProofs, BoxesAreFilledOnTheirPlaceholdersWithinLargeBrackets) {
+    const struct {
+        const char* scene;
+        int waits;
+        std::vector<std::string> answers;
+    } proofs[] = {
+        {"1", 10, {"a+b", "ﾀ1/2ﾀab", "a^2+2ab+b^2-2ab", "a^2+b^2"}},
+        {"2", 7, {"a-b", "ﾀ1/2ﾀab", "a^2-2ab+b^2+2ab", "a^2+b^2"}},
+    };
+    const float boxes[4][4] = {
+        {192, 207, 336, 257}, {482, 192, 626, 272}, {168, 307, 564, 357}, {168, 407, 348, 457}};
+    const char* const circled[] = {"①", "②", "③", "④"};
+    for (const auto& proof : proofs) {
+        SCOPED_TRACE(proof.scene);
+        const Ended e = RunKeys(ProgramA(),
+                                std::string("2\n") + proof.scene + "\n" + AnyKeys(proof.waits) + "6\n6\n");
+        const auto visit = SceneOps(e.log, 0);
+        const auto found = Find(visit, IsProofBox);
+        ASSERT_EQ(found.size(), 8u);
+        for (size_t k = 0; k < 4; ++k) {
+            const Op& empty = visit[found[k]];
+            const Op& filled = visit[found[k + 4]];
+            EXPECT_TRUE(IsFilledBox(empty, boxes[k][0], boxes[k][1], boxes[k][2], boxes[k][3], 13))
+                << "box " << k + 1 << " at " << empty.x1 << ", " << empty.y1 << "-" << empty.x2
+                << ", " << empty.y2;
+            EXPECT_TRUE(SameOp(empty, filled)) << "box " << k + 1;
+            // The placeholder in the empty box, the answer in the filled one.
+            const size_t to = k < 3 ? found[k + 1] : found[4];
+            EXPECT_NE(FindText(visit, circled[k], found[k], to), kNone);
+            const size_t after = k < 3 ? found[k + 5] : visit.size();
+            EXPECT_NE(FindText(visit, Glyphs(proof.answers[k]), found[k + 4], after), kNone);
+            // Each refill comes after a key of its own.
+            EXPECT_EQ(CountStepWaits(visit, found[k + 3], found[k + 4]), 1u);
+        }
+        // One setting makes both brackets large: "(" at the line's y - 6, and
+        // the ")" after box 1.
+        size_t large_open = 0, large_close = 0, small = 0;
+        for (const Op& op : visit) {
+            if (op.kind != Op::Text || (op.text != "(" && op.text != ")")) continue;
+            if (op.mv == 4 && op.y1 == 204) (op.text == "(" ? large_open : large_close)++;
+            else ++small;
+        }
+        EXPECT_EQ(large_open, 1u);
+        EXPECT_EQ(large_close, 1u);
+        EXPECT_EQ(small, 0u);
+    }
+}
+
+TEST(TheoremProofs, SquaresCarryNoBackgroundMarksAndCornerTrianglesTheirLegs) {
+    const Ended e = RunKeys(ProgramA(), "2\n1\n" + AnyKeys(10) + "6\n6\n");
+    const auto visit = SceneOps(e.log, 0);
+    for (const Op& op : visit) {
+        if (op.kind == Op::Dot || op.kind == Op::Text) {
+            EXPECT_NE(op.colour, 15) << op.text;
+        }
+    }
+    // The legs a and b of triangle ABC and of the three corner triangles.
+    int a = 0, b = 0;
+    for (const Op& op : visit) {
+        if (op.kind != Op::Text || op.colour != 0) continue;
+        a += op.text == "a";
+        b += op.text == "b";
+    }
+    EXPECT_EQ(a, 4);
+    EXPECT_EQ(b, 4);
+    // The squares on BC (fill 8), CA (8) and AB (12).
+    EXPECT_EQ(Count(visit, [](const Op& op) { return IsFilledBox(op, 927, 415, 1107, 595, 8); }),
+              1u);
+    EXPECT_EQ(Count(visit, [](const Op& op) { return IsFilledBox(op, 1107, 280, 1242, 415, 8); }),
+              1u);
+    EXPECT_EQ(Count(visit, [](const Op& op) { return op.kind == Op::FillPolygon && op.fill == 12; }),
+              1u);
+}
+
+TEST(TheoremPractice, NoRepeatRule) {
+    for (float k = 1; k <= 5; ++k) {
+        EXPECT_EQ(TheoremCase(k, 0), k);
+        EXPECT_EQ(TheoremCase(k, 7), k);
+    }
+    EXPECT_EQ(TheoremCase(3, 3), 1);
+    EXPECT_EQ(TheoremCase(5, 5), 1);
+    EXPECT_EQ(TheoremCase(1, 1), 2);
+    EXPECT_EQ(TheoremCase(2, 3), 2);
+}
+
+TEST(TheoremPractice, RootAnswers) {
+    const struct {
+        float square;
+        const char* markup;
+    } cases[] = {{9, "!9ﾝ=3ﾝ"},   {11, "!11ﾝ"}, {25, "!25ﾝ=5ﾝ"},
+                 {29, "!29ﾝ"},    {32, "!32ﾝ=4!2ﾝ"}, {41, "!41ﾝ"},
+                 {45, "!45ﾝ=3!5ﾝ"}};
+    for (const auto& c : cases) {
+        Rig r;
+        r.s.F_a(6) = c.square;
+        EXPECT_EQ(TheoremRootAnswer(r.s), c.markup) << c.square;
+    }
+}
+
+// Problem (1) passes: the left box cleared with problem (1) or (3) showing.
+bool IsLeftClear(const Op& op) { return IsFilledBox(op, 0, 80, 700, 1880, 15); }
+bool IsRightClear(const Op& op) { return IsFilledBox(op, 650, 80, 1350, 1880, 15); }
+
+TEST(TheoremPractice, OnlyExactlyOneAtTheGateGoesOn) {
+    const struct {
+        const char* entry;
+        size_t passes;
+    } cases[] = {{"1", 1},   {"2/2", 1}, {"1.0", 1}, {"a1", 1},  {"1/0", 2}, {"", 2},
+                 {"2", 2},   {"0", 2},   {"0.5", 2}, {"11", 2},  {"-1", 2},  {"/", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        Rig r;
+        // Step keys of any kind: one key each.
+        r.Keys("1\n2" + std::string(c.entry) + "\n");
+        if (c.passes == 2) r.Keys(AnyKeys(3) + "1\n");
+        for (int p = 0; p < 3; ++p) r.Keys(AnyKeys(3) + "1\n");
+        EXPECT_TRUE(r.Run(RunTheoremPractice));
+        EXPECT_EQ(r.Unread(), 0u);
+        // The passes of (1), then one of (3); one each of (2) and (4).
+        EXPECT_EQ(Count(r.Log(), IsLeftClear), c.passes + 1);
+        EXPECT_EQ(Count(r.Log(), IsRightClear), 2u);
+        EXPECT_EQ(CountStepWaits(r.Log()), 3 * c.passes + 9);
+    }
+}
+
+// The markup of the root of n and its simplified form, worked out here.
+std::string ExpectedRoot(int n) {
+    int a = 1, b = n;
+    for (int k = 2; k * k <= b;) {
+        if (b % (k * k) == 0) {
+            a *= k;
+            b /= k * k;
+        } else {
+            ++k;
+        }
+    }
+    const std::string root = "!" + std::to_string(n) + "ﾝ";
+    if (b == n) return root;
+    return root + "=" + (a == 1 ? "" : std::to_string(a)) + (b == 1 ? "" : "!" + std::to_string(b)) +
+           "ﾝ";
+}
+
+// The glyphs of the trailing run of colour-5 texts before the last gate.
+std::string AnswerBeforeGate(const std::vector<Op>& log) {
+    const auto gates = Find(log, IsNextStepGate);
+    std::string out;
+    if (gates.empty()) return out;
+    for (size_t i = gates.back(); i-- > 0;) {
+        if (log[i].kind != Op::Text) continue;
+        if (log[i].colour != 5) break;
+        out = log[i].text + out;
+    }
+    return out;
+}
+
+std::string TimeForSeed(int n) {
+    const int h = std::min(n, 23), m = std::min(n - h, 59), s = n - h - m;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
+    return buf;
+}
+
+TEST(TheoremPractice, EverySeedDrawsSoundProblems) {
+    const std::set<std::vector<float>> triples = {
+        {3, 4, 5}, {6, 8, 10}, {9, 12, 15}, {5, 12, 13}, {10, 24, 26}};
+    const int repeats = 4;  // passes a problem each visit, the last one ended by 1
+    std::set<float> cases_seen;
+    for (int seed = 0; seed <= 141; ++seed) {
+        SCOPED_TRACE(seed);
+        Rig r(ProgramA(), false, TimeForSeed(seed));
+        ASSERT_EQ(r.s.FMAESU, 0);
+        float previous = 0;
+        int problem = 0, pass = 0;
+        r.p.before_key = [&](size_t index) {
+            if (index % 5 != 3) return;  // three step keys, then the gate's entry
+            State& s = r.s;
+            const std::string drawn = AnswerBeforeGate(r.Log());
+            if (problem % 2 == 0) {
+                // (1) and (3): a scaled triple, its case kept.
+                EXPECT_TRUE(triples.count({s.T_a(1), s.T_a(2), s.T_a(3)}))
+                    << s.T_a(1) << " " << s.T_a(2) << " " << s.T_a(3);
+                EXPECT_NE(s.FMAESU, previous);
+                EXPECT_GE(s.FMAESU, 1);
+                EXPECT_LE(s.FMAESU, 5);
+                cases_seen.insert(s.FMAESU);
+                previous = s.FMAESU;
+                const float x = problem == 0 ? s.T_a(3) : s.T_a(1);
+                EXPECT_EQ(drawn, Glyphs(NumText(x)));
+            } else if (problem == 1) {
+                const float a = s.F_a(1), b = s.F_a(2);
+                EXPECT_TRUE(a >= 2 && a <= 5 && b >= 4 && b <= 7 && a <= b) << a << " " << b;
+                EXPECT_FALSE(a == 2 && b == 7);
+                EXPECT_EQ(s.F_a(6), a * a + b * b);
+                EXPECT_EQ(drawn, Glyphs(ExpectedRoot(static_cast<int>(a * a + b * b))));
+            } else {
+                const float c = s.F_a(3), b = s.F_a(2);
+                EXPECT_TRUE(c >= 5 && c <= 9 && c - b >= 1 && c - b <= 3) << c << " " << b;
+                EXPECT_EQ(s.F_a(6), c * c - b * b);
+                EXPECT_EQ(drawn, Glyphs(ExpectedRoot(static_cast<int>(c * c - b * b))));
+            }
+            if (++pass == repeats) pass = 0, problem = (problem + 1) % 4;
+        };
+        for (int visit = 0; visit < 2; ++visit) {
+            for (int p = 0; p < 4; ++p) {
+                for (int k = 1; k < repeats; ++k) r.Keys(AnyKeys(3) + "2\n");
+                r.Keys(AnyKeys(3) + "1\n");
+            }
+            ASSERT_TRUE(r.Run(RunTheoremPractice));
+        }
+        EXPECT_EQ(r.Unread(), 0u);
+        EXPECT_FALSE(ShowsError(r.Log()));
+    }
+    EXPECT_EQ(cases_seen.size(), 5u);
+}
+
+}  // namespace
+}  // namespace vm::test
