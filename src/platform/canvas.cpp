@@ -142,29 +142,36 @@ void CairoCanvas::Path(const Op& op) {
 
 void CairoCanvas::Draw(const Op& op) {
     cairo_new_path(cr_);
-    cairo_set_line_width(cr_, std::max(1, op.width));
+    const int pen = std::max(1, op.width);
+    cairo_set_line_width(cr_, pen);
+    if (op.kind == Op::Clear) {
+        SetColour(15);
+        cairo_paint(cr_);
+        Damage(PixelRect{0, 0, width_, height_});
+        return;
+    }
+    if (op.kind == Op::Text) {
+        DrawText(op);
+        return;
+    }
+    Path(op);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+    Damage(x0, y0, x1, y1, pen / 2.0 + 1);
     switch (op.kind) {
-        case Op::Clear:
-            SetColour(15);
-            cairo_paint(cr_);
-            return;
-        case Op::Text: DrawText(op); return;
         case Op::FillBox:
         case Op::Sector:
         case Op::FillPolygon:
-            Path(op);
             SetColour(op.fill);
             cairo_fill_preserve(cr_);
             SetColour(op.colour);
             cairo_stroke(cr_);
             return;
         case Op::Dot:
-            Path(op);
             SetColour(op.colour);
             cairo_fill(cr_);
             return;
         default:
-            Path(op);
             SetColour(op.colour);
             cairo_stroke(cr_);
             return;
@@ -203,16 +210,129 @@ void CairoCanvas::DrawText(const Op& op) {
     SelectFont(cr_, op.font, op.mh, op.mv, fit);
     cairo_move_to(cr_, op.x1, op.y1 + fe.ascent * fit);
     cairo_text_path(cr_, glyphs.c_str());
+    const double stroke = std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+    Damage(x0, y0, x1, y1, (op.font.bold ? stroke / 2 : 0) + 1);
     SetColour(op.colour);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
     if (op.font.bold) {
         cairo_fill_preserve(cr_);
-        cairo_set_line_width(cr_, std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045));
+        cairo_set_line_width(cr_, stroke);
         cairo_stroke(cr_);
     } else {
         cairo_fill(cr_);
     }
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+}
+
+namespace {
+
+bool Near(const PixelRect& a, const PixelRect& b, int gap) {
+    return a.x <= b.x + b.w + gap && b.x <= a.x + a.w + gap && a.y <= b.y + b.h + gap &&
+           b.y <= a.y + a.h + gap;
+}
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+    const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+PixelRect Clamp(const PixelRect& r, const PixelRect& bounds) {
+    const int x0 = std::max(r.x, bounds.x), y0 = std::max(r.y, bounds.y);
+    const int x1 = std::min(r.x + r.w, bounds.x + bounds.w);
+    const int y1 = std::min(r.y + r.h, bounds.y + bounds.h);
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+}  // namespace
+
+void CairoCanvas::Damage(double x0, double y0, double x1, double y1, double pad) {
+    const auto lo = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6)); };
+    const auto hi = [](double v) { return static_cast<int>(std::clamp(std::ceil(v), -1e6, 1e6)); };
+    const int ix0 = lo(x0 - pad), iy0 = lo(y0 - pad);
+    Damage(PixelRect{ix0, iy0, hi(x1 + pad) - ix0, hi(y1 + pad) - iy0});
+}
+
+void CairoCanvas::Damage(PixelRect r) {
+    r = Clamp(r, PixelRect{0, 0, width_, height_});
+    if (r.Empty()) return;
+    // Rectangles close together are sent as one: a few larger updates cost
+    // less than many small ones.
+    for (size_t i = 0; i < damage_.size();) {
+        if (Near(damage_[i], r, 16)) {
+            r = Union(damage_[i], r);
+            damage_.erase(damage_.begin() + static_cast<long>(i));
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    damage_.push_back(r);
+    if (damage_.size() > 8) {
+        PixelRect all = damage_.front();
+        for (const PixelRect& d : damage_) all = Union(all, d);
+        damage_.assign(1, all);
+    }
+}
+
+std::vector<PixelRect> CairoCanvas::TakeDamage() {
+    std::vector<PixelRect> d;
+    d.swap(damage_);
+    return d;
+}
+
+Placement FitCanvas(int canvas_w, int canvas_h, int target_w, int target_h) {
+    Placement p;
+    if (canvas_w <= 0 || canvas_h <= 0 || target_w <= 0 || target_h <= 0) return p;
+    const double fit = std::min(static_cast<double>(target_w) / canvas_w,
+                                static_cast<double>(target_h) / canvas_h);
+    // The scale is taken a little smaller, so that a target pixel's place on
+    // the canvas is a whole number of 1/256 pixels: the smoothing then gives
+    // each target pixel the same value whether the whole picture or only a
+    // part of it is painted.
+    p.scale = 256.0 / std::ceil(256.0 / fit - 1e-9);
+    const int w = std::min(target_w, static_cast<int>(std::lround(canvas_w * p.scale)));
+    const int h = std::min(target_h, static_cast<int>(std::lround(canvas_h * p.scale)));
+    p.area = {(target_w - w) / 2, (target_h - h) / 2, w, h};
+    return p;
+}
+
+PixelRect CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
+                                 const PixelRect& part) {
+    const double s = at.scale;
+    if (s <= 0) return {};
+    // A smoothed target pixel reads the canvas pixels around it too.
+    const double pad = s < 1 ? std::ceil(1 / s) + 1 : 2;
+    const int x0 = static_cast<int>(std::floor(at.area.x + (part.x - pad) * s));
+    const int y0 = static_cast<int>(std::floor(at.area.y + (part.y - pad) * s));
+    const int x1 = static_cast<int>(std::ceil(at.area.x + (part.x + part.w + pad) * s));
+    const int y1 = static_cast<int>(std::ceil(at.area.y + (part.y + part.h + pad) * s));
+    const PixelRect r = Clamp(Clamp(PixelRect{x0, y0, x1 - x0, y1 - y0}, at.area),
+                              PixelRect{0, 0, t.w, t.h});
+    if (r.Empty()) return {};
+    cairo_surface_flush(surface_);
+    cairo_surface_t* dst =
+        cairo_image_surface_create_for_data(t.data, CAIRO_FORMAT_RGB24, t.w, t.h, t.stride);
+    cairo_t* cr = cairo_create(dst);
+    cairo_rectangle(cr, r.x, r.y, r.w, r.h);
+    cairo_clip(cr);
+    cairo_translate(cr, at.area.x, at.area.y);
+    cairo_scale(cr, s, s);
+    cairo_set_source_surface(cr, surface_, 0, 0);
+    cairo_pattern_t* src = cairo_get_source(cr);
+    cairo_pattern_set_filter(src, s == 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    // The edge pixels repeat outward, so the rim of the picture is not
+    // blended with nothing.
+    cairo_pattern_set_extend(src, CAIRO_EXTEND_PAD);
+    // The canvas is opaque: copying is the same as painting over, and faster.
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(dst);
+    cairo_surface_destroy(dst);
+    return r;
 }
 
 bool CairoCanvas::HasGlyphs(const FontState& font, const std::string& text) {

@@ -33,6 +33,26 @@ FaceChoice ResolveFace(const std::string& name);
 // The glyph drawn for a character in a face ("l" of "MT Extra" is the script ell).
 std::string FaceGlyph(const std::string& face, const std::string& text);
 
+// A rectangle of whole pixels.
+struct PixelRect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool Empty() const { return w <= 0 || h <= 0; }
+};
+
+// Where a canvas shows in a target: scaled uniformly by `scale` to fit,
+// centred, covering `area` of the target.
+struct Placement {
+    double scale = 1;
+    PixelRect area;
+};
+Placement FitCanvas(int canvas_w, int canvas_h, int target_w, int target_h);
+
+// 32-bit pixels (x, r, g, b from the high byte down) of a window's surface.
+struct TargetPixels {
+    unsigned char* data;
+    int w, h, stride;
+};
+
 class CairoCanvas {
 public:
     CairoCanvas(int width, int height);
@@ -48,6 +68,12 @@ public:
     const unsigned char* Pixels();
     int Stride() const;
     Rgb PixelAt(int x, int y);
+    // The parts drawn on since the last call, as a few rectangles.
+    std::vector<PixelRect> TakeDamage();
+    // Paints the part `part` of the canvas into the target where `at` places
+    // it (smoothly scaled); returns the target pixels painted.
+    PixelRect PaintInto(const TargetPixels& target, const Placement& at, const PixelRect& part);
+
     // Whether every character of text has a glyph in the face the font
     // state resolves to.
     bool HasGlyphs(const FontState& font, const std::string& text);
@@ -56,10 +82,14 @@ private:
     void SetColour(int colour);
     void Path(const Op& op);
     void DrawText(const Op& op);
+    // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
+    void Damage(double x0, double y0, double x1, double y1, double pad);
+    void Damage(PixelRect r);
 
     int width_, height_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
+    std::vector<PixelRect> damage_;
 };
 
 }  // namespace vm

@@ -2,8 +2,10 @@
 
 #include <SDL.h>
 
-#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/runtime.h"
@@ -12,38 +14,62 @@ namespace vm {
 
 namespace {
 
-// The logical screen is at least as large as the programs' layout needs.
-constexpr int kMinWidth = 1440, kMinHeight = 900;
+std::string NoDisplayMessage() {
+    const char* d = std::getenv("DISPLAY");
+    if (d == nullptr || *d == '\0') return "cannot open the display: DISPLAY is not set";
+    return std::string("cannot open the display \"") + d + "\"";
+}
 
-SDL_Rect UsableArea() {
+// Starts SDL's video for a window on a real display, or throws NoDisplay.
+void OpenVideo() {
+    const bool chosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!chosen && (x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0'))
+        throw NoDisplay(NoDisplayMessage());
     // The software window surface costs far less than an OpenGL one.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0)
-        throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
-    SDL_Rect r{0, 0, kMinWidth, kMinHeight};
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayMessage());
+    // When no display answers, SDL falls back to drawing off-screen: a
+    // window that nobody sees would wait for keys for ever.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!chosen && driver != nullptr &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        SDL_Quit();
+        throw NoDisplay(NoDisplayMessage());
+    }
+}
+
+SDL_Rect UsableArea() {
+    SDL_Rect r{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight};
     if (SDL_GetDisplayUsableBounds(0, &r) != 0 || r.w <= 0 || r.h <= 0)
-        r = SDL_Rect{0, 0, kMinWidth, kMinHeight};
+        r = SDL_Rect{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight};
     return r;
 }
 
-const SDL_Rect& Area() {
-    static const SDL_Rect r = UsableArea();
-    return r;
+bool IsXrgb(const SDL_Surface* s) {
+    return s->format->format == SDL_PIXELFORMAT_RGB888 ||
+           s->format->format == SDL_PIXELFORMAT_ARGB8888;
 }
 
 }  // namespace
 
-WindowPlatform::WindowPlatform()
-    : Platform(std::max(Area().w, kMinWidth), std::max(Area().h, kMinHeight), false) {
-    const SDL_Rect& area = Area();
+WindowPlatform::WindowPlatform() : Platform(kCanvasWidth, kCanvasHeight, false) {
+    OpenVideo();
+    // The window takes the usable screen; the canvas is scaled to fit it.
+    const SDL_Rect area = UsableArea();
     window_ = SDL_CreateWindow("Velmaris", area.x, area.y, area.w, area.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN);
-    if (window_ == nullptr)
-        throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    if (window_ == nullptr) {
+        const std::string why = SDL_GetError();
+        SDL_Quit();
+        throw std::runtime_error("cannot open a window: " + why);
+    }
     SDL_StartTextInput();
 }
 
 WindowPlatform::~WindowPlatform() {
+    if (staging_) SDL_FreeSurface(staging_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
@@ -59,15 +85,46 @@ void WindowPlatform::Present() {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     CairoCanvas* c = Canvas();
     if (target == nullptr || c == nullptr) return;
-    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<unsigned char*>(c->Pixels()), c->width(), c->height(), 32, c->Stride(),
-        SDL_PIXELFORMAT_ARGB8888);
-    if (src == nullptr) return;
-    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 255, 255, 255));
-    SDL_BlitSurface(src, nullptr, target, nullptr);
-    SDL_FreeSurface(src);
-    SDL_UpdateWindowSurface(window_);
+    std::vector<PixelRect> parts = c->TakeDamage();
     dirty_ = false;
+    if (!whole_ && parts.empty()) return;
+    SDL_Surface* paint = target;
+    if (!IsXrgb(target)) {
+        if (staging_ && (staging_->w != target->w || staging_->h != target->h)) {
+            SDL_FreeSurface(staging_);
+            staging_ = nullptr;
+        }
+        if (!staging_)
+            staging_ = SDL_CreateRGBSurfaceWithFormat(0, target->w, target->h, 32,
+                                                      SDL_PIXELFORMAT_RGB888);
+        if (!staging_) return;
+        paint = staging_;
+    }
+    const Placement at = FitCanvas(c->width(), c->height(), paint->w, paint->h);
+    std::vector<SDL_Rect> shown;
+    if (SDL_MUSTLOCK(paint) && SDL_LockSurface(paint) != 0) return;
+    const TargetPixels pixels{static_cast<unsigned char*>(paint->pixels), paint->w, paint->h,
+                              paint->pitch};
+    if (whole_) {
+        const Rgb bg = Palette()[15];
+        SDL_FillRect(paint, nullptr, SDL_MapRGB(paint->format, bg.r, bg.g, bg.b));
+        c->PaintInto(pixels, at, PixelRect{0, 0, c->width(), c->height()});
+        shown.push_back(SDL_Rect{0, 0, paint->w, paint->h});
+    } else {
+        for (const PixelRect& part : parts) {
+            const PixelRect r = c->PaintInto(pixels, at, part);
+            if (!r.Empty()) shown.push_back(SDL_Rect{r.x, r.y, r.w, r.h});
+        }
+    }
+    if (SDL_MUSTLOCK(paint)) SDL_UnlockSurface(paint);
+    whole_ = false;
+    if (shown.empty()) return;
+    if (paint != target)
+        for (SDL_Rect& r : shown) {
+            SDL_Rect to = r;
+            SDL_BlitSurface(paint, &r, target, &to);
+        }
+    SDL_UpdateWindowSurfaceRects(window_, shown.data(), static_cast<int>(shown.size()));
 }
 
 void WindowPlatform::Handle(const void* ev) {
@@ -78,8 +135,10 @@ void WindowPlatform::Handle(const void* ev) {
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed{};
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                e.window.event == SDL_WINDOWEVENT_RESIZED)
+                e.window.event == SDL_WINDOWEVENT_RESIZED) {
                 dirty_ = true;
+                whole_ = true;
+            }
             break;
         case SDL_TEXTINPUT:
             // Printable keys arrive as text; each character is one key.

@@ -1,4 +1,8 @@
 // The program's window: SDL2 shows the retained canvas and gives the keys.
+//
+// The programs draw on a canvas of the layout's size (1440 by 900); the
+// window shows it scaled uniformly to fit whatever size the window has, with
+// margins in the background colour, and follows resizes.
 #pragma once
 
 #include <functional>
@@ -6,11 +10,16 @@
 #include "platform/platform.h"
 
 struct SDL_Window;
+struct SDL_Surface;
 
 namespace vm {
 
+// The layout the programs draw on.
+inline constexpr int kCanvasWidth = 1440, kCanvasHeight = 900;
+
 class WindowPlatform : public Platform {
 public:
+    // Throws NoDisplay when there is no display to show a window on.
     WindowPlatform();
     ~WindowPlatform() override;
 
@@ -33,12 +42,24 @@ protected:
 private:
     // Handles one event; queues keys, repaints, throws WindowClosed.
     void Handle(const void* event);
+    // Brings the window up to date with the canvas: the parts drawn on
+    // since the last time, or everything after a resize or an expose.
     void Present();
-    // Waits up to timeout_ms for events and handles all that came.
+    // Waits up to timeout_ms (-1: without limit) for events and handles all
+    // that came.
     void Pump(int timeout_ms);
 
     SDL_Window* window_ = nullptr;
+    // The window's pixels when its surface is not 32-bit xRGB: painted
+    // here, then converted.
+    SDL_Surface* staging_ = nullptr;
     bool dirty_ = true;
+    bool whole_ = true;  // the next present repaints the whole window
+};
+
+// Thrown when no display can be opened; what() says which.
+struct NoDisplay : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 }  // namespace vm

@@ -1,0 +1,150 @@
+// The window's side of the canvas: where the canvas shows in a window of
+// any size, updates of the parts drawn on, and starting without a display.
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace vm {
+
+namespace {
+
+TEST(WindowFit, CanvasIsScaledUniformlyAndCentred) {
+    struct Case {
+        int w, h;
+        double scale;
+        PixelRect area;
+    };
+    const Case cases[] = {
+        {1440, 900, 1.0, {0, 0, 1440, 900}},
+        {1280, 720, 0.8, {64, 0, 1152, 720}},
+        {1366, 768, 256.0 / 300, {68, 0, 1229, 768}},
+        {1920, 1080, 256.0 / 214, {98, 1, 1723, 1077}},
+        {1440, 1200, 1.0, {0, 150, 1440, 900}},  // a tall window: margins above and below
+        {2880, 1800, 2.0, {0, 0, 2880, 1800}},
+    };
+    for (const Case& c : cases) {
+        const Placement p = FitCanvas(1440, 900, c.w, c.h);
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        EXPECT_DOUBLE_EQ(p.scale, c.scale);
+        EXPECT_EQ(p.area.x, c.area.x);
+        EXPECT_EQ(p.area.y, c.area.y);
+        EXPECT_EQ(p.area.w, c.area.w);
+        EXPECT_EQ(p.area.h, c.area.h);
+    }
+}
+
+// A window's pixels, painted the way the window paints them.
+struct Target {
+    int w, h;
+    std::vector<unsigned char> px;
+    Target(int w_, int h_) : w(w_), h(h_), px(static_cast<size_t>(w_ * h_ * 4), 0) {}
+    TargetPixels Pixels() { return {px.data(), w, h, w * 4}; }
+};
+
+// Painting only the parts drawn on since the last update leaves the window
+// exactly as painting the whole canvas again would, at every scale.
+TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
+    for (const auto& [w, h] : {std::pair{1280, 720}, {1440, 900}, {1920, 1080}, {700, 500}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        Platform p(1440, 900, false);
+        CairoCanvas& c = *p.Canvas();
+        const Placement at = FitCanvas(1440, 900, w, h);
+        Target inc(w, h);
+        c.PaintInto(inc.Pixels(), at, PixelRect{0, 0, 1440, 900});
+        c.TakeDamage();
+        const auto update = [&] {
+            for (const PixelRect& part : c.TakeDamage()) c.PaintInto(inc.Pixels(), at, part);
+        };
+        p.SetDrawWidth(3);
+        p.Line(100, 100, 900, 640, 3);
+        update();
+        p.FillBox(96, 657, 400, 693, 13, 4);
+        p.Circle(700, 300, 120, 5, 0.5f);
+        update();
+        p.SetFontBold(true);
+        p.Symbol(130, 666, "何かキーを押して下さい。", 1, 1, 9);
+        p.Symbol(1300, 40, "x", 2, 3, 0);
+        p.Dot(1439, 899, 4, 2);  // at the corner: the rim of the picture
+        update();
+        p.FillBox(0, 657, 400, 693, 15, 15);
+        p.Sector(300, 400, 80, 0, 11, 1, 0.1f, 0.4f);
+        p.FillPolygon({{10, 10}, {60, 15}, {30, 80}}, 1, 6);
+        update();
+
+        Target whole(w, h);
+        c.PaintInto(whole.Pixels(), at, PixelRect{0, 0, 1440, 900});
+        size_t diff = 0, first = 0;
+        for (size_t i = 0; i < inc.px.size(); ++i)
+            if (inc.px[i] != whole.px[i] && diff++ == 0) first = i / 4;
+        EXPECT_EQ(diff, 0u) << "first at " << first % static_cast<size_t>(w) << ","
+                            << first / static_cast<size_t>(w);
+    }
+}
+
+TEST(WindowFit, ClearingMarksTheWholeCanvas) {
+    Platform p(1440, 900, false);
+    p.Canvas()->TakeDamage();
+    p.Cls();
+    const auto d = p.Canvas()->TakeDamage();
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].w, 1440);
+    EXPECT_EQ(d[0].h, 900);
+    EXPECT_TRUE(p.Canvas()->TakeDamage().empty());
+}
+
+// Restores an environment variable when the test ends.
+class EnvGuard {
+public:
+    explicit EnvGuard(const char* name) : name_(name) {
+        if (const char* v = std::getenv(name)) {
+            had_ = true;
+            old_ = v;
+        }
+    }
+    ~EnvGuard() {
+        if (had_) setenv(name_, old_.c_str(), 1);
+        else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+// Without a display a program must say so and end, not wait unseen.
+TEST(WindowStart, WithoutADisplayItSaysSoAtOnce) {
+    EnvGuard d("DISPLAY"), w("WAYLAND_DISPLAY"), v("SDL_VIDEODRIVER");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    struct Case {
+        const char* display;  // nullptr: not set
+        const char* message;
+    };
+    const Case cases[] = {
+        {nullptr, "cannot open the display: DISPLAY is not set"},
+        {"", "cannot open the display: DISPLAY is not set"},
+        {":9999", "cannot open the display \":9999\""},
+    };
+    for (const Case& c : cases) {
+        if (c.display) setenv("DISPLAY", c.display, 1);
+        else unsetenv("DISPLAY");
+        try {
+            WindowPlatform window;
+            ADD_FAILURE() << "a window opened on " << (c.display ? c.display : "(unset)");
+        } catch (const NoDisplay& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+}  // namespace
+
+}  // namespace vm
