@@ -4,7 +4,7 @@
 // DrawCuboid, on the same corner numbering.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

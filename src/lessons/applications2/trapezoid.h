@@ -3,7 +3,7 @@
 // One unit of its frame is 35 px and stands for 4 cm.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 
