@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm::theorem {
 

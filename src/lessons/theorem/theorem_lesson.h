@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frame/lesson.h"
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 
