@@ -1,6 +1,7 @@
 #include "lessons/applications1/menu.h"
 
 #include "lessons/applications1/plane.h"
+#include "lessons/applications1/solids.h"
 
 namespace vm {
 
@@ -11,7 +12,7 @@ MainMenuTable ApplicationsMenuTable() {
         {"1　対角線,正三角形,3辺の比", {}},
         {"2　問題演習", {}},
         {"3　2点間の距離,平面図形", PlaneDistancesLesson()},
-        {"4　直方体,錐体", {}},
+        {"4　直方体,錐体", SolidsLesson()},
         {"5　", {}},
         {"6　終了", {}},
     }};

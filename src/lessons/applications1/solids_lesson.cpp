@@ -1,0 +1,33 @@
+#include "lessons/applications1/solids.h"
+
+#include "frame/frame.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+Lesson SolidsLesson() {
+    return {ShowSolidsGoal,
+            " ①直方体　②問11　③問12　④問13　⑤円錐　⑥問14　⑦問15　⑧終了",
+            {nullptr, nullptr, nullptr, CubeDiagonalAnswer, ConeVolumeExample,
+             ConeVolumeProblem, SquarePyramidProblem}};
+}
+
+void RunSolidsLesson(State& s) { RunLesson(s, SolidsLesson()); }
+
+void ShowSolidsGoal(State& s) {
+    GoalScreen(s, {"三平方の定理を利用して空間のいろいろな長さを求めよう。"});
+}
+
+void CubeDiagonalAnswer(State& s) {
+    ClearScreen(s);
+    s.XI1 = 36;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1, s.YI1, "教科書P199 問13 解答");
+    NewLine(s, 60, 0, "立方体の対角線は、");
+    NewLine(s, 60, 0, " !6^2+6^2+6^2ﾝ");
+    NewLine(s, 60, 0, "=!3*6^2ﾝ");
+    NewLine(s, 60, 0, "=6!3ﾝ");
+    NewLine(s, 60, 5, "答　6!3ﾝcm");
+}
+
+}  // namespace vm

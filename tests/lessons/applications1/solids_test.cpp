@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/frame.h"
+#include "lessons/applications1/plane_solids_support.h"
+#include "lessons/applications1/solids.h"
+#include "support/log.h"
+#include "support/rig.h"
+
+namespace vm::test {
+namespace {
+
+const std::string kList = " ①直方体　②問11　③問12　④問13　⑤円錐　⑥問14　⑦問15　⑧終了";
+
+TEST(SolidsLesson, ListsItsScenesAndShowsTheGoalOnce) {
+    Rig r(ProgramB());
+    r.s.AA_s = kList;
+    r.s.X = 16;
+    r.s.Y = 666;
+    DrawPromptText(r.s);
+    EXPECT_EQ(r.s.X, 624);
+    EXPECT_EQ(SolidsLesson().scene_list, kList);
+
+    // Into the lesson, ④ twice, back to the main menu, quit.
+    const Ended e = RunKeys(ProgramB(), "4\n4\n4\n8\n6\n");
+    EXPECT_FALSE(e.error);
+    EXPECT_EQ(e.unread, 0u);
+    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
+    EXPECT_EQ(CountMarkup(e.log, "三平方の定理を利用して空間のいろいろな長さを求めよう。", 44, 305, 0),
+              1);
+    EXPECT_EQ(CountSceneLists(e.log), 3u);
+    EXPECT_EQ(CountMarkup(e.log, "教科書P199 問13 解答", 36, 30, 3), 2);
+}
+
+// Choices outside 1 to 8 ask again over the same page, without the goal;
+// fractions count by their value.
+TEST(SolidsLesson, ChoosesByTheValueTyped) {
+    const struct {
+        const char* entry;
+        const char* rest;   // keys after the choice
+        const char* shows;  // a text of the scene opened, if any
+        bool menu;          // back at the main menu at once
+    } cases[] = {
+        {"", "8\n6\n", nullptr, false},
+        {"0", "8\n6\n", nullptr, false},
+        {"9", "8\n6\n", nullptr, false},
+        {"-1", "8\n6\n", nullptr, false},
+        {"8.5", "8\n6\n", nullptr, false},
+        {"1/0", "8\n6\n", nullptr, false},
+        {"10/2", "{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}8\n6\n",
+         "問　円錐の体積を求めなさい。", false},
+        {"16/2", "6\n", nullptr, true},
+    };
+    for (const auto& c : cases) {
+        const Ended e = RunKeys(ProgramB(), std::string("4\n") + c.entry + "\n" + c.rest);
+        EXPECT_FALSE(e.error) << c.entry;
+        EXPECT_EQ(e.unread, 0u) << c.entry;
+        const auto lists = Find(e.log, IsSceneList);
+        if (c.menu) {
+            ASSERT_EQ(lists.size(), 1u) << c.entry;
+            EXPECT_EQ(Count(e.log, IsMenuPanel, lists[0]), 1u) << c.entry;
+            continue;
+        }
+        ASSERT_EQ(lists.size(), 2u) << c.entry;
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]) > 0, c.shows != nullptr)
+            << c.entry;
+        if (c.shows) {
+            EXPECT_NE(FindText(e.log, c.shows, lists[0], lists[1]), kNone) << c.entry;
+        }
+        EXPECT_EQ(FindText(e.log, "<めあて>", lists[0]), kNone) << c.entry;
+    }
+}
+
+const SceneCase kScenes[] = {
+    {4, 0,
+     {{"教科書P199 問13 解答", 36, 30, 3},
+      {"立方体の対角線は、", 36, 90, 0},
+      {" !6^2+6^2+6^2ﾝ", 36, 150, 0},
+      {"=!3*6^2ﾝ", 36, 210, 0},
+      {"=6!3ﾝ", 36, 270, 0},
+      {"答　6!3ﾝcm", 36, 330, 5}}},
+    {5, 14,
+     {{"問　円錐の体積を求めなさい。", 72, 30, 3},
+      {"高さをhcmとすると", 108, 90, 3},
+      {"13^2=", 108, 150, 0},
+      {"5^2+h^2", kAfter, 150, 0},
+      {"h=!144ﾝ=", 108, 330, 0},
+      {"12", kAfter, 330, 3},
+      {"体積は", 108, 390, 0},
+      {"ﾀ1/3ﾀ*π*5^2*12=", 108, 470, 0},
+      {"π*25*4=", kAfter, 470, 0},
+      {"100π", kAfter, 470, 3},
+      {"答　100πcm^3", 108, 530, 5},
+      {"教科書P200 問14　をしなさい。", 44, 590, 0}}},
+    {6, 4,
+     {{"教科書P200 問14 解答  ", 54, 30, 3},
+      {"底面の半径をrcmとすると", 54, 90, 3},
+      {"r^2=6^2-4^2=36-16=20", 54, 210, 0},
+      {"r>0 だから、", 54, 270, 0},
+      {"r=!20ﾝ=", kAfter, 270, 0},
+      {"2!5ﾝ", kAfter, 270, 3},
+      {"体積は", 54, 350, 0},
+      {"ﾀ1/3ﾀ*π*(2!5ﾝ)^2*4=ﾀ1/3ﾀ*π*20*4=", 54, 430, 0},
+      {"ﾀ80/3ﾀπ", kAfter, 430, 5},
+      {"答　ﾀ80/3ﾀπcm^3", 54, 510, 5},
+      {"教科書P200 問15　をしなさい。", 308, 590, 0}}},
+    {7, 12,
+     {{"教科書P200 問15 解答  ", 36, 30, 3},
+      {"(1)", 36, 90, 7},
+      {"△ABCは直角二等辺三角形だから、", kAfter, 90, 0},
+      {"AC=", 36, 150, 0},
+      {"6!2ﾝcm,AH=", kAfter, 150, 0},
+      {"6!2ﾝ/2=", kAfter, 150, 0},
+      {"3!2ﾝ(cm)", kAfter, 150, 5},
+      {"(2)", 36, 210, 7},
+      {" 直角三角形OAHにおいて", kAfter, 210, 0},
+      {"OH^2=5^2-(3!2ﾝ)^2=25-18=7", 36, 330, 0},
+      {"OH>0 だから、", 36, 390, 0},
+      {"OH=", kAfter, 390, 0},
+      {"!7ﾝ", kAfter, 390, 3},
+      {"体積は ", 36, 470, 0},
+      {"ﾀ1/3ﾀ*6*6*!7ﾝ=", kAfter, 470, 0},
+      {"12!7ﾝ(cm^3)", kAfter, 470, 5}}},
+};
+
+class SolidsScene : public ::testing::TestWithParam<SceneCase> {};
+
+TEST_P(SolidsScene, WaitsItsStepsAndWritesItsLines) {
+    CheckScene(ProgramB(), "4", GetParam(), "8\n6\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(SolidsLesson, SolidsScene, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+
+// A rig that has run a scene with `keys` keys (running out ends it early).
+struct SceneRun {
+    SceneRun(Routine scene, int keys, bool render = false) : r(ProgramB(), render) {
+        r.AnyKeys(keys);
+        finished = r.Run(scene);
+    }
+    Rig r;
+    bool finished = false;
+};
+
+bool IsShade(const Op& op) { return op.kind == Op::FillPolygon && op.fill == 11; }
+bool IsFigureClear(const Op& op) { return IsFilledBox(op, 748, 0, 2508, 1800, 15); }
+
+TEST(SquarePyramidScene, ShadesOahAfterTwoKeysAndClearsOnlyTheFigureAfterThree) {
+    // Two keys: the shaded OAH is drawn, with the pyramid over it.
+    SceneRun two(SquarePyramidProblem, 2, true);
+    EXPECT_FALSE(two.finished);
+    const auto& log = two.r.Log();
+    const auto shades = Find(log, IsShade);
+    ASSERT_EQ(shades.size(), 1u);
+    const Op& shade = log[shades[0]];
+    EXPECT_EQ(shade.colour, 0);
+    ASSERT_GE(shade.pts.size(), 3u);
+    EXPECT_EQ(shade.pts[0].x, 993);  // O
+    EXPECT_EQ(shade.pts[0].y, 195);
+    EXPECT_EQ(shade.pts[1].x, 783);  // A
+    EXPECT_EQ(shade.pts[1].y, 440);
+    EXPECT_EQ(shade.pts[2].x, 993);  // H
+    EXPECT_EQ(shade.pts[2].y, 440);
+    EXPECT_NE(FindText(log, "5㎝", shades[0]), kNone) << "the pyramid comes last";
+    EXPECT_EQ(Count(log, IsFigureClear), 1u);
+    two.r.Png("solids_pyramid_shaded.png");
+
+    // Three keys: the figure side cleared again, no shade after it, the base
+    // figure and "(1)"; the title on the left never cleared.
+    SceneRun three(SquarePyramidProblem, 3, true);
+    const auto& log3 = three.r.Log();
+    const auto clears = Find(log3, IsFigureClear);
+    ASSERT_EQ(clears.size(), 2u);
+    EXPECT_EQ(Count(log3, IsShade, clears[1]), 0u);
+    EXPECT_EQ(CountMarkup(log3, "(1)", 36, 90, 7), 1);
+    EXPECT_EQ(CountClears(log3), 1u);
+    EXPECT_GT(InkIn(three.r.p, 36, 30, 700, 70), 0) << "the title stays";
+    EXPECT_GT(InkIn(three.r.p, 36, 90, 700, 130), 0) << "(1) is written";
+    // The shade's colour is gone from the figure: sample inside OAH.
+    EXPECT_EQ(InkIn(three.r.p, 900, 400, 940, 425), 0);
+    EXPECT_GT(InkIn(two.r.p, 900, 400, 940, 425), 0);
+    three.r.Png("solids_pyramid_base.png");
+}
+
+TEST(SquarePyramidScene, EveryFigureStepEndsWithThePyramid) {
+    SceneRun run(SquarePyramidProblem, 12);
+    EXPECT_TRUE(run.finished);
+    const auto& log = run.r.Log();
+    const auto waits = Find(log, IsStepWait);
+    ASSERT_EQ(waits.size(), 12u);
+    // The figure steps 1, 2, 3, 4 and 7 each draw the letter O last of the
+    // figure; the others draw no figure.
+    size_t from = 0;
+    int figures = 0;
+    for (size_t w = 0; w <= waits.size(); ++w) {
+        const size_t to = w < waits.size() ? waits[w] : log.size();
+        size_t o = kNone;
+        for (size_t i = from; i < to; ++i)
+            if (log[i].kind == Op::Text && log[i].text == "O" && log[i].y1 == 147) o = i;
+        if (o != kNone) {
+            ++figures;
+            for (size_t i = o + 1; i < to; ++i) {
+                EXPECT_FALSE(log[i].kind == Op::Line || log[i].kind == Op::FillPolygon ||
+                             log[i].kind == Op::Polyline)
+                    << "figure after the pyramid in step " << w + 1;
+            }
+        }
+        from = to;
+    }
+    EXPECT_EQ(figures, 5);
+    EXPECT_EQ(run.r.p.GetDrawWidth(), 5);
+}
+
+TEST(ConeScenes, DrawTheSameConeAndTheirLengthsAtTheirWidths) {
+    SceneRun example(ConeVolumeExample, 14);
+    SceneRun problem(ConeVolumeProblem, 4);
+    EXPECT_TRUE(example.finished);
+    EXPECT_TRUE(problem.finished);
+    // ⑤ ends at pen width 3, ⑥ at 5.
+    EXPECT_EQ(example.r.p.GetDrawWidth(), 3);
+    EXPECT_EQ(problem.r.p.GetDrawWidth(), 5);
+
+    // The same slant sides, radius and base in both, up to the letter A.
+    auto cone = [](const std::vector<Op>& log) {
+        std::vector<Op> out;
+        for (const Op& op : log) {
+            if (op.kind == Op::Text && op.text == "A" && op.y1 == 125 - 48) break;
+            if (op.kind == Op::Line || op.kind == Op::Dot) out.push_back(op);
+        }
+        return out;
+    };
+    const auto a = cone(example.r.Log()), b = cone(problem.r.Log());
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_GT(a.size(), 200u);
+    for (size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].x1, b[i].x1);
+        EXPECT_EQ(a[i].y1, b[i].y1);
+        EXPECT_EQ(a[i].colour, 0);
+        EXPECT_EQ(a[i].width, 5);
+    }
+
+    // ⑤: no length before the first key; the lengths at width 3, the height
+    // with its right angle (width 5) after the second.
+    const auto& log = example.r.Log();
+    const auto waits = Find(log, IsStepWait);
+    ASSERT_EQ(waits.size(), 14u);
+    EXPECT_EQ(FindText(log, "5㎝", 0, waits[0]), kNone);
+    const size_t five = FindText(log, "5㎝", waits[0], waits[1]);
+    ASSERT_NE(five, kNone);
+    EXPECT_EQ(log[five].colour, 3);
+    for (size_t i = waits[0]; i < waits[1]; ++i) {
+        if (log[i].kind == Op::Dot) {
+            EXPECT_EQ(log[i].width, 3);
+        }
+    }
+    size_t marks = 0;
+    for (size_t i = waits[1]; i < waits[2]; ++i) {
+        const Op& op = log[i];
+        if (op.kind == Op::Polyline && op.colour == 5) {
+            ++marks;
+            EXPECT_EQ(op.width, 5);
+            ASSERT_EQ(op.pts.size(), 3u);
+            EXPECT_NEAR(op.pts[1].x, 1011 - 30, 0.01);  // 30 px sides at O, towards B and A
+            EXPECT_NEAR(op.pts[1].y, 405 - 30, 0.01);
+        }
+        if (op.kind == Op::Line) {
+            EXPECT_EQ(op.width, 5);
+        }
+    }
+    EXPECT_EQ(marks, 1u);
+    const size_t h = FindText(log, "h㎝", waits[1], waits[2]);
+    ASSERT_NE(h, kNone);
+}
+
+}  // namespace
+}  // namespace vm::test
