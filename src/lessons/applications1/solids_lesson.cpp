@@ -8,7 +8,7 @@ namespace vm {
 Lesson SolidsLesson() {
     return {ShowSolidsGoal,
             " ①直方体　②問11　③問12　④問13　⑤円錐　⑥問14　⑦問15　⑧終了",
-            {nullptr, nullptr, nullptr, CubeDiagonalAnswer, ConeVolumeExample,
+            {CuboidDiagonalExample, CuboidDiagonalAnswer, CuboidDiagonalFormula, CubeDiagonalAnswer, ConeVolumeExample,
              ConeVolumeProblem, SquarePyramidProblem}};
 }
 

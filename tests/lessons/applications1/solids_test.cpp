@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "frame/frame.h"
+#include "lessons/common/figure.h"
 #include "lessons/applications1/plane_solids_support.h"
 #include "lessons/applications1/solids.h"
 #include "support/log.h"
@@ -74,6 +77,38 @@ TEST(SolidsLesson, ChoosesByTheValueTyped) {
 }
 
 const SceneCase kScenes[] = {
+    {1, 13,
+     {{"問　直方体の対角線BHの長さを求めなさい。", 72, 30, 3, 2},
+      {"BH^2=", 108, 90, 0},
+      {"3^2+", kAfter, 90, 0},
+      {"FH^2", kAfter, 90, 0},
+      {"FH^2=", 108, 150, 0},
+      {"4^2+2^2", kAfter, 150, 0},
+      {"したがって、", 108, 210, 0},
+      {"BH^2", 108, 270, 0},
+      {"=9+16+4=29", kAfter, 330, 0},
+      {"BH>0 だから、", 108, 390, 0},
+      {"BH=!29ﾝ", 108, 450, 0},
+      {"答　!29ﾝcm", 108, 510, 5},
+      {"教科書P199 問11　をしなさい。", 44, 590, 0}}},
+    {2, 4,
+     {{"教科書P199 問11 解答", 36, 30, 3},
+      {"底面の対角線の長さをxcmとすると", 36, 90, 0},
+      {"x^2=3^2+5^2", 36, 150, 0},
+      {"直方体の対角線の長さをycmとすると", 36, 210, 0},
+      {"y^2=x^2+4^2=9+25+16=50", 36, 270, 0},
+      {"y>0 だから、　y=!50ﾝ=", 36, 330, 0},
+      {"5!2ﾝ", kAfter, 330, 3},
+      {"答　5!2ﾝcm", 36, 390, 5},
+      {"教科書P199 問12　をしなさい。", 44, 590, 7}}},
+    {3, 4,
+     {{"教科書P199 問12 解答", 108, 30, 3},
+      {"底面の対角線の長さをxとすると", 108, 90, 0},
+      {"x^2=a^2+b^2", 108, 150, 0},
+      {"直方体の対角線の長さをyとすると", 108, 210, 0},
+      {"y^2=x^2+c^2=a^2+b^2+c^2", 108, 270, 0},
+      {"y>0 だから、　y=!a^2+b^2+c^2ﾝ", 108, 330, 0},
+      {"教科書P199 問13　をしなさい。", 44, 590, 7}}},
     {4, 0,
      {{"教科書P199 問13 解答", 36, 30, 3},
       {"立方体の対角線は、", 36, 90, 0},
@@ -146,6 +181,109 @@ struct SceneRun {
 
 bool IsShade(const Op& op) { return op.kind == Op::FillPolygon && op.fill == 11; }
 bool IsFigureClear(const Op& op) { return IsFilledBox(op, 748, 0, 2508, 1800, 15); }
+
+TEST(SolidsCuboid, PointsAreTheLessonsObliqueView) {
+    Rig r(ProgramB());
+    Frame(r.s, 836, 90, 12, 10, 35);
+    ComputeSolidsCuboidPoints(r.s);
+    // B, F, C, G, D, H, A, E.
+    const float want[8][2] = {{836, 230},    {836, 405},  {1116, 230},  {1116, 405},
+                              {1186, 142.5}, {1186, 317.5}, {906, 142.5}, {906, 317.5}};
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_EQ(r.s.X_a(i), want[i - 1][0]) << i;
+        EXPECT_EQ(r.s.Y_a(i), want[i - 1][1]) << i;
+    }
+    EXPECT_EQ(r.s.A, 5);
+    EXPECT_EQ(r.s.B, 2.5f);
+    EXPECT_TRUE(r.Log().empty());
+}
+
+// ①: the triangle BFH filled after the first key, FGH after the fifth; the
+// first fill stays; after each, the diagonal and the cuboid come again over
+// the colour. Its edge lengths at pen width 3, 16 px out.
+TEST(CuboidDiagonalScene, FillsTwoTrianglesUnderTheEdges) {
+    SceneRun run(CuboidDiagonalExample, 13);
+    EXPECT_TRUE(run.finished);
+    const auto& log = run.r.Log();
+    const auto waits = Find(log, IsStepWait);
+    ASSERT_EQ(waits.size(), 13u);
+    std::vector<size_t> fills;
+    for (size_t i = 0; i < log.size(); ++i)
+        if (log[i].kind == Op::FillPolygon) fills.push_back(i);
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_TRUE(fills[0] > waits[0] && fills[0] < waits[1]);
+    EXPECT_TRUE(fills[1] > waits[4] && fills[1] < waits[5]);
+    const struct {
+        int fill;
+        Point corners[3];
+    } want[2] = {{13, {{836, 230}, {836, 405}, {1186, 317.5}}},
+                 {11, {{836, 405}, {1116, 405}, {1186, 317.5}}}};
+    for (int k = 0; k < 2; ++k) {
+        const Op& f = log[fills[k]];
+        EXPECT_EQ(f.fill, want[k].fill);
+        EXPECT_EQ(f.colour, 0);
+        ASSERT_GE(f.pts.size(), 3u);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(f.pts[c].x, want[k].corners[c].x);
+            EXPECT_EQ(f.pts[c].y, want[k].corners[c].y);
+        }
+        // F-H again in colour 3, then every letter again, after the fill.
+        bool fh = false;
+        for (size_t i = fills[k]; i < waits[k == 0 ? 1 : 5]; ++i) {
+            const Op& op = log[i];
+            fh = fh || (op.kind == Op::Line && op.colour == 3 && op.x1 == 836 && op.y1 == 405 &&
+                        op.x2 == 1186 && op.y2 == 317.5f);
+        }
+        EXPECT_TRUE(fh) << k;
+        for (const char* letter : {"A", "B", "C", "D", "E", "F", "G", "H"}) {
+            int n = 0;
+            for (size_t i = fills[k]; i < waits[k == 0 ? 1 : 5]; ++i)
+                n += log[i].kind == Op::Text && log[i].text == letter;
+            EXPECT_EQ(n, 1) << letter << " after fill " << k;
+        }
+    }
+    // The lengths before the first key, at width 3 and 16 px from their edges.
+    for (size_t i = 0; i < waits[0]; ++i) {
+        if (log[i].kind == Op::Dot && log[i].colour == 3) {
+            EXPECT_EQ(log[i].width, 3);
+        }
+    }
+    float lowest = 0;
+    for (size_t i = 0; i < waits[0]; ++i)
+        if (log[i].kind == Op::Dot && log[i].colour == 3 && log[i].x1 > 900 && log[i].x1 < 1050)
+            lowest = std::max(lowest, log[i].y1);
+    EXPECT_NEAR(lowest, 405 + 16, 0.5);
+    for (const char* label : {"2㎝", "4㎝", "3㎝"}) {
+        const size_t at = FindText(log, label, 0, waits[0]);
+        ASSERT_NE(at, kNone) << label;
+        EXPECT_EQ(log[at].colour, 3);
+    }
+}
+
+TEST(CuboidAnswerScenes, NameTheirDiagonalsOnTheSegmentsInColourFive) {
+    for (Routine scene : {CuboidDiagonalAnswer, CuboidDiagonalFormula}) {
+        SceneRun run(scene, 4);
+        EXPECT_TRUE(run.finished);
+        const auto& log = run.r.Log();
+        // F-H and B-H in colour 5 at width 5; the dots of their names on them.
+        for (const Op& op : log) {
+            if (op.kind == Op::Line && op.colour == 5 && op.x1 > 800) {
+                EXPECT_EQ(op.width, 5);
+            }
+            if (op.kind != Op::Dot || op.colour != 5) continue;
+            const bool on_fh = std::fabs((op.y1 - 405) * 350 + (op.x1 - 836) * 87.5f) < 400;
+            const bool on_bh = std::fabs((op.y1 - 230) * 350 - (op.x1 - 836) * 87.5f) < 400;
+            EXPECT_TRUE(on_fh || on_bh) << op.x1 << "," << op.y1;
+        }
+        // The edge lengths at pen width 5.
+        for (const Op& op : log) {
+            if (op.kind == Op::Dot && op.colour == 3) {
+                EXPECT_EQ(op.width, 5);
+            }
+        }
+        EXPECT_EQ(run.r.p.GetDrawWidth(), 5);
+    }
+}
 
 TEST(SquarePyramidScene, ShadesOahAfterTwoKeysAndClearsOnlyTheFigureAfterThree) {
     // Two keys: the shaded OAH is drawn, with the pyramid over it.
