@@ -1,53 +1,8 @@
 #include "lessons/theorem/steps.h"
 
-#include "figures/figures.h"
 #include "formula/formula.h"
 
 namespace vm::theorem {
-
-void PolygonOf(State& s, std::initializer_list<int> points, const std::string& letters,
-               int edges, int ink) {
-    int row = 0;
-    for (const int i : points) {
-        ++row;
-        s.G_a(row, 1) = s.X_a(i);
-        s.G_a(row, 2) = s.Y_a(i);
-    }
-    s.KAKU = static_cast<float>(row);
-    s.SIZE1 = 5;
-    s.CCC2 = static_cast<float>(edges);
-    s.CCC1 = static_cast<float>(ink);
-    s.NAGASA = 10;
-    s.AAA_s = letters;
-    DrawPolygon(s);
-}
-
-void SideArc(State& s, int i, int j, float step, const std::string& label, int dots, int ink) {
-    s.CCC1 = static_cast<float>(ink);
-    s.CCC2 = static_cast<float>(dots);
-    s.ZX0 = s.X_a(i);
-    s.ZY0 = s.Y_a(i);
-    s.ZX1 = s.X_a(j);
-    s.ZY1 = s.Y_a(j);
-    s.HOUKOU = 1;
-    s.TAKASA = 20;
-    s.HABA = step;
-    s.AAA_s = label;
-    DrawDimensionArc(s);
-}
-
-void RightCorner(State& s, int v, int i, int j) {
-    s.ZX0 = s.X_a(v);
-    s.ZY0 = s.Y_a(v);
-    s.ZX1 = s.X_a(i);
-    s.ZY1 = s.Y_a(i);
-    s.ZX2 = s.X_a(j);
-    s.ZY2 = s.Y_a(j);
-    s.CCC2 = 5;
-    s.NAGASA = 25;
-    s.ITI = -1;
-    DrawRightAngleMark(s);
-}
 
 namespace {
 

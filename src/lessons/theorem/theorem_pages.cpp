@@ -2,6 +2,7 @@
 // and the worked answers of the textbook exercise.
 #include "frame/frame.h"
 #include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
@@ -15,11 +16,11 @@ void ShowTheoremStatementScene(State& s) {
     Frame(s, 72, 250, 8, 6, 50);
     s.P.SetDrawWidth(5);
     Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
-    PolygonOf(s, {1, 2, 3}, "A", 0, 0);
-    RightCorner(s, 3, 1, 2);
-    SideArc(s, 1, 2, 5, "c", 3, 3);
-    SideArc(s, 2, 3, 8, "a", 3, 3);
-    SideArc(s, 3, 1, 9, "b", 3, 3);
+    Polygon(s, {1, 2, 3}, "A", 0, 0);
+    RightAngle(s, 3, 1, 2, 25, 5);
+    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
+    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
+    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
 
     s.XI1 = 72;
     s.YI1 = 30;

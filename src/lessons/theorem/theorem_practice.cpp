@@ -9,6 +9,7 @@
 #include "frame/frame.h"
 #include "lessons/common/drill.h"
 #include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
@@ -40,11 +41,11 @@ void DrawFigure(State& s, const Figure& f) {
     Frame(s, f.ggx, 90, 10, 4, 50);
     s.P.SetDrawWidth(5);
     Put(s, {{3, 9, 1}, {1, 9, 4}, {2, 9 - f.across, 1}, {5, f.number_x, 4}});
-    PolygonOf(s, {1, 2, 3}, "", 0, 0);
-    RightCorner(s, 3, 1, 2);
-    SideArc(s, 1, 2, 5, f.hypotenuse, 3, 0);
-    SideArc(s, 2, 3, 8, f.horizontal, 3, 0);
-    SideArc(s, 3, 1, 9, f.vertical, 3, 0);
+    Polygon(s, {1, 2, 3}, "", 0, 0);
+    RightAngle(s, 3, 1, 2, 25, 5);
+    LengthArc(s, 1, 2, 1, 5, f.hypotenuse, {3, 0, 20});
+    LengthArc(s, 2, 3, 1, 8, f.horizontal, {3, 0, 20});
+    LengthArc(s, 3, 1, 1, 9, f.vertical, {3, 0, 20});
     Write(s, 0, s.X_a(5), s.Y_a(5), f.number);
 }
 

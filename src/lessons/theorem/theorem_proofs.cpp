@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
@@ -45,11 +46,11 @@ void ShowTheoremProof(State& s) {
     s.X_sa(1) = "";
     s.X_sa(2) = "";
     s.X_sa(3) = "C";
-    PolygonOf(s, {1, 2, 3}, "1", 3, 5);
-    SideArc(s, 1, 2, 3, "c", 0, 0);
-    SideArc(s, 2, 3, 4, "a", 0, 0);
-    SideArc(s, 3, 1, 5, "b", 0, 0);
-    RightCorner(s, 3, 1, 2);
+    Polygon(s, {1, 2, 3}, "1", 3, 5);
+    LengthArc(s, 1, 2, 1, 3, "c", {0, 0, 20});
+    LengthArc(s, 2, 3, 1, 4, "a", {0, 0, 20});
+    LengthArc(s, 3, 1, 1, 5, "b", {0, 0, 20});
+    RightAngle(s, 3, 1, 2, 25, 5);
     Label(s, 5, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
     Label(s, 5, s.X_a(2) - 45, s.Y_a(2) + 10, "B");
     WaitForKey(s);
@@ -81,10 +82,10 @@ void ShowTheoremProof(State& s) {
     s.X_sa(2) = "E";
     s.X_sa(3) = "";
     s.X_sa(4) = "F";
-    PolygonOf(s, {11, 12, 3, 13}, "1", 3, 5);
-    RightCorner(s, 13, 1, 9);
-    RightCorner(s, 11, 8, 9);
-    RightCorner(s, 12, 8, 2);
+    Polygon(s, {11, 12, 3, 13}, "1", 3, 5);
+    RightAngle(s, 13, 1, 9, 25, 5);
+    RightAngle(s, 11, 8, 9, 25, 5);
+    RightAngle(s, 12, 8, 2, 25, 5);
     WaitForKey(s);
 
     // The legs a and b of the corner triangles at F, D and E. (Their
@@ -94,8 +95,8 @@ void ShowTheoremProof(State& s) {
         int from, to;
     } legs_a[] = {{1, 13}, {9, 11}, {8, 12}}, legs_b[] = {{13, 9}, {11, 8}, {12, 2}};
     for (int ij = 0; ij < 3; ++ij) {
-        SideArc(s, legs_a[ij].from, legs_a[ij].to, 4, "a", 0, 0);
-        SideArc(s, legs_b[ij].from, legs_b[ij].to, 5, "b", 0, 0);
+        LengthArc(s, legs_a[ij].from, legs_a[ij].to, 1, 4, "a", {0, 0, 20});
+        LengthArc(s, legs_b[ij].from, legs_b[ij].to, 1, 5, "b", {0, 0, 20});
     }
     WaitForKey(s);
 
@@ -128,8 +129,8 @@ void ShowAlternativeProof(State& s) {
     // The square ABCD on the hypotenuse and the inner square EFGH; from A
     // each corner is the one before moved by the legs b = 3 and a = 5.
     Put(s, {{1, 1, 6}, {2, 4, 1}, {3, 9, 4}, {4, 6, 9}, {5, 4, 6}, {6, 4, 4}, {7, 6, 4}, {8, 6, 6}});
-    PolygonOf(s, {1, 2, 3, 4}, "A", 3, 3);
-    PolygonOf(s, {5, 6, 7, 8}, "E", 3, 3);
+    Polygon(s, {1, 2, 3, 4}, "A", 3, 3);
+    Polygon(s, {5, 6, 7, 8}, "E", 3, 3);
     // Each triangle: its long leg a from a corner of ABCD to its right angle,
     // its short leg b on to the next corner. Each long leg runs through a corner of the
     // inner square and so draws a short leg and an inner side as well.
@@ -138,13 +139,13 @@ void ShowAlternativeProof(State& s) {
     } triangles[] = {{1, 8, 4}, {2, 5, 1}, {3, 6, 2}, {4, 7, 3}};
     for (const auto& t : triangles) {
         Segment(s, t.far_a, t.corner, 3);
-        RightCorner(s, t.corner, t.far_a, t.far_b);
+        RightAngle(s, t.corner, t.far_a, t.far_b, 25, 5);
     }
     WaitForKey(s);
 
-    SideArc(s, 1, 2, 5, "c", 0, 0);
-    SideArc(s, 2, 5, 8, "a", 0, 0);
-    SideArc(s, 5, 1, 9, "b", 0, 0);
+    LengthArc(s, 1, 2, 1, 5, "c", {0, 0, 20});
+    LengthArc(s, 2, 5, 1, 8, "a", {0, 0, 20});
+    LengthArc(s, 5, 1, 1, 9, "b", {0, 0, 20});
     WaitForKey(s);
 
     NewLine(s, 50, 0, "<証明しよう>");
