@@ -2,6 +2,7 @@
 
 #include "lessons/applications1/plane.h"
 #include "lessons/applications1/solids.h"
+#include "lessons/applications1/special.h"
 
 namespace vm {
 
@@ -9,7 +10,7 @@ namespace vm {
 // and the quit item. An item without a lesson draws the menu again.
 MainMenuTable ApplicationsMenuTable() {
     return {{
-        {"1　対角線,正三角形,3辺の比", {}},
+        {"1　対角線,正三角形,3辺の比", SpecialTrianglesLesson()},
         {"2　問題演習", {}},
         {"3　2点間の距離,平面図形", PlaneDistancesLesson()},
         {"4　直方体,錐体", SolidsLesson()},

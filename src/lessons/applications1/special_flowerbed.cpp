@@ -1,0 +1,150 @@
+// Scene ①: eight cords from a point 6 m above the middle of a round flower
+// bed of diameter 8 m down to its rim; one cord by the theorem, then all.
+#include "figures/figures.h"
+#include "frame/frame.h"
+#include "lessons/applications1/special.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+namespace {
+
+// B and the far end of the bed's diameter, the apex A, the centre O, the
+// current rim point, and the ends of the "8m" and "6m" dimension lines.
+constexpr int kB = 1, kEnd = 2, kA = 3, kO = 4, kRim = 7;
+constexpr int kWideFrom = 11, kWideTo = 12, kHighFrom = 13, kHighTo = 14;
+
+// Lines of this scene start at the margin XI0.
+void Line(State& s, float d, float c, const std::string& text) {
+    Write(s, c, s.XI0, s.YI1 + d, text);
+}
+
+// A dimension line of no depth, its 19 dots on the segment.
+void Dimension(State& s, int i, int j, float side, const std::string& label, int ink,
+               int dots) {
+    DimensionArc(s, i, j, side, 0, label, ink, dots, 10);
+}
+
+// Double-headed arrow from point i to point j in colour 3.
+void Arrow(State& s, int i, int j) {
+    s.ZX0 = s.X_a(i);
+    s.ZY0 = s.Y_a(i);
+    s.ZX = s.X_a(j);
+    s.ZY = s.Y_a(j);
+    s.MUKI = -1;
+    s.YA = 2;
+    s.CCC2 = 3;
+    s.NAGASA = 16;
+    DrawArrow(s);
+}
+
+}  // namespace
+
+void SpecialTrianglesSceneFlowerBed(State& s) {
+    ClearScreen(s);
+    s.XI0 = 30;
+    s.YI1 = 30;
+    s.P.SetDrawWidth(5);
+    Write(s, 7, s.XI0, s.YI1, "P193Q ");
+    Continue(s, 0, "円形の花だんを囲む");
+
+    Frame(s, 680, s.YI1 + 80, 10, 9, 50);
+    // One metre is one grid unit.
+    Put(s, {{kB, 1, 2}, {kEnd, 9, 2}, {kA, 5, 8}, {kO, 5, 2}});
+    Put(s, {{kWideFrom, 1, 1}, {kWideTo, 9, 1}, {kHighFrom, 9, 2}, {kHighTo, 9, 8}});
+    const float r1 = 4 * s.SIZE;
+    // The bed seen at a slant: its depth is an eighth of its width.
+    s.P.Sector(s.X_a(kO), s.Y_a(kO), r1, 0, 13, 0.125f);
+    WaitForKey(s);
+
+    Continue(s, 0, "8本の棒に、イルミネーションを取りつけます。");
+    s.KAKUDO = 35;
+    for (int cord = 1; cord <= 8; ++cord) {
+        s.KAKUDO += 45;
+        // The arc-point routine overwrites the second end: set both each time.
+        s.ZX0 = s.X_a(kB);
+        s.ZY0 = s.Y_a(kB);
+        s.ZX1 = s.X_a(kEnd);
+        s.ZY1 = s.Y_a(kEnd);
+        s.TAKASA = 4 * s.SIZE / 8;
+        ComputeArcPoint(s);
+        s.X_a(kRim) = s.ZX;
+        s.Y_a(kRim) = s.ZY;
+        Segment(s, kA, kRim, 0);
+    }
+    WaitForKey(s);
+
+    Line(s, 50, 3, "コードの長さはどれくらい必要？");
+    WaitForKey(s);
+
+    Dimension(s, kWideFrom, kWideTo, 1, "8m", 3, 3);
+    s.P.SetDrawWidth(5);
+    Arrow(s, kWideFrom, kWideTo);
+    s.P.SetDrawWidth(5);
+    WaitForKey(s);
+
+    Dimension(s, kHighFrom, kHighTo, 1, "6m", 3, 3);
+    s.P.SetDrawWidth(5);
+    Arrow(s, kHighFrom, kHighTo);
+    WaitForKey(s);
+
+    Line(s, 50, 7, "コード1本分の長さは?");
+    WaitForKey(s);
+
+    s.P.SetDrawWidth(10);
+    Outline(s, {kA, kB, kO}, 7);
+    Label(s, 0, s.X_a(kA) - 14, s.Y_a(kA) - 50, "A");
+    Label(s, 0, s.X_a(kB) - 40, s.Y_a(kB) - 25, "B");
+    Label(s, 0, s.X_a(kO) + 8, s.Y_a(kO) - 20, "O");
+    s.P.SetDrawWidth(5);
+    WaitForKey(s);
+
+    RightAngle(s, kO, kB, kA, 40, 3);
+    WaitForKey(s);
+
+    Continue(s, 3, " 線分ABの長さ");
+    WaitForKey(s);
+
+    Line(s, 50, 0, "AB=xm とすると");
+    Dimension(s, kB, kA, -1, "xm", 5, 7);
+    WaitForKey(s);
+
+    Line(s, 50, 0, "AO=6m,BO=4m だから");
+    Dimension(s, kA, kO, -1, "6m", 5, 7);
+    Dimension(s, kB, kO, 1, "4m", 5, 7);
+    WaitForKey(s);
+
+    Line(s, 60, 0, "x^2=6^2+4^2");
+    WaitForKey(s);
+    Continue(s, 0, "=36+16");
+    WaitForKey(s);
+    Continue(s, 0, "=52");
+    WaitForKey(s);
+
+    Line(s, 60, 0, "x>0 だから ");
+    WaitForKey(s);
+    Continue(s, 5, "x=");
+    WaitForKey(s);
+    Continue(s, 0, "!52ﾝ=");
+    WaitForKey(s);
+    Continue(s, 5, "2!13ﾝ(m)");
+    WaitForKey(s);
+
+    Line(s, 80, 7, "教科書P194 問1をやろう。");
+    WaitForKey(s);
+
+    Line(s, 60, 0, "8*2!13ﾝ");
+    WaitForKey(s);
+    Continue(s, 0, "=16!13ﾝ");
+    WaitForKey(s);
+    Continue(s, 0, "=16*3.6");
+    WaitForKey(s);
+    Continue(s, 0, "=57.6");
+    WaitForKey(s);
+
+    Line(s, 60, 5, "答　約57.6m");
+}
+
+}  // namespace vm

@@ -1,0 +1,73 @@
+// Scene ④: the side ratios of the two special right triangles, the right
+// isosceles one as half a square and the 30°-60°-90° one as half an
+// equilateral triangle.
+#include "frame/frame.h"
+#include "lessons/applications1/special.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+namespace {
+
+// The half square: its dotted fourth corner, then A, B (right angle), C.
+constexpr int kCorner = 1, kA1 = 2, kB1 = 3, kC1 = 4;
+// The half equilateral triangle: A (apex), B, the dotted third corner and
+// C (right angle, the foot of the altitude).
+constexpr int kA2 = 11, kB2 = 12, kFar = 13, kC2 = 14;
+
+// A side's length in the lesson's units: an arc outside its triangle.
+void SideLabel(State& s, int i, int j, const std::string& label) {
+    DimensionArc(s, i, j, 1, 20, label, 5, 9);
+}
+
+}  // namespace
+
+void SpecialTrianglesSceneSideRatios(State& s) {
+    ClearScreen(s);
+    s.XI1 = 108;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1, s.YI1, "<特別な直角三角形の3辺の比>");
+    Frame(s, 72, 90, 7, 8, 50);
+    s.P.SetDrawWidth(5);
+
+    Put(s, {{kCorner, 1, 6}, {kA1, 1, 1}, {kB1, 6, 1}, {kC1, 6, 6}});
+    Put(s, {{kB2, 10, 1}, {kA2, 14, 1 + 4 * Sqr(3)}, {kFar, 18, 1}, {kC2, 14, 1}});
+
+    // Both vertex lists run counter-clockwise, so the letters stand outside.
+    s.X_sa(1) = "C";
+    s.X_sa(2) = "A";
+    s.X_sa(3) = "B";
+    Polygon(s, {kC1, kA1, kB1}, "1", 3, 3);
+    DottedLine(s, kCorner, kC1, 5, 0);
+    DottedLine(s, kCorner, kA1, 5, 0);
+    RightAngle(s, kB1, kA1, kC1, 40, 5);
+
+    Polygon(s, {kA2, kB2, kC2}, "A", 3, 3);
+    DottedLine(s, kA2, kFar, 5, 0);
+    // Every 7 degrees: the last dot falls just short of the far corner.
+    DottedLine(s, kC2, kFar, 7, 0);
+    RightAngle(s, kC2, kA2, kB2, 40, 5);
+    WaitForKey(s);
+
+    AngleSector(s, kA1, kC1, kB1, -1, 50, "45°");
+    AngleSector(s, kC1, kA1, kB1, 1, 50, "45°");
+    WaitForKey(s);
+
+    SideLabel(s, kA1, kB1, "1");
+    SideLabel(s, kB1, kC1, "1");
+    SideLabel(s, kC1, kA1, "!2ﾝ");
+    WaitForKey(s);
+
+    AngleSector(s, kB2, kA2, kFar, -1, 50, "60°");
+    AngleSector(s, kA2, kB2, kC2, 1, 70, "30°");
+    WaitForKey(s);
+
+    SideLabel(s, kA2, kB2, "2");
+    SideLabel(s, kB2, kC2, "1");
+    SideLabel(s, kC2, kA2, "!3ﾝ");
+}
+
+}  // namespace vm
