@@ -4,7 +4,7 @@
 #pragma once
 
 #include "frame/lesson.h"
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 
