@@ -82,6 +82,14 @@ struct FigureVars {
 
     // --- circle crossings ---------------------------------------------------
     float RR1 = 0, RR2 = 0;
+
+    // --- Velmaris-D: plot scales, chart grid and box plot ---------------------
+    float BAI = 0, HI = 0;                         // x units per grid unit; y scale as a multiple
+    float SIZEX = 0, SIZEY = 0;                    // chart column width, row height
+    float TANIX = 0, YOKO1X = 0;                   // box plot: units per column, first line's value
+    float DY1 = 0, DY2 = 0;                        // half box height, half end-tick height
+    float GS1 = 0, GS2 = 0, GS3 = 0, GS4 = 0, GS5 = 0, GS6 = 0;  // x of the summary and mean
+    float HEI = 0, HEIKIN = 0;                     // >0: mark the mean; the mean
 };
 
 }  // namespace vm

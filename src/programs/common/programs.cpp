@@ -8,6 +8,7 @@
 #include "frame/binding.h"
 #include "lessons/applications1/menu.h"
 #include "lessons/applications2/menu.h"
+#include "lessons/survey/charts.h"
 #include "lessons/survey/menu.h"
 #include "lessons/theorem/menu.h"
 #include "platform/fonts.h"
@@ -36,9 +37,11 @@ ProgramInfo ProgramC() {
     p.data.cuboid_lengths = true;
     return p;
 }
+// Velmaris-D draws with its own forms of several shared routines.
 ProgramInfo ProgramD() {
     ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable());
     p.data = SurveyProgramData();
+    BindSurvey(p.binding);
     return p;
 }
 ProgramInfo ProgramE() {

@@ -1,0 +1,29 @@
+// Velmaris-D's forms of the revisable routines. Only the binding and the
+// tests name them; everything else calls through the program's binding.
+#pragma once
+
+#include "frame/state.h"
+
+namespace vm::survey {
+
+// The bottom band and the step wait.
+void WaitForKey(State& s);
+void EraseBottomLine(State& s);
+
+// The glyph writer and the cell writer.
+void DrawFormulaGlyphs(State& s);
+void DrawCellText(State& s);
+
+// The label placer, the grid and the arrow.
+void PlaceAngleLabel(State& s);
+void DrawGrid(State& s);
+void DrawArrow(State& s);
+
+// The coordinate plane and its plots.
+void DrawCoordinatePlane(State& s);
+void PlotLabelledPoint(State& s);
+void PlotGraph(State& s);
+void PlotCurve(State& s);
+void PlotVerticalLine(State& s);
+
+}  // namespace vm::survey
