@@ -29,7 +29,7 @@ const ArrowCase kArrows[] = {
 
 TEST(SurveyArrow, HeadsEndsAndResetsForEachMukiAndYa) {
     for (const ArrowCase& c : kArrows) {
-        SCOPED_TRACE("MUKI " + Num(c.muki) + " YA " + Num(c.ya));
+        SCOPED_TRACE("MUKI " + NumText(c.muki) + " YA " + NumText(c.ya));
         SurveyRun r;
         r.p.SetDrawWidth(20);
         r.s.ZX = 100, r.s.ZY = 100;
@@ -109,8 +109,8 @@ TEST(SurveyGrid, BackgroundColourDrawsEveryLineInIt) {
         EXPECT_EQ(lines[i].colour, 15);
         EXPECT_EQ(lines[i].width, n % 5 == 0 ? 3 : 1);
     }
-    EXPECT_EQ(Describe(lines[1]), "L 140,100-140,220 w1");
-    EXPECT_EQ(Describe(lines[7]), "L 100,220-340,220 w3");
+    EXPECT_EQ(Show(lines[1]), "L 140,100-140,220 w1");
+    EXPECT_EQ(Show(lines[7]), "L 100,220-340,220 w3");
     EXPECT_EQ(r.s.CCC3, 15);
     EXPECT_EQ(r.s.GX0, 100);
     EXPECT_EQ(r.s.GY0, 220);
@@ -211,7 +211,7 @@ TEST(SurveyCell, CentredWithoutTheLabelOffsets) {
     EXPECT_EQ(r.s.Y, 200);
     EXPECT_EQ(r.s.N2, 20);
     EXPECT_EQ(r.s.CCC4, 5);
-    EXPECT_EQ(Describe(r.p.Log()[0]), "F 100,200-300,260 c0/3");
+    EXPECT_EQ(Show(r.p.Log()[0]), "F 100,200-300,260 c0/3");
     // With a fraction the 50-px line starts 5 px down.
     Cell(r, "ﾀ1/2ﾀ");
     const auto bar = r.OfKind(Op::Line);

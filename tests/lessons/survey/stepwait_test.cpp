@@ -14,7 +14,7 @@ TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
     const auto& log = r.p.Log();
     ASSERT_GE(log.size(), 4u);
     // Filled in 4, then outlined in 13: two operations at pen width 3.
-    EXPECT_EQ(Describe(log[0]), "F 96,639-400,675 c4/4");
+    EXPECT_EQ(Show(log[0]), "F 96,639-400,675 c4/4");
     EXPECT_EQ(log[0].width, 3);
     EXPECT_EQ(log[1].kind, Op::Box);
     EXPECT_EQ(log[1].x1, 96);
@@ -32,7 +32,7 @@ TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
     }
     EXPECT_EQ(log[2].x1, 128);
     EXPECT_EQ(prompt, "何かキーを押して下さい。");
-    EXPECT_EQ(Describe(log.back()), "F 0,639-400,675 c15/15");
+    EXPECT_EQ(Show(log.back()), "F 0,639-400,675 c15/15");
     // Colour and pen width as before; the pen at the prompt's end.
     EXPECT_EQ(r.s.CCC1, 11);
     EXPECT_EQ(r.p.GetDrawWidth(), 20);
