@@ -3,7 +3,7 @@
 // and the coordinate plane, and its two statistics charts.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 

@@ -2,7 +2,7 @@
 // tests name them; everything else calls through the program's binding.
 #pragma once
 
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm::survey {
 
