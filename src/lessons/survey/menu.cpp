@@ -1,12 +1,14 @@
 #include "lessons/survey/menu.h"
 
+#include "lessons/survey/sampling.h"
+
 namespace vm {
 
 // Each table ends with an empty item (its number and a full-width blank)
 // and the quit item. An item without a lesson draws the menu again.
 MainMenuTable SurveyMenuTable() {
     return {{
-        {"1　標本調査", {}},
+        {"1　標本調査", SampleSurveyLesson()},
         {"2　平均値の推定", {}},
         {"3　標本調査の利用", {}},
         {"4　章の問題A", {}},

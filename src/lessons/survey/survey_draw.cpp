@@ -1,0 +1,35 @@
+#include "lessons/survey/survey_draw.h"
+
+#include "figures/figures.h"
+#include "formula/formula.h"
+
+namespace vm::survey {
+
+void Arrow(State& s, int p0, int p, float width, float nagasa, float muki, float ya) {
+    s.ZX0 = s.X_a(p0);
+    s.ZY0 = s.Y_a(p0);
+    s.ZX = s.X_a(p);
+    s.ZY = s.Y_a(p);
+    s.P.SetDrawWidth(static_cast<int>(width));
+    s.MUKI = muki;
+    s.YA = ya;
+    s.CCC2 = 3;
+    s.NAGASA = nagasa;
+    DrawArrow(s);
+    s.P.SetDrawWidth(5);
+}
+
+void Cell(State& s, float x, float y, float haba, float tate, int ink, int border, int fill,
+          const std::string& text) {
+    s.X = x;
+    s.Y = y;
+    s.HABA = haba;
+    s.TATE = tate;
+    s.CCC1 = static_cast<float>(ink);
+    s.CCC2 = static_cast<float>(border);
+    s.CCC3 = static_cast<float>(fill);
+    s.A_s = text;
+    DrawCellText(s);
+}
+
+}  // namespace vm::survey
