@@ -1,5 +1,6 @@
 #include "lessons/survey/menu.h"
 
+#include "lessons/survey/chapter.h"
 #include "lessons/survey/sampling.h"
 
 namespace vm {
@@ -11,7 +12,7 @@ MainMenuTable SurveyMenuTable() {
         {"1　標本調査", SampleSurveyLesson()},
         {"2　平均値の推定", {}},
         {"3　標本調査の利用", {}},
-        {"4　章の問題A", {}},
+        {"4　章の問題A", SurveyChapterProblemsLesson()},
         {"5　", {}},
         {"6　終了", {}},
     }};
