@@ -1,5 +1,6 @@
 #include "lessons/applications1/menu.h"
 
+#include "lessons/applications1/exercises.h"
 #include "lessons/applications1/plane.h"
 #include "lessons/applications1/solids.h"
 #include "lessons/applications1/special.h"
@@ -11,7 +12,7 @@ namespace vm {
 MainMenuTable ApplicationsMenuTable() {
     return {{
         {"1　対角線,正三角形,3辺の比", SpecialTrianglesLesson()},
-        {"2　問題演習", {}},
+        {"2　問題演習", ExercisesLesson()},
         {"3　2点間の距離,平面図形", PlaneDistancesLesson()},
         {"4　直方体,錐体", SolidsLesson()},
         {"5　", {}},

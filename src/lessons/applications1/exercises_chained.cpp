@@ -1,0 +1,66 @@
+// ① 問3: a 30°-60°-90° triangle and a right isosceles triangle sharing the
+// side of 8 cm; a, b and c from the side ratios, in two columns.
+#include <cmath>
+
+#include "frame/frame.h"
+#include "lessons/applications1/exercises.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+void ChainedSpecialTrianglesProblem(State& s) {
+    OpenExercise(s, "問3 解答", 756, 150, 10, 8);
+    // 30° with PI as the grid routine leaves it.
+    const float dhra = 30 * s.PI / 180;
+    // In grid units, each row from the ones before it.
+    const float x2 = 1, y2 = 1;
+    const float x1 = x2 + 4, y1 = y2 + 4 * Sqr(3);
+    const float x4 = x1 + 4 * Sqr(3) / 2, y4 = (y1 + y2) / 2;
+    Put(s, {{2, x2, y2},
+            {1, x1, y1},
+            {3, x1, y2},
+            {4, x4, y4},
+            {5, x2 + 3 * std::cos(dhra), y2 + 3 * std::sin(dhra)},
+            {6, (x1 + x4) / 2 - 0.5f, y4}});
+
+    Polygon(s, {1, 2, 3, 4}, "");
+    Segment(s, 1, 3, 0);
+    // The dots mark the two angles the ratios rest on.
+    Disc(s, 5, 8, 0);
+    Disc(s, 6, 8, 0);
+    DimensionArc(s, 1, 2, 1, 20, "acm", 3, 3);
+    DimensionArc(s, 3, 1, -1, 20, "8cm", 3, 3, 5, 0, 20);
+    DimensionArc(s, 2, 3, 1, 40, "bcm", 3, 3);
+    DimensionArc(s, 3, 4, 1, 20, "ccm", 3, 3);
+    DimensionArc(s, 1, 4, -1, 20, "ccm", 3, 3);
+
+    WaitForKey(s);
+    NumberedLine(s, 50, 0, "① 2:!3ﾝ=a:8");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "!3ﾝa=16");
+    NewLine(s, 70, 0, "a=ﾀ16/!3ﾝﾀ=");
+    Continue(s, 5, "ﾀ16!3ﾝ/3ﾀ");
+    WaitForKey(s);
+    NumberedLine(s, 100, 0, "② 2:1=ﾀ16!3ﾝ/3ﾀ:b");
+    WaitForKey(s);
+    NewLine(s, 90, 0, "2b=ﾀ16!3ﾝ/3ﾀ");
+    NewLine(s, 90, 0, "b=");
+    Continue(s, 5, "ﾀ8!3ﾝ/3ﾀ");
+
+    // The second column.
+    s.XI1 = 540;
+    s.YI1 = 30;
+    WaitForKey(s);
+    NumberedLine(s, 50, 0, "③ !2ﾝ:1=8:c");
+    WaitForKey(s);
+    NewLine(s, 60, 0, "!2ﾝc=8");
+    NewLine(s, 70, 0, "c=ﾀ8/!2ﾝﾀ=ﾀ8!2ﾝ/2ﾀ");
+    NewLine(s, 80, 0, " =");
+    Continue(s, 5, "4!2ﾝ");
+    FixedLine(s, 0, "教科書P195 問4　をしなさい。");
+}
+
+}  // namespace vm

@@ -1,0 +1,67 @@
+// ② 問4: the height and the area of an equilateral triangle of side a.
+#include "formula/formula.h"
+#include "frame/frame.h"
+#include "lessons/applications1/exercises.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+namespace {
+
+constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
+
+// A line whose parentheses are drawn large around a stacked fraction.
+void Bracketed(State& s, const std::string& text) {
+    s.KAKKO = 1;
+    Continue(s, 0, text);
+}
+
+}  // namespace
+
+void EquilateralTriangleAreaProblem(State& s) {
+    OpenExercise(s, "問4 解答", 792, 90, 8, 8);
+    Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
+    Polygon(s, {kA, kB, kC}, "A");
+    DimensionArc(s, kA, kB, 1, 20, "a", 0, 3);
+
+    WaitForKey(s);
+    DimensionArc(s, kB, kD, 1, 20, "ﾀa/2ﾀ", 0, 3);
+    Ticks(s, kB, kD);
+    Ticks(s, kD, kC);
+    Disc(s, kD, 5, 0);
+    PointLetter(s, kD, 0, "D");
+    WaitForKey(s);
+    Segment(s, kA, kD, 0);
+    WaitForKey(s);
+    RightAngle(s, kD, kA, kB, 40, 5);
+    WaitForKey(s);
+    NewLine(s, 50, 0, "AD=hとすると");
+    DimensionArc(s, kA, kD, -1, 20, "h", 3, 3);
+
+    WaitForKey(s);
+    NewLine(s, 60, 0, "a^2=");
+    WaitForKey(s);
+    Bracketed(s, "(ﾀa/2ﾀ)\\2+h^2");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "h^2=");
+    WaitForKey(s);
+    Bracketed(s, "a^2-(ﾀa/2ﾀ)\\2=");
+    WaitForKey(s);
+    Continue(s, 0, "a^2-ﾀa^2/4ﾀ=ﾀ3/4ﾀa^2");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "h>0,a>0 だから ");
+    WaitForKey(s);
+    Continue(s, 0, "h=");
+    WaitForKey(s);
+    Continue(s, 3, "ﾀ!3ﾝ/2ﾀa");
+    WaitForKey(s);
+    NewLine(s, 100, 0, "面積 S=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
+    WaitForKey(s);
+    Continue(s, 3, "ﾀ!3ﾝ/4ﾀa^2");
+    FixedLine(s, 7, "教科書P196 問5　をしなさい。");
+}
+
+}  // namespace vm

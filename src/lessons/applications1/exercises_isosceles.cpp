@@ -1,0 +1,55 @@
+// ④ 問6: the height and the area of the isosceles triangle with sides 4, 4
+// and 6 cm, drawn at 4/3 grid unit a centimetre.
+#include "frame/frame.h"
+#include "lessons/applications1/exercises.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+#include "platform/runtime.h"
+
+namespace vm {
+
+void IsoscelesTriangleAreaProblem(State& s) {
+    OpenExercise(s, "問6 解答", 720, 90, 10, 6);
+    constexpr int kA = 1, kB = 2, kC = 3, kH = 4;
+    Put(s, {{kB, 1, 1}, {kA, 1 + 4, 1 + 4 * Sqr(7) / 3}, {kC, 1 + 8, 1}, {kH, 1 + 4, 1}});
+    Polygon(s, {kA, kB, kC}, "A");
+    DimensionArc(s, kA, kB, 1, 20, "4cm", 0, 3);
+    DimensionArc(s, kC, kA, 1, 20, "4cm", 0, 3);
+    DimensionArc(s, kB, kC, 1, 40, "6cm", 0, 3);
+    Ticks(s, kA, kB, 16);
+    Ticks(s, kA, kC, 16);
+
+    WaitForKey(s);
+    Segment(s, kA, kH, 0);
+    PointLetter(s, kH, 0, "H");
+    RightAngle(s, kH, kA, kB, 40, 5);
+    WaitForKey(s);
+    DimensionArc(s, kB, kH, 1, 20, "3cm", 5, 5);
+    WaitForKey(s);
+    NewLine(s, 50, 0, "AH=hとすると");
+    DimensionArc(s, kA, kH, -1, 20, "h", 3, 3);
+
+    WaitForKey(s);
+    NewLine(s, 60, 0, "4^2=");
+    WaitForKey(s);
+    Continue(s, 0, "3^2+h^2");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "h^2=");
+    WaitForKey(s);
+    Continue(s, 0, "4^2-3^2=");
+    WaitForKey(s);
+    Continue(s, 0, "16-9=7");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "h>0 だから ");
+    WaitForKey(s);
+    Continue(s, 0, "h=");
+    WaitForKey(s);
+    Continue(s, 5, "!7ﾝ (cm)");
+    WaitForKey(s);
+    NewLine(s, 80, 0, "面積 S=ﾀ1/2ﾀ*6*!7ﾝ=");
+    WaitForKey(s);
+    Continue(s, 5, "3!7ﾝ (cm^2)");
+}
+
+}  // namespace vm
