@@ -14,21 +14,14 @@
 #include "formula/formula.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
+#include "scene_check.h"
 #include "support/log.h"
 #include "support/rig.h"
 
 namespace vm::test {
 namespace {
 
-// Where a markup text ends when written from x.
-float EndOf(const std::string& text, float x) {
-    Platform p(0, 0, false);
-    State s(p, ProgramId::B, SharedBinding());
-    s.X = x;
-    s.AA_s = text;
-    DrawMarkupText(s);
-    return s.X;
-}
+using namespace page;
 
 std::string Keys(int item, int waits) {
     return "1\\n" + std::to_string(item) + "\\n" + AnyKeys(waits) + "7\\n6\\n";
@@ -36,15 +29,6 @@ std::string Keys(int item, int waits) {
 
 // --- the fixed scenes, end to end ------------------------------------------
 
-// At (x, y); after the last text; a label at (x, y) that leaves the cursor;
-// a mark's label, wherever its mark puts it.
-enum Place { kAt, kAfter, kLabel, kMark };
-struct Line {
-    Place place;
-    const char* text;
-    float x, y;
-    int colour;
-};
 struct SceneCase {
     int item;
     int waits;
@@ -143,36 +127,8 @@ TEST_P(SpecialScene, StepsThroughItsTextsAndShowsTheListAtOnce) {
 
     // Every text in order, at its place and in its colour; a continuation
     // starts where the text before it ended, labels leave the cursor.
-    const auto texts = Find(log, [](const Op& op) { return op.kind == Op::Text; }, begin, end);
-    size_t last_text = kNone;
-    size_t at = 0;
-    float cursor = 0;
-    for (const Line& l : c.lines) {
-        const float x = l.place == kAfter ? cursor : l.x;
-        const auto want = TextOps(l.text, x, l.y, l.colour);
-        ASSERT_FALSE(want.empty()) << l.text;
-        // The next run of glyphs that matches; mark labels may come between.
-        bool found = false;
-        for (; !found && at + want.size() <= texts.size(); ++at) {
-            found = true;
-            // A mark's label is compared by the glyphs' places relative to its first.
-            const Op& first = log[texts[at]];
-            const float dx = l.place == kMark ? first.x1 - want[0].x1 : 0;
-            const float dy = l.place == kMark ? first.y1 - want[0].y1 : 0;
-            for (size_t j = 0; j < want.size() && found; ++j) {
-                const Op& got = log[texts[at + j]];
-                found = got.text == want[j].text && got.colour == want[j].colour &&
-                        Near(got.x1, want[j].x1 + dx) && Near(got.y1, want[j].y1 + dy);
-            }
-        }
-        ASSERT_TRUE(found) << l.text << " at " << x << "," << l.y;
-        last_text = texts[at - 1];
-        at += want.size() - 1;
-        if (l.place == kAt || l.place == kAfter) cursor = EndOf(l.text, x);
-    }
-
-    // The last text comes after the last wait, and nothing is drawn between
-    // it and the list but the list's own band.
+    const size_t last_text = ExpectTextsInOrder(log, begin, end, c.lines);
+    ASSERT_NE(last_text, kNone);
     if (!waits.empty()) {
         EXPECT_GT(last_text, waits.back());
     }
@@ -190,67 +146,6 @@ std::vector<Op> RunScene(Routine scene, int waits) {
     EXPECT_TRUE(r.Run(scene));
     EXPECT_EQ(r.Unread(), 0u);
     return r.Log();
-}
-
-// The dotted arcs and lines: runs of consecutive half-pixel dots.
-std::vector<std::vector<Point>> DotRuns(const std::vector<Op>& log) {
-    std::vector<std::vector<Point>> runs;
-    bool open = false;
-    for (const Op& op : log) {
-        if (op.kind == Op::Dot && op.r == 0.5f) {
-            if (!open) runs.emplace_back();
-            runs.back().push_back({op.x1, op.y1});
-            open = true;
-        } else {
-            open = false;
-        }
-    }
-    return runs;
-}
-
-std::vector<size_t> Sizes(const std::vector<std::vector<Point>>& runs) {
-    std::vector<size_t> n;
-    for (const auto& r : runs) n.push_back(r.size());
-    return n;
-}
-
-// The right-angle marks: open three-point polylines with two sides of `side`.
-std::vector<Op> RightAngleMarks(const std::vector<Op>& log, float side = 40) {
-    std::vector<Op> out;
-    for (const Op& op : OfKind(log, Op::Polyline)) {
-        if (op.pts.size() != 3) continue;
-        const float a = std::hypot(op.pts[1].x - op.pts[0].x, op.pts[1].y - op.pts[0].y);
-        const float b = std::hypot(op.pts[2].x - op.pts[1].x, op.pts[2].y - op.pts[1].y);
-        if (Near(a, side, 1e-3f) && Near(b, side, 1e-3f)) out.push_back(op);
-    }
-    return out;
-}
-
-// Lines of the figure, not strokes of glyphs: from x0 on, above the band.
-std::vector<Op> FigureLines(const std::vector<Op>& log, float x0) {
-    std::vector<Op> out;
-    for (const Op& op : OfKind(log, Op::Line))
-        if (op.x1 >= x0 && op.y1 < 657) out.push_back(op);
-    return out;
-}
-
-void ExpectPolyline(const Op& op, std::vector<Point> want, int colour) {
-    ASSERT_EQ(op.pts.size(), want.size());
-    EXPECT_EQ(op.colour, colour);
-    for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_NEAR(op.pts[i].x, want[i].x, 1e-3) << i;
-        EXPECT_NEAR(op.pts[i].y, want[i].y, 1e-3) << i;
-    }
-}
-
-// The text ops of a label in a colour, as (x, y) of its first glyph.
-std::vector<Point> LabelsOf(const std::vector<Op>& log, const std::string& text, int colour) {
-    std::vector<Point> at;
-    for (size_t i = 0; i < log.size(); ++i)
-        if (log[i].kind == Op::Text && log[i].text == text.substr(0, 1) &&
-            log[i].colour == colour && FindText(log, text, i, i + 4) == i)
-            at.push_back({log[i].x1, log[i].y1});
-    return at;
 }
 
 TEST(SpecialFigures, FlowerBedCordsMeetTheRimAndTheMarksStandOutside) {
@@ -553,12 +448,6 @@ int DrawnN(const std::vector<Op>& showing, int problem) {
     return found;
 }
 
-// Whether point p lies strictly on the far side of the line a-b from c.
-bool Outside(Point p, Point a, Point b, Point c) {
-    const auto side = [&](Point q) { return (b.x - a.x) * (q.y - a.y) - (b.y - a.y) * (q.x - a.x); };
-    return side(p) * side(c) < 0;
-}
-
 TEST(SpecialDrill, EverySeedDrawsNumbersInRangeAndKeepsItsLayout) {
     bool seen[4][10] = {};
     for (int seed = 0; seed <= 141; ++seed) {
@@ -630,9 +519,8 @@ TEST(SpecialDrill, EverySeedDrawsNumbersInRangeAndKeepsItsLayout) {
                 const Point from = p.triangle[static_cast<size_t>(p.arcs[a][0] - 1)];
                 const Point to = p.triangle[static_cast<size_t>(p.arcs[a][1] - 1)];
                 const Point third = p.triangle[static_cast<size_t>(6 - p.arcs[a][0] - p.arcs[a][1] - 1)];
-                const auto& dots = runs[static_cast<size_t>(a)];
-                for (size_t d = 1; d + 1 < dots.size(); ++d)
-                    EXPECT_TRUE(Outside(dots[d], from, to, third)) << k << " arc " << a;
+                EXPECT_TRUE(ArcOutside(runs[static_cast<size_t>(a)], from, to, third))
+                    << k << " arc " << a;
             }
         }
         // The close: in colour 7 at (44, 590) after the last gate, no wait,
