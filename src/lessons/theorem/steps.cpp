@@ -1,5 +1,6 @@
 #include "lessons/theorem/steps.h"
 
+#include "figures/figures.h"
 #include "formula/formula.h"
 
 namespace vm::theorem {
@@ -32,6 +33,13 @@ void EmptyBox(State& s, int k, float width, float height) {
 
 void FillInBox(State& s, int k, float width, float height, const std::string& answer) {
     DrawBox(s, s.T_a(k), s.F_a(k), width, height, answer);
+}
+
+void SimplifyInto(State& s, int value, int factor, int radicand) {
+    s.R1B = s.F_a(value);
+    SimplifySquareRoot(s);
+    s.F_a(factor) = s.R1A;
+    s.F_a(radicand) = s.R1B;
 }
 
 std::string SimplifiedRoot(State& s, int factor, int radicand) {

@@ -16,6 +16,9 @@ void EmptyBox(State& s, int k, float width, float height);
 // Box k drawn again, whole, at its kept pen with its answer; the cursor stays.
 void FillInBox(State& s, int k, float width, float height, const std::string& answer);
 
+// The root of F(value) as a whole factor times a root (SimplifySquareRoot):
+// the factor into F(factor), what stays under the root into F(radicand).
+void SimplifyInto(State& s, int value, int factor, int radicand);
 // The markup of F(factor) times the root of F(radicand), from texts that
 // FormatNumberTables wrote: a factor 1 and a radicand 1 are left out, so a
 // whole number ends in a "ﾝ" that closes no root and draws nothing.

@@ -5,7 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "figures/figures.h"
 #include "frame/frame.h"
 #include "lessons/common/drill.h"
 #include "lessons/common/figure.h"
@@ -161,10 +160,7 @@ float TheoremCase(float drawn, float previous) {
 }
 
 std::string TheoremRootAnswer(State& s) {
-    s.R1B = s.F_a(6);
-    SimplifySquareRoot(s);
-    s.F_a(7) = s.R1A;
-    s.F_a(8) = s.R1B;
+    SimplifyInto(s, 6, 7, 8);
     FormatNumberTables(s);
     const std::string root = "!" + s.F_sa(6) + "ﾝ";
     const std::string simplified = SimplifiedRoot(s, 7, 8);

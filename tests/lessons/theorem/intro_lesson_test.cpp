@@ -89,11 +89,11 @@ TEST(IntroductionLesson, SceneAgainStartsFromTheStartingTriangle) {
     EXPECT_EQ(theorem_test::CountKeyPrompts(run.p.Log()), 3 + 2);
 }
 
-TEST(VelmarisAMenu, ItemsWithoutLessonsShowTheMenuAgain) {
-    // Until their lessons exist, items 3 and 4 lead back like the empty item 5.
-    ProgramRun run("3\\n4\\n5\\n0\\n7\\n6\\n");
+TEST(VelmarisAMenu, TheEmptyItemShowsTheMenuAgain) {
+    // The empty item 5 and numbers out of range lead back to the menu.
+    ProgramRun run("5\\n0\\n7\\n6\\n");
     EXPECT_EQ(run.p.PendingKeys(), 1u);
-    EXPECT_EQ(run.Count(kHeading, 264, 30, 15), 6);
+    EXPECT_EQ(run.Count(kHeading, 264, 30, 15), 4);
     EXPECT_EQ(run.Count("<めあて>", 44, 240, 3), 0);
 }
 

@@ -1,0 +1,84 @@
+// The converse lesson's entry, its statement scene and its answer page.
+#include "lessons/theorem/converse_lesson.h"
+
+#include "frame/frame.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
+#include "lessons/common/text.h"
+
+namespace vm {
+
+Lesson ConverseLesson() {
+    return {ShowConverseGoal,
+            " ①導入課題　②説明　③証明　④練習　⑤問1　⑥終了",
+            {RunCongruenceTask, ShowConverseStatement, ShowConverseProof, RunConversePractice,
+             ConverseProblemAnswer}};
+}
+
+void RunConverseLesson(State& s) { RunLesson(s, ConverseLesson()); }
+
+void ShowConverseGoal(State& s) {
+    GoalScreen(s, {"1 三平方の定理の逆を考えよう。", "2 三平方の定理の逆を使って、問題を解こう。"});
+}
+
+void ShowConverseStatement(State& s) {
+    ClearScreen(s);
+    Frame(s, 72, 300, 8, 6, 50);
+    s.P.SetDrawWidth(5);
+    Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
+    Polygon(s, {1, 2, 3}, "A", 0, 0);
+    RightAngle(s, 3, 1, 2, 25, 5);
+    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
+    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
+    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
+
+    s.XI1 = 72;
+    s.YI1 = 30;
+    Write(s, 3, s.XI1 + 36, s.YI1, "<三平方の定理の逆>");
+    NewLine(s, 50, 0, "三角形の3辺の長さa,b,cの間に、");
+    NewLine(s, 50, 3, " a^2+b^2=c^2");
+    NewLine(s, 50, 0, "という関係が成り立てば、その三角形は");
+    NewLine(s, 50, 0, "長さcの辺を斜辺とする直角三角形である。 ");
+    Write(s, 5, s.XI1 + 432, s.YI1 + 150, "a^2+b^2=c^2 ならば ∠C=90°");
+}
+
+namespace {
+
+// One triangle of the answer page: its letter at (XI0, YI1 + gap), then
+// after a key the sum of the squares of its shorter sides on the letter's
+// line, its value, the longest side squared and "だから " at XI1.
+void Check(State& s, float gap, const char* letter, const char* sum, const char* value,
+           const char* longest) {
+    Write(s, 7, s.XI0, s.YI1 + gap, letter);
+    WaitForKey(s);
+    Continue(s, 0, sum);
+    NewLine(s, 60, 0, value);
+    NewLine(s, 60, 0, longest);
+    NewLine(s, 60, 0, "だから ");
+}
+
+}  // namespace
+
+void ConverseProblemAnswer(State& s) {
+    ClearScreen(s);
+    s.XI0 = 30;
+    s.XI1 = s.XI0 + 36;
+    s.YI1 = 20;
+    Write(s, 3, s.XI1, s.YI1, "教科書P191 問1 解答  ");
+    Continue(s, 5, "イ,ウ,エ");
+
+    Check(s, 50, "ア", " 2^2+3^2", "=4+9=13", "4^2=16");
+    Continue(s, 3, "2^2+3^2≠4^2");
+    Check(s, 60, "イ", " 8^2+15^2", "=64+225=289", "17^2=289");
+    Continue(s, 3, "8^2+15^2=17^2");
+
+    s.XI0 = 600;
+    s.XI1 = 636;
+    s.YI1 = 20;
+    Check(s, 60, "ウ", " 7^2+24^2", "=49+576=625", "25^2=625");
+    Continue(s, 3, "7^2+24^2=25^2");
+    Check(s, 60, "エ", " (!7ﾝ)^2+(!11ﾝ)^2", "=7+11=18", "(3!2ﾝ)^2=9*2=18");
+    NewLine(s, 60, 3, "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2");
+}
+
+}  // namespace vm

@@ -1,0 +1,526 @@
+// Velmaris-A's converse lesson and basic-problem pages run from the main
+// menu, and the converse drills' triangles over many seeds.
+#include "lessons/theorem/converse_lesson.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/frame.h"
+#include "lessons/theorem/steps.h"
+#include "lessons/theorem/theorem_lesson.h"
+#include "scenes.h"
+
+namespace vm::test {
+namespace {
+
+const char kList[] = " ①導入課題　②説明　③証明　④練習　⑤問1　⑥終了";
+const char kBasicList[] = "P192(三平方 基本の問題)の解答　①→問題1　②→問題2　 ③終了";
+
+TEST(ConverseLesson, GoalThenListAndBackToTheMenu) {
+    const Ended e = RunKeys(ProgramA(), "3\n6\n3\n6\n6\n");
+    EXPECT_EQ(e.unread, 0u);
+    EXPECT_EQ(MenuPanels(e.log), 3u);
+    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
+    EXPECT_EQ(CountMarkup(e.log, "1 三平方の定理の逆を考えよう。", 44, 305, 0), 2);
+    EXPECT_EQ(CountMarkup(e.log, "2 三平方の定理の逆を使って、問題を解こう。", 44, 370, 0), 2);
+    const auto lists = Find(e.log, IsSceneList);
+    ASSERT_EQ(lists.size(), 2u);
+    EXPECT_EQ(CountMarkup(e.log, kList, 16, 666, 0, DrawPromptText), 2);
+    EXPECT_EQ(e.log[lists[0]].x1, 32);  // after the leading half-width blank
+}
+
+TEST(ConverseLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
+    for (const char* bad : {"", "0", "-1", "6.5", "7", "1/0", "/", "5/"}) {
+        SCOPED_TRACE(bad);
+        const Ended e = RunKeys(ProgramA(), std::string("3\n") + bad + "\n6\n6\n");
+        EXPECT_FALSE(e.error);
+        EXPECT_EQ(e.unread, 0u);
+        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 2u);
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
+    }
+    // A fraction is valued before the choice: 4/2 opens ②, 12/2 leaves.
+    const Ended two = RunKeys(ProgramA(), "3\n4/2\n6\n6\n");
+    EXPECT_EQ(CountMarkup(two.log, "<三平方の定理の逆>", 108, 30, 3), 1);
+    EXPECT_EQ(two.unread, 0u);
+    const Ended out = RunKeys(ProgramA(), "3\n12/2\n6\n");
+    EXPECT_EQ(out.unread, 0u);
+    EXPECT_EQ(MenuPanels(out.log), 2u);
+}
+
+TEST(BasicProblems, NoGoalAndChoicesOutsideTheListAskAgain) {
+    for (const char* bad : {"", "0", "-1", "3.5", "4", "1/0", "/"}) {
+        SCOPED_TRACE(bad);
+        const Ended e = RunKeys(ProgramA(), std::string("4\n") + bad + "\n3\n6\n");
+        EXPECT_EQ(e.unread, 0u);
+        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 0);
+        const auto lists = Find(e.log, IsSceneList);
+        ASSERT_EQ(lists.size(), 2u);
+        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
+    }
+    const Ended e = RunKeys(ProgramA(), "4\n4/2\n3\n6\n");
+    EXPECT_EQ(CountMarkup(e.log, "ア ", 38, 100, 3), 1);
+    // The list: its half-width blanks take a cell of 16 px, the one before
+    // ③ as well.
+    const auto lists = Find(e.log, IsSceneList);
+    ASSERT_EQ(lists.size(), 2u);
+    EXPECT_EQ(CountMarkup(e.log, kBasicList, 16, 666, 0, DrawPromptText), 2);
+    const size_t three = FindText(e.log, "③", lists[0]);
+    ASSERT_NE(three, kNone);
+    EXPECT_EQ(e.log[three - 2].text, "　");
+    EXPECT_EQ(e.log[three].x1, e.log[three - 2].x1 + 32);
+}
+
+float After(const char* text, float x) { return EndOf(text, x); }
+
+std::vector<SceneCase> Scenes() {
+    return {
+        {"congruence task",
+         "3",
+         "1\n{Any}1\n{Any}{Any}",
+         3,
+         1,
+         {{"問　△ABCと△DEFは合同ですか。", 72, 30, 0}, {"DE>0 だから DE=", 72, 520, 0}},
+         ""},
+        {"statement",
+         "3",
+         "2\n",
+         0,
+         0,
+         {{"<三平方の定理の逆>", 108, 30, 3},
+          {"三角形の3辺の長さa,b,cの間に、", 72, 80, 0},
+          {" a^2+b^2=c^2", 72, 130, 3},
+          {"という関係が成り立てば、その三角形は", 72, 180, 0},
+          {"長さcの辺を斜辺とする直角三角形である。 ", 72, 230, 0},
+          {"a^2+b^2=c^2 ならば ∠C=90°", 504, 380, 5}},
+         "a^2+b^2=c^2 ならば ∠C=90°"},
+        {"proof",
+         "3",
+         "3\n" + AnyKeys(7),
+         7,
+         0,
+         {{"a^2+b^2=c^2 ならば ∠C=90°", 36, 30, 3},
+          {"     <証明>", 72, 80, 0},
+          {"DE=x とすると、三平方の定理から", 72, 130, 0},
+          {"x^2=", 72, 190, 0},
+          {"仮定から a^2+b^2=c^2 だから、x^2=", 72, 250, 0},
+          {"x>0,c>0だから、x=", 72, 310, 0},
+          {"がそれぞれ等しいので", 272, 370, 0},
+          {"△ABC≡△DEF", 72, 430, 0},
+          {"したがって、∠C=", 72, 490, 0}},
+         "∠F=90°"},
+        {"practice",
+         "3",
+         "4\n" + AnyKeys(5) + "1\n",
+         5,
+         1,
+         {{"問　△ABCは直角三角形ですか。", 72, 30, 0},
+          {"教科書P191 問1　をしなさい。", 44, 590, 7}},
+         "教科書P191 問1　をしなさい。"},
+        {"textbook answers",
+         "3",
+         "5\n" + AnyKeys(4),
+         4,
+         0,
+         {{"教科書P191 問1 解答  ", 66, 20, 3},
+          {"イ,ウ,エ", After("教科書P191 問1 解答  ", 66), 20, 5},
+          {"ア", 30, 70, 7},
+          {" 2^2+3^2", After("ア", 30), 70, 0},
+          {"=4+9=13", 66, 130, 0},
+          {"4^2=16", 66, 190, 0},
+          {"だから ", 66, 250, 0},
+          {"2^2+3^2≠4^2", After("だから ", 66), 250, 3},
+          {"イ", 30, 310, 7},
+          {" 8^2+15^2", After("イ", 30), 310, 0},
+          {"=64+225=289", 66, 370, 0},
+          {"17^2=289", 66, 430, 0},
+          {"8^2+15^2=17^2", After("だから ", 66), 490, 3},
+          {"ウ", 600, 80, 7},
+          {" 7^2+24^2", After("ウ", 600), 80, 0},
+          {"=49+576=625", 636, 140, 0},
+          {"25^2=625", 636, 200, 0},
+          {"7^2+24^2=25^2", After("だから ", 636), 260, 3},
+          {"エ", 600, 320, 7},
+          {" (!7ﾝ)^2+(!11ﾝ)^2", After("エ", 600), 320, 0},
+          {"=7+11=18", 636, 380, 0},
+          {"(3!2ﾝ)^2=9*2=18", 636, 440, 0},
+          {"だから ", 636, 500, 0},
+          {"(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2", 636, 560, 3}},
+         "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2"},
+    };
+}
+
+std::vector<SceneCase> Pages() {
+    return {
+        {"problem 1",
+         "4",
+         "1\n",
+         0,
+         0,
+         {{"P192(三平方 基本の問題)", 72 + (484 - EndOf("P192(三平方 基本の問題)", 0)) / 2, 30, 0},
+          {"1", 600 + (40 - EndOf("1", 0)) / 2, 30, 13},
+          {"(1)", 38, 100, 3},
+          {"x^2=6^2+3^2=36+9=45", After("(1)", 38), 100, 0},
+          {"x>0だから x=!45ﾝ=", 114, 160, 0},
+          {"3!5ﾝ", After("x>0だから x=!45ﾝ=", 114), 160, 5},
+          {"(2)", 38, 230, 3},
+          {"x^2=3^2-2^2=9-4=5", After("(2)", 38), 230, 0},
+          {"!5ﾝ", After("x>0だから x=", 114), 290, 5},
+          {"(3)", 38, 360, 3},
+          {"x^2=(!5ﾝ)^2+(!3ﾝ)^2=5+3=8", After("(3)", 38), 360, 0},
+          {"2!2ﾝ", After("x>0だから x=!8ﾝ=", 114), 420, 5},
+          {"(4)", 38, 490, 3},
+          {"x>0だから x=!48ﾝ=", 114, 550, 0}},
+         "4!3ﾝ"},
+        {"problem 2",
+         "4",
+         "2\n",
+         0,
+         0,
+         {{"2", 600 + (40 - EndOf("2", 0)) / 2, 30, 13},
+          {"ア ", 38, 100, 3},
+          {"5^2+7^2=25+49=74", After("ア ", 38), 100, 0},
+          {"9^2=81 だから ", 114, 160, 0},
+          {"直角三角形ではない", After("9^2=81 だから ", 114), 160, 5},
+          {"イ ", 38, 230, 3},
+          {"(!2ﾝ)^2+(!3ﾝ)^2=2+3=5", After("イ ", 38), 230, 0},
+          {"直角三角形である", After("(!5ﾝ)^2=5 だから ", 114), 290, 5},
+          {"ウ ", 38, 360, 3},
+          {"0.6^2+0.8^2=0.36+0.64=1", After("ウ ", 38), 360, 0},
+          {"1^2=1 だから ", 114, 420, 0},
+          {"エ ", 38, 490, 3},
+          {"1^2+(!3ﾝ)^2=1+3=4", After("エ ", 38), 490, 0},
+          {"2^2=4 だから ", 114, 550, 0}},
+         "直角三角形である"},
+    };
+}
+
+TEST(ConverseLesson, EachSceneFromTheMenu) {
+    for (const auto& c : Scenes()) CheckScene(c, "6");
+    // The answer page has its heading, answer and first letter up before
+    // the first key.
+    const Ended e = RunKeys(ProgramA(), "3\n5\n" + AnyKeys(4) + "6\n6\n");
+    const auto visit = SceneOps(e.log, 0);
+    const auto waits = Find(visit, IsStepWait);
+    ASSERT_EQ(waits.size(), 4u);
+    EXPECT_LT(FindText(visit, "イ,ウ,エ"), waits[0]);
+    EXPECT_LT(FindText(visit, "ア"), waits[0]);
+    EXPECT_GT(FindText(visit, Glyphs(" 2^2+3^2")), waits[0]);
+}
+
+TEST(BasicProblems, EachPageFromTheMenu) {
+    for (const auto& c : Pages()) CheckScene(c, "3");
+    const Ended e = RunKeys(ProgramA(), "4\n1\n3\n6\n");
+    const auto visit = SceneOps(e.log, 0);
+    // The tags: the title on 13 framed in 3, the number on 3 framed in 4.
+    const auto title = Find(visit, [](const Op& op) {
+        return IsFilledBox(op, 72, 27, 556, 77, 13) && op.colour == 3;
+    });
+    const auto number = Find(visit, [](const Op& op) {
+        return IsFilledBox(op, 600, 27, 640, 77, 3) && op.colour == 4;
+    });
+    EXPECT_EQ(title.size(), 1u);
+    EXPECT_EQ(number.size(), 1u);
+}
+
+TEST(ConverseLesson, FixedScenesAndPagesDrawTheSameTwice) {
+    const struct {
+        const char* lesson;
+        const char* scene;
+        int waits;
+        const char* back;
+    } scenes[] = {{"3", "2", 0, "6"}, {"3", "3", 7, "6"}, {"3", "5", 4, "6"},
+                  {"4", "1", 0, "3"}, {"4", "2", 0, "3"}};
+    for (const auto& sc : scenes) {
+        SCOPED_TRACE(std::string(sc.lesson) + "/" + sc.scene);
+        const std::string once = std::string(sc.scene) + "\n" + AnyKeys(sc.waits);
+        const Ended e =
+            RunKeys(ProgramA(), std::string(sc.lesson) + "\n" + once + once + sc.back + "\n6\n");
+        EXPECT_EQ(e.unread, 0u);
+        const auto first = SceneOps(e.log, 0), second = SceneOps(e.log, 1);
+        ASSERT_FALSE(first.empty());
+        ASSERT_EQ(first.size(), second.size());
+        for (size_t i = 0; i < first.size(); ++i)
+            ASSERT_TRUE(SameOp(first[i], second[i])) << "op " << i << " " << first[i].text;
+    }
+}
+
+bool IsProofBox(const Op& op) { return op.kind == Op::FillBox && op.fill == 13 && op.colour == 3; }
+
+TEST(ConverseProof, RefilledBoxesCoverTheirEmptyOnes) {
+    const Ended e = RunKeys(ProgramA(), "3\n3\n" + AnyKeys(7) + "6\n6\n");
+    const auto visit = SceneOps(e.log, 0);
+    const auto boxes = Find(visit, IsProofBox);
+    ASSERT_EQ(boxes.size(), 10u);
+    const float widths[] = {180, 108, 72, 180, 180};
+    const float lines[] = {190, 250, 310, 370, 490};
+    const char* const answers[] = {"a^2+b^2", "c^2", "c", "3組の辺", "∠F=90°"};
+    const auto waits = Find(visit, IsStepWait);
+    ASSERT_EQ(waits.size(), 7u);
+    for (size_t k = 0; k < 5; ++k) {
+        const Op& empty = visit[boxes[k]];
+        EXPECT_TRUE(SameOp(empty, visit[boxes[k + 5]])) << "box " << k + 1;
+        EXPECT_EQ(empty.x2 - empty.x1, widths[k]);
+        EXPECT_EQ(empty.y1, lines[k] - 3);
+        EXPECT_EQ(empty.y2, lines[k] + 47);
+        // All five come up empty in the third step; one is filled per key.
+        EXPECT_GT(boxes[k], waits[1]);
+        EXPECT_LT(boxes[k], waits[2]);
+        EXPECT_GT(boxes[k + 5], waits[k + 2]);
+        const size_t next = k < 4 ? boxes[k + 6] : visit.size();
+        EXPECT_NE(FindText(visit, Glyphs(answers[k]), boxes[k + 5], next), kNone);
+    }
+    EXPECT_EQ(visit[boxes[3]].x1, 82);
+    // The arc of DE, dots in 7, comes with the proof lines only.
+    const auto sevens = Find(visit, [](const Op& op) { return op.kind == Op::Dot && op.colour == 7; });
+    ASSERT_FALSE(sevens.empty());
+    EXPECT_GT(sevens.front(), waits[1]);
+    EXPECT_LT(sevens.back(), waits[2]);
+}
+
+TEST(ConverseDrills, RepeatRule) {
+    // The remembered case, the raw draws, the cases they give.
+    const struct {
+        float remembered;
+        std::vector<float> draws, cases;
+        float left;
+    } cases[] = {
+        {0, {5}, {5}, 5},        {3, {3, 4}, {4, 4}, 4},  {9, {9}, {10}, 9},
+        {2, {2, 2}, {3, 3}, 2},  {1, {2, 1}, {2, 1}, 1},  {4, {3, 3}, {3, 4}, 3},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        r.s.FMAESU = c.remembered;
+        for (size_t i = 0; i < c.draws.size(); ++i)
+            EXPECT_EQ(ConverseCase(r.s, c.draws[i]), c.cases[i]) << c.remembered << " draw " << i;
+        EXPECT_EQ(r.s.FMAESU, c.left);
+    }
+}
+
+TEST(ConverseDrills, RootMarkup) {
+    const struct {
+        float square;
+        const char* markup;
+    } cases[] = {{11, "!11ﾝ"}, {25, "5ﾝ"},   {29, "!29ﾝ"},  {36, "6ﾝ"},
+                 {45, "3!5ﾝ"},  {52, "2!13ﾝ"}, {53, "!53ﾝ"}, {294, "7!6ﾝ"}};
+    for (const auto& c : cases) {
+        Rig r;
+        r.s.F_a(6) = c.square;
+        theorem::SimplifyInto(r.s, 6, 7, 8);
+        FormatNumberTables(r.s);
+        EXPECT_EQ(ConverseRoot(r.s, 6, 7, 8), c.markup) << c.square;
+    }
+}
+
+// The markup of the root of n as the drills write it, worked out here.
+std::string ExpectedRoot(int n) {
+    int a = 1, b = n;
+    for (int k = 2; k * k <= b;) {
+        if (b % (k * k) == 0) {
+            a *= k;
+            b /= k * k;
+        } else {
+            ++k;
+        }
+    }
+    if (b == n) return "!" + std::to_string(n) + "ﾝ";
+    return (a == 1 ? "" : std::to_string(a)) + (b == 1 ? "" : "!" + std::to_string(b)) + "ﾝ";
+}
+
+// The case a draw gave, from the offset and the verdict it left.
+bool ShowsCase(State& s, float k) {
+    const float d[] = {0, 1, 2, -1, -2};
+    if (k >= 5) return s.T_a(1) == 0 && s.T_a(2) == 1;
+    return s.T_a(1) == d[static_cast<int>(k)] && s.T_a(2) == 0;
+}
+
+// One drawn problem against the rules: sides, offset, texts, and the case
+// against the remembered one before it.
+void CheckProblem(State& s, float before) {
+    const float a = s.F_a(1), b = s.F_a(2);
+    EXPECT_TRUE(b >= 2 && b <= 6 && a >= 3 && a <= 16) << a << " " << b;
+    EXPECT_TRUE(3 * a >= 4 * b && 10 * a <= 28 * b) << a << " " << b;
+    const float d = s.F_a(6) - (a * a + b * b);
+    EXPECT_TRUE(d >= -2 && d <= 2 && d == s.T_a(1)) << d;
+    EXPECT_EQ(s.T_a(2) == 1, d == 0);
+    EXPECT_EQ(s.F_a(16), a * a + b * b);
+    EXPECT_EQ(s.F_sa(3), ExpectedRoot(static_cast<int>(s.F_a(6))));
+    EXPECT_EQ(s.F_sa(13), ExpectedRoot(static_cast<int>(s.F_a(16))));
+    // A new case is kept; a repeated one is raised and the old one kept.
+    if (s.FMAESU != before) {
+        EXPECT_TRUE(s.FMAESU >= 1 && s.FMAESU <= 9);
+        EXPECT_TRUE(ShowsCase(s, s.FMAESU)) << s.FMAESU;
+    } else {
+        EXPECT_TRUE(ShowsCase(s, before + 1)) << before;
+    }
+}
+
+std::string TimeForSeed(int n) {
+    const int h = std::min(n, 23), m = std::min(n - h, 59), sec = n - h - m;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, sec);
+    return buf;
+}
+
+TEST(ConverseDrills, EverySeedDrawsSoundTriangles) {
+    std::set<std::pair<float, float>> pairs;
+    std::set<float> offsets;
+    for (int seed = 0; seed <= 141; ++seed) {
+        SCOPED_TRACE(seed);
+        Rig r(ProgramA(), false, TimeForSeed(seed));
+        for (int i = 0; i < 60; ++i) {
+            const float before = r.s.FMAESU;
+            ChooseConverseProblem(r.s);
+            CheckProblem(r.s, before);
+            pairs.insert({r.s.F_a(1), r.s.F_a(2)});
+            offsets.insert(r.s.T_a(1));
+        }
+    }
+    EXPECT_EQ(pairs.size(), 30u);
+    EXPECT_EQ(offsets, (std::set<float>{-2, -1, 0, 1, 2}));
+}
+
+// The glyphs of the trailing run of colour-5 texts before the last gate.
+std::string Colour5BeforeGate(const std::vector<Op>& log) {
+    const auto gates = Find(log, IsNextStepGate);
+    std::string out;
+    if (gates.empty()) return out;
+    for (size_t i = gates.back(); i-- > 0;) {
+        if (log[i].kind != Op::Text) continue;
+        if (log[i].colour != 5) break;
+        out = log[i].text + out;
+    }
+    return out;
+}
+
+TEST(ConverseDrills, CongruenceTaskOverClockTimes) {
+    for (int seed = 0; seed <= 141; seed += 7) {
+        SCOPED_TRACE(seed);
+        Rig r(ProgramA(), false, TimeForSeed(seed));
+        float before = 0;
+        size_t gates = 0;
+        r.p.before_key = [&](size_t) {
+            // The first key at each new gate: the pair it asks about.
+            if (Count(r.Log(), IsNextStepGate) == gates) return;
+            ++gates;
+            State& s = r.s;
+            CheckProblem(s, before);
+            before = s.FMAESU;
+            const bool congruent = s.F_a(6) == s.F_a(16);
+            EXPECT_EQ(Colour5BeforeGate(r.Log()), Glyphs(congruent ? "合同である" : "合同ではない"));
+        };
+        for (int k = 0; k < 4; ++k) r.Keys("{Any}2\n");
+        r.Keys("{Any}1\n{Any}{Any}");
+        ASSERT_TRUE(r.Run(RunCongruenceTask));
+        EXPECT_EQ(r.Unread(), 0u);
+        EXPECT_EQ(gates, 5u);
+        State& s = r.s;
+        const std::string a = s.F_sa(1), b = s.F_sa(2);
+        const auto& log = r.Log();
+        EXPECT_EQ(Count(log, [](const Op& op) { return IsFilledBox(op, 0, 80, 2250, 1880, 15); }), 5u);
+        EXPECT_EQ(CountMarkup(log, "DE^2=" + a + "^2+" + b + "^2", 72, 400, 0), 1);
+        EXPECT_EQ(CountMarkup(log, "  =" + s.F_sa(4) + "+" + s.F_sa(5) + "=" + s.F_sa(16), 72, 460, 0), 1);
+        EXPECT_EQ(CountMarkup(log, ExpectedRoot(static_cast<int>(s.F_a(16))),
+                              EndOf("DE>0 だから DE=", 72), 520, 5),
+                  1);
+    }
+}
+
+TEST(ConverseDrills, PracticeOverClockTimes) {
+    for (int seed = 0; seed <= 141; seed += 7) {
+        SCOPED_TRACE(seed);
+        Rig r(ProgramA(), false, TimeForSeed(seed));
+        float before = 0;
+        size_t gates = 0;
+        r.p.before_key = [&](size_t) {
+            if (Count(r.Log(), IsNextStepGate) == gates) return;
+            ++gates;
+            State& s = r.s;
+            CheckProblem(s, before);
+            before = s.FMAESU;
+            const auto pass = SinceLastClear(r.Log());
+            const bool right = s.F_a(6) == s.F_a(16);
+            const std::string a = s.F_sa(1), b = s.F_sa(2), c = s.F_sa(3);
+            EXPECT_EQ(CountMarkup(pass, "問　△ABCは直角三角形ですか。", 72, 30, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, right ? "直角三角形である" : "直角三角形ではない", 684, 90, 5), 1);
+            const std::string sum = " " + a + "^2+" + b + "^2";
+            EXPECT_EQ(CountMarkup(pass, sum, 684, 150, 0), 1);
+            const std::string squares = "=" + s.F_sa(4) + "+" + s.F_sa(5) + "=";
+            EXPECT_EQ(CountMarkup(pass, squares, 684, 210, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, s.F_sa(16), EndOf(squares, 684), 210, 5), 1);
+            const std::string ab = "(" + c + ")^2=";
+            EXPECT_EQ(CountMarkup(pass, ab, 684, 270, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, s.F_sa(6), EndOf(ab, 684), 270, 5), 1);
+            const std::string left = a + "^2+" + b + "^2";
+            const std::string sign = right ? "=" : "≠";
+            EXPECT_EQ(CountMarkup(pass, left, 684, 330, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, sign, EndOf(left, 684), 330, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, "(" + c + ")^2", EndOf(left + sign, 684), 330, 0), 1);
+        };
+        for (int k = 0; k < 4; ++k) r.Keys(AnyKeys(5) + "0\n");
+        r.Keys(AnyKeys(5) + "1\n");
+        ASSERT_TRUE(r.Run(RunConversePractice));
+        EXPECT_EQ(r.Unread(), 0u);
+        EXPECT_EQ(gates, 5u);
+        EXPECT_EQ(CountClears(r.Log()), 5u);
+        EXPECT_EQ(CountMarkup(r.Log(), "教科書P191 問1　をしなさい。", 44, 590, 7), 1);
+    }
+}
+
+TEST(ConverseDrills, OnlyExactlyOneAtTheGateGoesOn) {
+    const struct {
+        const char* entry;
+        size_t problems;
+    } cases[] = {{"1", 1},   {"2/2", 1}, {"3/3", 1},          {"1/0", 2},
+                 {"", 2},    {"0.5", 2}, {"1234567890\n", 2}, {"11", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        {
+            Rig r;
+            r.Keys("1" + std::string(c.entry) + "\n");
+            if (c.problems == 2) r.Keys("{Any}1\n");
+            r.Keys("{Any}{Any}");
+            EXPECT_TRUE(r.Run(RunCongruenceTask));
+            EXPECT_EQ(r.Unread(), 0u);
+            EXPECT_EQ(Count(r.Log(), IsNextStepGate), c.problems);
+        }
+        {
+            Rig r;
+            r.Keys("1\n2{Left}3" + std::string(c.entry) + "\n");
+            if (c.problems == 2) r.Keys(AnyKeys(5) + "1\n");
+            EXPECT_TRUE(r.Run(RunConversePractice));
+            EXPECT_EQ(r.Unread(), 0u);
+            EXPECT_EQ(Count(r.Log(), IsNextStepGate), c.problems);
+            EXPECT_EQ(CountClears(r.Log()), c.problems);
+        }
+    }
+}
+
+TEST(ConverseDrills, TheDrillsShareTheRememberedCase) {
+    // The theorem drill leaves its case; the congruence task compares with
+    // it, and the practice with the task's last case.
+    Rig r;
+    r.Keys(AnyKeys(3) + "1\n");
+    for (int p = 0; p < 3; ++p) r.Keys(AnyKeys(3) + "1\n");
+    ASSERT_TRUE(r.Run(RunTheoremPractice));
+    float before = r.s.FMAESU;
+    EXPECT_GE(before, 1);
+    r.Keys("{Any}1\n{Any}{Any}");
+    ASSERT_TRUE(r.Run(RunCongruenceTask));
+    CheckProblem(r.s, before);
+    before = r.s.FMAESU;
+    r.Keys(AnyKeys(5) + "1\n");
+    ASSERT_TRUE(r.Run(RunConversePractice));
+    CheckProblem(r.s, before);
+}
+
+}  // namespace
+}  // namespace vm::test
