@@ -1,6 +1,7 @@
 #include "lessons/survey/menu.h"
 
 #include "lessons/survey/chapter.h"
+#include "lessons/survey/estimation.h"
 #include "lessons/survey/sampling.h"
 
 namespace vm {
@@ -10,7 +11,7 @@ namespace vm {
 MainMenuTable SurveyMenuTable() {
     return {{
         {"1　標本調査", SampleSurveyLesson()},
-        {"2　平均値の推定", {}},
+        {"2　平均値の推定", MeanEstimationLesson()},
         {"3　標本調査の利用", {}},
         {"4　章の問題A", SurveyChapterProblemsLesson()},
         {"5　", {}},
