@@ -3,6 +3,7 @@
 #include "lessons/survey/chapter.h"
 #include "lessons/survey/estimation.h"
 #include "lessons/survey/sampling.h"
+#include "lessons/survey/survey_use.h"
 
 namespace vm {
 
@@ -12,7 +13,7 @@ MainMenuTable SurveyMenuTable() {
     return {{
         {"1　標本調査", SampleSurveyLesson()},
         {"2　平均値の推定", MeanEstimationLesson()},
-        {"3　標本調査の利用", {}},
+        {"3　標本調査の利用", SurveyUseLesson()},
         {"4　章の問題A", SurveyChapterProblemsLesson()},
         {"5　", {}},
         {"6　終了", {}},

@@ -6,10 +6,15 @@
 namespace vm::survey {
 
 void Arrow(State& s, int p0, int p, float width, float nagasa, float muki, float ya) {
-    s.ZX0 = s.X_a(p0);
-    s.ZY0 = s.Y_a(p0);
-    s.ZX = s.X_a(p);
-    s.ZY = s.Y_a(p);
+    ArrowAt(s, s.X_a(p0), s.Y_a(p0), s.X_a(p), s.Y_a(p), width, nagasa, muki, ya);
+}
+
+void ArrowAt(State& s, float zx0, float zy0, float zx, float zy, float width, float nagasa,
+             float muki, float ya) {
+    s.ZX0 = zx0;
+    s.ZY0 = zy0;
+    s.ZX = zx;
+    s.ZY = zy;
     s.P.SetDrawWidth(static_cast<int>(width));
     s.MUKI = muki;
     s.YA = ya;

@@ -10,6 +10,9 @@ namespace vm::survey {
 // afterwards. The head stands on p0, on p when muki is -1, on both when
 // ya is 2.
 void Arrow(State& s, int p0, int p, float width, float nagasa, float muki, float ya);
+// The same between the points (zx0, zy0) and (zx, zy).
+void ArrowAt(State& s, float zx0, float zy0, float zx, float zy, float width, float nagasa,
+             float muki, float ya);
 
 // Text centred in a table cell with its top left at (x, y).
 void Cell(State& s, float x, float y, float haba, float tate, int ink, int border, int fill,
