@@ -67,7 +67,7 @@ struct SceneSpec {
     int item;
     int waits;
     std::vector<Line> lines;
-    std::vector<Box> boxes;
+    std::vector<Box> boxes = {};
 };
 void PrintTo(const SceneSpec& spec, std::ostream* os);
 void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec);

@@ -205,8 +205,11 @@ TEST(SampleSurveyLesson, PopulationAndSampleFigure) {
         EXPECT_EQ(e.fill, 13);
     }
     // The invisible frames draw only in the background colour.
-    for (const Op& l : OfKind(log, Op::Line))
-        if (l.width == 1 || l.colour == 15) EXPECT_EQ(l.colour, 15);
+    for (const Op& l : OfKind(log, Op::Line)) {
+        if (l.width == 1 || l.colour == 15) {
+            EXPECT_EQ(l.colour, 15);
+        }
+    }
     // The dotted line of 19 dots on the left arrow, "推測" centred over it.
     std::vector<Op> arc;
     for (const Op& d : OfKind(log, Op::Dot))
