@@ -365,7 +365,7 @@ void CheckProblem(State& s, float before) {
 
 std::string TimeForSeed(int n) {
     const int h = std::min(n, 23), m = std::min(n - h, 59), sec = n - h - m;
-    char buf[16];
+    char buf[40];
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, sec);
     return buf;
 }
