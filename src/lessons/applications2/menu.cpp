@@ -2,6 +2,7 @@
 
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/p206.h"
+#include "lessons/applications2/p207.h"
 #include "lessons/applications2/problems.h"
 #include "lessons/applications2/summit.h"
 
@@ -15,7 +16,7 @@ MainMenuTable FurtherApplicationsMenuTable() {
         {"2　いろいろな問題", VariousProblemsLesson()},
         {"3　P205(三平方 基本の問題)", ChapterBasicProblemsLesson()},
         {"4　P206(章の問題A)", ChapterProblemsALesson()},
-        {"5　P207(章の問題B)", {}},
+        {"5　P207(章の問題B)", ChapterProblemsBLesson()},
         {"6　", {}},
         {"7　終了", {}},
     }};

@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/textbook.h"
+#include "lessons/common/marks.h"
 
 namespace vm {
 
@@ -68,8 +69,8 @@ void DrawChord(State& s) {
     Segment(s, kO, kM, 0);
     LengthArc(s, kO, kM, -1, 15, "5cm", {3, 3, 20});
     RightAngle(s, kM, kO, kChordA, 30, 5);
-    Ticks(s, kChordA, kM, 1, 8, 10, 3);
-    Ticks(s, kM, kChordB, 1, 8, 10, 3);
+    Ticks(s, kChordA, kM, 10, 3, 1, 8, 0);
+    Ticks(s, kM, kChordB, 10, 3, 1, 8, 0);
 }
 
 }  // namespace

@@ -64,20 +64,6 @@ void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int b
     DrawAngleMark(s);
 }
 
-void Ticks(State& s, int i, int j, float count, float spacing, float half, int colour) {
-    s.AX = s.X_a(i);
-    s.AY = s.Y_a(i);
-    s.BX = s.X_a(j);
-    s.BY = s.Y_a(j);
-    s.HONSU = count;
-    // The routine leaves AIDA multiplied by the count plus one.
-    s.AIDA = spacing;
-    s.NAGASA = half;
-    s.ITI = 0;
-    s.CCC2 = static_cast<float>(colour);
-    DrawTickMarks(s);
-}
-
 void Midpoint(State& s, int k, int i, int j) {
     s.X_a(k) = (s.X_a(i) + s.X_a(j)) / 2;
     s.Y_a(k) = (s.Y_a(i) + s.Y_a(j)) / 2;

@@ -37,8 +37,6 @@ void Item(State& s, float d, float c, const std::string& text);
 // `fill`; the label in colour `ink` on the bisector.
 void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
                const std::string& label, int ink, float iti = 1);
-// Equal-length ticks across i -> j.
-void Ticks(State& s, int i, int j, float count, float spacing, float half, int colour);
 // Point k midway between points i and j.
 void Midpoint(State& s, int k, int i, int j);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "formula/formula.h"
 #include "frame/binding.h"
 #include "support/rig.h"
@@ -164,10 +167,20 @@ size_t CountOffCanvas(const std::vector<Op>& log, size_t from, size_t to) {
                 break;
             case Op::Arc:
             case Op::Sector:
-            case Op::Dot:
-                ok = in(op.x1 - op.r, op.y1 - op.r * op.aspect) &&
-                     in(op.x1 + op.r, op.y1 + op.r * op.aspect);
+            case Op::Dot: {
+                // The points of the arc as drawn: clockwise on the screen from
+                // start to end, through 0 where needed; a whole turn when they
+                // are equal.
+                float sweep = op.end - op.start;
+                if (sweep <= 0) sweep += 1;
+                if (op.kind == Op::Dot || op.start == op.end) sweep = 1;
+                for (int k = 0; k <= 64 && ok; ++k) {
+                    const double a = 2 * 3.14159265358979 * (op.start + sweep * k / 64);
+                    ok = in(op.x1 + op.r * static_cast<float>(std::cos(a)),
+                            op.y1 + op.r * op.aspect * static_cast<float>(std::sin(a)));
+                }
                 break;
+            }
             case Op::Polyline:
             case Op::FillPolygon:
                 for (const Point& p : op.pts) ok = ok && in(p.x, p.y);
