@@ -5,7 +5,7 @@
 #pragma once
 
 #include "frame/lesson.h"
-#include "frame/state.h"
+#include "platform/state.h"
 
 namespace vm {
 
