@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,8 +59,9 @@ const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦",
 // menu, keys through its goal screen (the quit item's number and Enter by
 // turns, which end the run too when the lesson has no scene menu), then each
 // scene in turn from the scene menu (arrows first, for the scenes that move
-// figures, then "1" and Enter by turns, which step waits and drill gates
-// alike take as going on), the scene menu's last item and the main menu's
+// figures, then "1" and Enter in a fixed random order: step waits take any
+// key, and a drill gate soon sees "1" alone before an Enter, whatever the
+// count of keys of the problems in between), the scene menu's last item and the main menu's
 // quit item.
 class Walker {
 public:
@@ -82,7 +84,7 @@ public:
             static const std::string arrows[] = {vm::key::kRight, vm::key::kUp, vm::key::kLeft,
                                                  vm::key::kDown};
             if (n < 24) k = arrows[(n / 6) % 4];
-            else k = (n % 2 == 0) ? "1" : vm::key::kEnter;
+            else k = coin_(rng_) ? "1" : vm::key::kEnter;
         } else {
             Stop();  // the quit item was typed and the program goes on
         }
@@ -97,6 +99,8 @@ public:
             Type(std::to_string(scene_));
             phase_ = Phase::Scene;
             scene_keys_ = 0;
+            // Each scene's keys are the same in every run, whatever came before.
+            rng_.seed(static_cast<unsigned>(item_ * 100 + static_cast<size_t>(scene_)));
             ++scenes_walked_;
         } else {
             Type(std::to_string(scenes_ + 1));
@@ -145,6 +149,8 @@ private:
     int scene_ = 0;
     int scenes_walked_ = 0;
     size_t scene_keys_ = 0;
+    std::mt19937 rng_;
+    std::bernoulli_distribution coin_;
     size_t keys_in_phase_ = 0;
     std::string where_ = "main menu";
     bool stuck_ = false;

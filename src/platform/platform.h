@@ -113,9 +113,11 @@ public:
     bool Drawing() const { return suspended_ == 0; }
 
     // --- keyboard -------------------------------------------------------
-    // Returns at once (or after a few milliseconds of waiting for window
-    // events): "" or one key as a one-character text. Throws WindowClosed
-    // when the window has been closed or a key script has run out.
+    // "" or one key as a one-character text. Returns at once, except that
+    // in a window a poll following an empty one with nothing drawn in
+    // between sleeps until the next event (a loop polling for a key costs
+    // nothing while it waits). Throws WindowClosed when the window has been
+    // closed or a key script has run out.
     virtual std::string Inkey();
     // Blocks until a key arrives.
     virtual std::string WaitKey();

@@ -187,20 +187,32 @@ void WindowPlatform::InjectKey(const std::string& k) {
     SDL_PushEvent(&e);
 }
 
-void WindowPlatform::Pump(int timeout_ms) {
-    if (dirty_) Present();
-    if (keys_.empty() && on_idle) on_idle();
+void WindowPlatform::Pump(bool wait) {
+    if (dirty_ || whole_) Present();
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, timeout_ms) == 0) return;
-    Handle(&e);
+    if (wait) {
+        if (on_idle) on_idle();
+        // No time-out: the program sleeps until an event comes.
+        if (SDL_WaitEvent(&e) == 0) {
+            SDL_Delay(10);  // the queue failed; do not spin
+            return;
+        }
+        Handle(&e);
+    }
     while (SDL_PollEvent(&e)) Handle(&e);
-    if (dirty_) Present();
+    if (dirty_ || whole_) Present();
 }
 
 std::string WindowPlatform::Inkey() {
-    // A poll that finds nothing waits a few milliseconds for window events,
-    // so polling loops do not spin a core.
-    if (keys_.empty()) Pump(30);
+    if (keys_.empty()) {
+        // The programs wait for keys by polling in a loop. A poll that
+        // comes again after an empty one with nothing drawn in between is
+        // such a wait: it sleeps in the event wait until something happens.
+        // A loop that draws between its polls is never held up.
+        Pump(polled_empty_ && !drawn_);
+    }
+    drawn_ = false;
+    polled_empty_ = keys_.empty();
     if (keys_.empty()) return "";
     std::string k = keys_.front();
     keys_.pop_front();
@@ -208,14 +220,15 @@ std::string WindowPlatform::Inkey() {
 }
 
 std::string WindowPlatform::WaitKey() {
-    while (keys_.empty()) Pump(250);
+    while (keys_.empty()) Pump(true);
+    polled_empty_ = false;
     std::string k = keys_.front();
     keys_.pop_front();
     return k;
 }
 
 void WindowPlatform::WaitForClose() {
-    for (;;) Pump(250);
+    for (;;) Pump(true);
 }
 
 }  // namespace vm

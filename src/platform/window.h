@@ -37,7 +37,10 @@ public:
     std::function<void()> on_idle;
 
 protected:
-    void Changed() override { dirty_ = true; }
+    void Changed() override {
+        dirty_ = true;
+        drawn_ = true;
+    }
 
 private:
     // Handles one event; queues keys, repaints, throws WindowClosed.
@@ -45,9 +48,9 @@ private:
     // Brings the window up to date with the canvas: the parts drawn on
     // since the last time, or everything after a resize or an expose.
     void Present();
-    // Waits up to timeout_ms (-1: without limit) for events and handles all
-    // that came.
-    void Pump(int timeout_ms);
+    // Shows what was drawn, then handles the events that came; with wait,
+    // first sleeps until at least one comes.
+    void Pump(bool wait);
 
     SDL_Window* window_ = nullptr;
     // The window's pixels when its surface is not 32-bit xRGB: painted
@@ -55,6 +58,8 @@ private:
     SDL_Surface* staging_ = nullptr;
     bool dirty_ = true;
     bool whole_ = true;  // the next present repaints the whole window
+    bool drawn_ = false;         // something was drawn since the last key poll
+    bool polled_empty_ = false;  // the last key poll found no key
 };
 
 // Thrown when no display can be opened; what() says which.
