@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A program in a real window (virtual X server): waiting at its menu it uses
-# next to no CPU, typed keys reach it, and its quit item ends it.
+# next to no CPU and is not woken, typed keys reach it, and its quit item
+# ends it.
 set -euo pipefail
 program="$1"   # path to velmaris-a
 display=":$((90 + RANDOM % 100))"
@@ -20,6 +21,13 @@ used=$((t1 - t0))
 echo "CPU over 4 s at the menu: $used ticks of $((4 * hz))"
 # Under 1% of a core.
 [ "$used" -le $((4 * hz / 100)) ] || { echo "too busy"; exit 1; }
+# Waiting for a key sleeps until an event comes: no wake-ups on a timer.
+switches() { awk '/ctxt_switches/ {n += $2} END {print n}' "/proc/$pid/status"; }
+s0=$(switches)
+sleep 2
+s1=$(switches)
+echo "wake-ups over 2 s at the menu: $((s1 - s0))"
+[ $((s1 - s0)) -le 4 ] || { echo "wakes while waiting"; exit 1; }
 win=$(DISPLAY="$display" xdotool search --sync --name Velmaris | head -n 1)
 DISPLAY="$display" xdotool type --window "$win" --delay 50 "6"
 # The window may be gone before xdotool has sent the key release.
