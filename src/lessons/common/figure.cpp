@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "figures/figures.h"
+#include "lessons/common/marks.h"
 
 namespace vm {
 
@@ -57,17 +58,7 @@ void Outline(State& s, std::initializer_list<int> points, int colour) {
 
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look) {
-    s.ZX0 = s.X_a(i);
-    s.ZY0 = s.Y_a(i);
-    s.ZX1 = s.X_a(j);
-    s.ZY1 = s.Y_a(j);
-    s.HOUKOU = side;
-    s.HABA = step;
-    s.TAKASA = look.height;
-    s.CCC2 = static_cast<float>(look.dots);
-    s.CCC1 = static_cast<float>(look.ink);
-    s.AAA_s = label;
-    DrawDimensionArc(s);
+    DimensionArc(s, i, j, side, look.height, label, look.ink, look.dots, step);
 }
 
 void RightAngle(State& s, int k, int i, int j, float side, int colour) {
