@@ -194,36 +194,208 @@ void SelectFont(cairo_t* cr, const FontState& font, double sx, double sy, double
     cairo_set_font_matrix(cr, &m);
 }
 
-}  // namespace
+void SourceColour(cairo_t* cr, int colour) {
+    const Rgb c = Palette()[static_cast<size_t>(colour & 15)];
+    cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
 
-void CairoCanvas::DrawText(const Op& op) {
+// Builds the outline of a text on cr, shifted left and up by whole pixels
+// (dx, dy) from where the canvas has it; returns the pen width of a bold
+// outline. A shift by whole pixels moves every point of the outline by
+// exactly that much, so the pixels come out the same, only moved.
+double TextPath(cairo_t* cr, const Op& op, double dx, double dy) {
     const std::string glyphs = FaceGlyph(op.font.name, op.text);
     // The character cell is the font size high (times the magnification):
     // the face is scaled so that its ascent and descent together fill it,
     // and the cell's top is at y.
-    SelectFont(cr_, op.font, op.mh, op.mv, 1.0);
+    SelectFont(cr, op.font, op.mh, op.mv, 1.0);
     cairo_font_extents_t fe;
-    cairo_font_extents(cr_, &fe);
+    cairo_font_extents(cr, &fe);
     const double cell = op.font.size * ResolveFace(op.font.name).cell * op.mv;
     const double total = fe.ascent + fe.descent;
     const double fit = total > 0 ? cell / total : 1.0;
-    SelectFont(cr_, op.font, op.mh, op.mv, fit);
-    cairo_move_to(cr_, op.x1, op.y1 + fe.ascent * fit);
-    cairo_text_path(cr_, glyphs.c_str());
-    const double stroke = std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045);
+    SelectFont(cr, op.font, op.mh, op.mv, fit);
+    cairo_move_to(cr, op.x1 - dx, (op.y1 + fe.ascent * fit) - dy);
+    cairo_text_path(cr, glyphs.c_str());
+    return std::max(0.6, op.font.size * std::min(op.mh, op.mv) * 0.045);
+}
+
+// Paints the outline built by TextPath in the source colour: filled, and
+// for bold text outlined as well.
+void PaintText(cairo_t* cr, const Op& op, double stroke) {
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    if (op.font.bold) {
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, stroke);
+        cairo_stroke(cr);
+    } else {
+        cairo_fill(cr);
+    }
+}
+
+// A small surface to draw one text on, set up as the canvas is.
+struct Scratch {
+    cairo_surface_t* surface;
+    cairo_t* cr;
+    Scratch(cairo_format_t format, int w, int h)
+        : surface(cairo_image_surface_create(format, w, h)), cr(cairo_create(surface)) {
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    }
+    ~Scratch() {
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+};
+
+// Texts drawn over and over (the same characters in the same face, size,
+// magnification and place within a pixel) are kept as the pixels they make,
+// up to this many bytes; past it the cache starts again.
+constexpr size_t kGlyphCacheBytes = 4 << 20;
+// Larger texts are always drawn afresh.
+constexpr int kGlyphMaxArea = 256 * 256;
+
+}  // namespace
+
+void CairoCanvas::DrawText(const Op& op) {
+    if (glyph_cache_ && DrawKnownText(op)) return;
+    cairo_new_path(cr_);
+    const double stroke = TextPath(cr_, op, 0, 0);
     double x0, y0, x1, y1;
     cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
     Damage(x0, y0, x1, y1, (op.font.bold ? stroke / 2 : 0) + 1);
     SetColour(op.colour);
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
-    if (op.font.bold) {
-        cairo_fill_preserve(cr_);
-        cairo_set_line_width(cr_, stroke);
-        cairo_stroke(cr_);
-    } else {
-        cairo_fill(cr_);
-    }
+    PaintText(cr_, op, stroke);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+}
+
+// A text's pixels are the same wherever it is drawn on a background of one
+// colour, up to a move by whole pixels: what it covers (found by drawing it
+// once on a mask) and, for each text colour and background colour, the
+// pixels it leaves there. Where the pixels it covers on the canvas all have
+// one colour, those pixels are copied in instead of drawing the outline
+// again; anywhere else (over other drawing) it is drawn afresh. A text is
+// kept from the second time it is drawn on, so a text drawn once costs no
+// more than before.
+bool CairoCanvas::DrawKnownText(const Op& op) {
+    if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return false;
+    if (glyph_bytes_ > kGlyphCacheBytes) {
+        glyphs_.clear();
+        glyph_bytes_ = 0;
+    }
+    const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
+    const int ix = static_cast<int>(fx0), iy = static_cast<int>(fy0);
+    const float within[2] = {op.x1 - fx0, op.y1 - fy0};
+    const int style[4] = {op.font.bold, op.font.italic, op.mh, op.mv};
+    std::string key = op.text;
+    key += '\0';
+    key += op.font.name;
+    key.append(reinterpret_cast<const char*>(&op.font.size), sizeof op.font.size);
+    key.append(reinterpret_cast<const char*>(style), sizeof style);
+    key.append(reinterpret_cast<const char*>(within), sizeof within);
+    auto [it, first] = glyphs_.try_emplace(std::move(key));
+    if (first) {
+        glyph_bytes_ += it->first.size() + 128;
+        return false;
+    }
+    KnownText& t = it->second;
+    if (t.unfit) return false;
+    if (!t.shaped && !ShapeText(op, ix, iy, t)) {
+        t.unfit = true;
+        return false;
+    }
+    const int x0 = ix + t.x, y0 = iy + t.y;
+    if (x0 < 0 || y0 < 0 || x0 + t.w > width_ || y0 + t.h > height_) return false;
+    cairo_surface_flush(surface_);
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const auto row = [&](int y) {
+        return reinterpret_cast<uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+    };
+    uint32_t background = 0;
+    bool any = false;
+    for (int y = 0; y < t.h; ++y) {
+        const uint32_t* px = row(y);
+        const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
+        for (int x = 0; x < t.w; ++x) {
+            if (cover[x] == 0) continue;
+            if (!any) {
+                background = px[x];
+                any = true;
+            } else if (px[x] != background) {
+                return false;
+            }
+        }
+    }
+    if (!any) return true;  // a blank: nothing to draw
+    const uint64_t look_key = (static_cast<uint64_t>(op.colour & 15) << 32) | background;
+    std::vector<uint32_t>& look = t.looks[look_key];
+    if (look.empty()) {
+        look = TextLook(op, ix, iy, t, background);
+        glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
+    }
+    for (int y = 0; y < t.h; ++y) {
+        uint32_t* px = row(y);
+        const size_t at = static_cast<size_t>(y * t.w);
+        for (int x = 0; x < t.w; ++x)
+            if (t.cover[at + static_cast<size_t>(x)] != 0) px[x] = look[at + static_cast<size_t>(x)];
+    }
+    cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
+    Damage(PixelRect{x0, y0, t.w, t.h});
+    ++glyph_hits_;
+    return true;
+}
+
+bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
+    cairo_new_path(cr_);
+    const double stroke = TextPath(cr_, op, 0, 0);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr_);
+    const double pad = (op.font.bold ? stroke / 2 : 0) + 2;
+    t.x = static_cast<int>(std::floor(x0 - pad)) - ix;
+    t.y = static_cast<int>(std::floor(y0 - pad)) - iy;
+    t.w = static_cast<int>(std::ceil(x1 + pad)) - ix - t.x;
+    t.h = static_cast<int>(std::ceil(y1 + pad)) - iy - t.y;
+    if (t.w <= 0 || t.h <= 0 || t.w * t.h > kGlyphMaxArea) return false;
+    Scratch mask(CAIRO_FORMAT_A8, t.w, t.h);
+    cairo_set_source_rgb(mask.cr, 0, 0, 0);
+    TextPath(mask.cr, op, ix + t.x, iy + t.y);
+    PaintText(mask.cr, op, stroke);
+    cairo_surface_flush(mask.surface);
+    const unsigned char* data = cairo_image_surface_get_data(mask.surface);
+    const int stride = cairo_image_surface_get_stride(mask.surface);
+    t.cover.resize(static_cast<size_t>(t.w * t.h));
+    for (int y = 0; y < t.h; ++y)
+        std::copy_n(data + static_cast<long>(y) * stride, t.w,
+                    t.cover.begin() + static_cast<long>(y) * t.w);
+    t.shaped = true;
+    glyph_bytes_ += t.cover.size() + 64;
+    return true;
+}
+
+std::vector<uint32_t> CairoCanvas::TextLook(const Op& op, int ix, int iy, const KnownText& t,
+                                            uint32_t background) {
+    Scratch look(CAIRO_FORMAT_ARGB32, t.w, t.h);
+    cairo_surface_flush(look.surface);
+    unsigned char* data = cairo_image_surface_get_data(look.surface);
+    const int stride = cairo_image_surface_get_stride(look.surface);
+    for (int y = 0; y < t.h; ++y)
+        std::fill_n(reinterpret_cast<uint32_t*>(data + static_cast<long>(y) * stride), t.w,
+                    background);
+    cairo_surface_mark_dirty(look.surface);
+    SourceColour(look.cr, op.colour);
+    cairo_new_path(look.cr);
+    const double stroke = TextPath(look.cr, op, ix + t.x, iy + t.y);
+    PaintText(look.cr, op, stroke);
+    cairo_surface_flush(look.surface);
+    std::vector<uint32_t> out(static_cast<size_t>(t.w * t.h));
+    for (int y = 0; y < t.h; ++y)
+        std::copy_n(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride), t.w,
+                    out.begin() + static_cast<long>(y) * t.w);
+    return out;
 }
 
 namespace {

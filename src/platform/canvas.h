@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/platform.h"
@@ -74,6 +75,12 @@ public:
     // it (smoothly scaled); returns the target pixels painted.
     PixelRect PaintInto(const TargetPixels& target, const Placement& at, const PixelRect& part);
 
+    // Texts drawn again are copied from the pixels they made before (on by
+    // default); off, every text is drawn from its outline.
+    void SetGlyphCache(bool on) { glyph_cache_ = on; }
+    // How many texts were copied in rather than drawn.
+    size_t GlyphCacheHits() const { return glyph_hits_; }
+
     // Whether every character of text has a glyph in the face the font
     // state resolves to.
     bool HasGlyphs(const FontState& font, const std::string& text);
@@ -82,6 +89,17 @@ private:
     void SetColour(int colour);
     void Path(const Op& op);
     void DrawText(const Op& op);
+    // A text drawn before, kept as what it covers and the pixels it leaves.
+    struct KnownText {
+        bool shaped = false, unfit = false;
+        int x = 0, y = 0, w = 0, h = 0;  // its box, from the whole pixel it is drawn at
+        std::vector<uint8_t> cover;      // non-zero where it draws
+        std::unordered_map<uint64_t, std::vector<uint32_t>> looks;  // by colour and background
+    };
+    bool DrawKnownText(const Op& op);
+    bool ShapeText(const Op& op, int ix, int iy, KnownText& t);
+    std::vector<uint32_t> TextLook(const Op& op, int ix, int iy, const KnownText& t,
+                                   uint32_t background);
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);
     void Damage(PixelRect r);
@@ -90,6 +108,10 @@ private:
     cairo_surface_t* surface_;
     cairo_t* cr_;
     std::vector<PixelRect> damage_;
+    bool glyph_cache_ = true;
+    std::unordered_map<std::string, KnownText> glyphs_;
+    size_t glyph_bytes_ = 0;
+    size_t glyph_hits_ = 0;
 };
 
 }  // namespace vm
