@@ -1,6 +1,8 @@
 // Drawing steps that the lessons of Velmaris-D share.
 #pragma once
 
+#include <string>
+
 #include "platform/state.h"
 
 namespace vm::survey {
