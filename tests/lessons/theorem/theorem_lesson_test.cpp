@@ -232,6 +232,39 @@ TEST(TheoremProofs, SquaresCarryNoBackgroundMarksAndCornerTrianglesTheirLegs) {
               1u);
 }
 
+TEST(TheoremProofs, PenWidthsOfTheCornerArcsAndAtTheEnd) {
+    const struct {
+        Routine scene;
+        int waits;
+        int width;
+    } scenes[] = {{ShowTheoremProof, 10, 3}, {ShowAlternativeProof, 7, 5},
+                  {ShowTheoremStatementScene, 0, 5}};
+    for (const auto& sc : scenes) {
+        Rig r;
+        r.AnyKeys(sc.waits);
+        ASSERT_TRUE(r.Run(sc.scene));
+        EXPECT_EQ(r.Unread(), 0u);
+        EXPECT_EQ(r.p.GetDrawWidth(), sc.width);
+    }
+    // The legs of the corner triangles are dotted at width 3, those of ABC at 5.
+    Rig r;
+    r.AnyKeys(10);
+    ASSERT_TRUE(r.Run(ShowTheoremProof));
+    const auto waits = Find(r.Log(), IsStepWait);
+    ASSERT_EQ(waits.size(), 10u);
+    size_t corner = 0;
+    for (size_t i = 0; i < r.Log().size(); ++i) {
+        const Op& op = r.Log()[i];
+        if (op.kind != Op::Dot) continue;
+        if (i < waits[0]) EXPECT_EQ(op.width, 5);
+        if (i > waits[2] && i < waits[3]) {
+            EXPECT_EQ(op.width, 3);
+            ++corner;
+        }
+    }
+    EXPECT_GT(corner, 0u);
+}
+
 TEST(TheoremPractice, NoRepeatRule) {
     for (float k = 1; k <= 5; ++k) {
         EXPECT_EQ(TheoremCase(k, 0), k);
