@@ -29,6 +29,19 @@ void ProofSkeleton(State& s, const char* close) {
     EmptyBox(s, 4, 180, 50);
 }
 
+// The square of `side` grid units with point i as its top left, filled 8
+// and framed 3, its name centred in it in colour 13.
+void SquareFrom(State& s, int i, float side, const char* name) {
+    s.CCC1 = 13;
+    s.CCC2 = 3;
+    s.CCC3 = 8;
+    s.HABA = s.TATE = side * s.SIZE;
+    s.X = s.X_a(i);
+    s.Y = s.Y_a(i);
+    s.A_s = name;
+    DrawCellText(s);
+}
+
 }  // namespace
 
 void ShowTheoremProof(State& s) {
@@ -57,19 +70,8 @@ void ShowTheoremProof(State& s) {
 
     // The squares on BC and CA, then on AB. They cover the arcs of the
     // sides, and nothing is drawn on them after.
-    s.CCC1 = 13;
-    s.CCC2 = 3;
-    s.CCC3 = 8;
-    s.HABA = s.TATE = 4 * s.SIZE;
-    s.X = s.X_a(2);
-    s.Y = s.Y_a(2);
-    s.A_s = "a^2";
-    DrawCellText(s);
-    s.HABA = s.TATE = 3 * s.SIZE;
-    s.X = s.X_a(1);
-    s.Y = s.Y_a(1);
-    s.A_s = " b^2";
-    DrawCellText(s);
+    SquareFrom(s, 2, 4, "a^2");
+    SquareFrom(s, 1, 3, " b^2");
     s.P.SetDrawWidth(5);
     s.P.FillPolygon({{s.X_a(1), s.Y_a(1)}, {s.X_a(9), s.Y_a(9)}, {s.X_a(8), s.Y_a(8)},
                      {s.X_a(2), s.Y_a(2)}, {s.X_a(1), s.Y_a(1)}},
