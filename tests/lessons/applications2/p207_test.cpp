@@ -440,3 +440,20 @@ TEST(P207Problem5, LettersTheCubeOnceAndUsesTheLoweredN) {
 
 }  // namespace
 }  // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+// As drawn: the development's arc through its lowest point, nothing of its
+// circle above O.
+TEST(P207Problem4, DevelopmentShowsTheLowerArcOnly) {
+    Rig r(ProgramC(), true);
+    r.AnyKeys(1);
+    EXPECT_FALSE(r.Run(ChapterBProblem4Answer));
+    EXPECT_GT(InkIn(r.p, 965, 315, 976, 326), 0);
+    EXPECT_EQ(InkIn(r.p, 700, 0, 1440, 40), 0);
+    r.Png("p207_development.png");
+}
+
+}  // namespace
+}  // namespace vm::test
