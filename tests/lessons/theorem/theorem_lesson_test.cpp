@@ -256,7 +256,9 @@ TEST(TheoremProofs, PenWidthsOfTheCornerArcsAndAtTheEnd) {
     for (size_t i = 0; i < r.Log().size(); ++i) {
         const Op& op = r.Log()[i];
         if (op.kind != Op::Dot) continue;
-        if (i < waits[0]) EXPECT_EQ(op.width, 5);
+        if (i < waits[0]) {
+            EXPECT_EQ(op.width, 5);
+        }
         if (i > waits[2] && i < waits[3]) {
             EXPECT_EQ(op.width, 3);
             ++corner;
