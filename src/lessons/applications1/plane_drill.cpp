@@ -57,16 +57,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     s.RABM_sa(1) = s.RABM_s;
     FormatNumberTables(s);
 
-    s.GGX = 748;
-    s.GGY = 120;
-    s.AA1 = -6;
-    s.AA2 = 6;
-    s.BB1 = -6;
-    s.BB2 = 6;
-    s.CCC2 = 10;
-    s.SIZE = 40;
-    s.NASI = 1;
-    DrawCoordinatePlane(s);
+    Plane(s, 748, 120, -6, 6, -6, 6, 40, 10);
 
     // C stands below the upper point, level with the lower one.
     s.X_a(1) = s.T_a(1), s.Y_a(1) = s.F_a(1);
@@ -76,14 +67,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     for (int i = 1; i <= 2; ++i) {
-        s.XG = s.X_a(i);
-        s.YG = s.Y_a(i);
-        s.R = 7;
-        s.CCC3 = 3;
-        s.AAA_s = s.X_sa(i);
-        s.KASANARIX = 10;
-        s.KASANARIY = -10;
-        PlotLabelledPoint(s);
+        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, 3, s.X_sa(i), 10, -10);
     }
     s.P.SetDrawWidth(5);
     for (int i = 1; i <= 3; ++i) Put(s, 10 + i, s.X_a(i), s.Y_a(i));

@@ -27,16 +27,7 @@ void TwoPointDistanceExample(State& s) {
     s.YI1 = 30;
     Write(s, 3, s.XI1 - 36, s.YI1, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。");
 
-    s.GGX = 880;
-    s.GGY = 120;
-    s.AA1 = -3;
-    s.AA2 = 7;
-    s.BB1 = -5;
-    s.BB2 = 6;
-    s.CCC2 = 10;
-    s.SIZE = 30;
-    s.NASI = 1;
-    DrawCoordinatePlane(s);
+    Plane(s, 880, 120, -3, 7, -5, 6, 30, 10);
 
     // A, B and C (x of A, y of B) in plane units until the first key.
     s.X_a(1) = 5, s.Y_a(1) = 4;
@@ -45,14 +36,7 @@ void TwoPointDistanceExample(State& s) {
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     for (int i = 1; i <= 2; ++i) {
-        s.XG = s.X_a(i);
-        s.YG = s.Y_a(i);
-        s.R = 7;
-        s.CCC3 = 3;
-        s.AAA_s = s.X_sa(i);
-        s.KASANARIX = 0;
-        s.KASANARIY = 0;
-        PlotLabelledPoint(s);
+        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, 3, s.X_sa(i), 0, 0);
     }
     WaitForKey(s);
 

@@ -17,31 +17,11 @@ constexpr int kA = 1, kB = 2, kCorner = 3;
 // (4): the centre, the chord's ends and its midpoint.
 constexpr int kO = 1, kChordA = 2, kChordB = 3, kM = 4;
 
-void PlotPoint(State& s, float xg, float yg, const char* label, float dx, float dy) {
-    s.XG = xg;
-    s.YG = yg;
-    s.R = 7;
-    s.CCC3 = 3;
-    s.AAA_s = label;
-    s.KASANARIX = dx;
-    s.KASANARIY = dy;
-    PlotLabelledPoint(s);
-}
-
 // (3): A(-3, 3) and B(-1, -3) on a plane with its unit grid and numbers.
 void DrawPlane(State& s) {
-    s.GGX = 748;
-    s.GGY = 120;
-    s.AA1 = -5;
-    s.AA2 = 2;
-    s.BB1 = -5;
-    s.BB2 = 5;
-    s.SIZE = 40;
-    s.CCC2 = 10;
-    s.NASI = 1;
-    DrawCoordinatePlane(s);
-    PlotPoint(s, -3, 3, "A", 0, -20);
-    PlotPoint(s, -1, -3, "B", 30, 60);
+    Plane(s, 748, 120, -5, 2, -5, 5, 40, 10);
+    PlanePoint(s, -3, 3, 7, 3, "A", 0, -20);
+    PlanePoint(s, -1, -3, 7, 3, "B", 30, 60);
     Put(s, {{kA, -3, 3}, {kB, -1, -3}, {kCorner, -3, -3}});
     Outline(s, {kA, kB, kCorner}, 3);
     RightAngle(s, kCorner, kA, kB, 30, 5);

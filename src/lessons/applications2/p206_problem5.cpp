@@ -15,30 +15,10 @@ constexpr int kA = 1, kB = 2, kC = 3, kFootA = 4, kFootB = 5, kLevelA = 6, kLeve
 // C in plane units, for the point plotter.
 constexpr int kCPlane = 8;
 
-void PlotPoint(State& s, float xg, float yg, const char* label, float dx, float dy) {
-    s.XG = xg;
-    s.YG = yg;
-    s.R = 7;
-    s.CCC3 = 3;
-    s.AAA_s = label;
-    s.KASANARIX = dx;
-    s.KASANARIY = dy;
-    PlotLabelledPoint(s);
-}
-
 // The axes, the parabola inside the plane's height, and the points in
 // plane units mapped to pixels (all but the copy of C).
 void DrawPlaneAndParabola(State& s) {
-    s.GGX = 836;
-    s.GGY = 120;
-    s.AA1 = -3;
-    s.AA2 = 3;
-    s.BB1 = -1;
-    s.BB2 = 9;
-    s.SIZE = 50;
-    s.CCC2 = 0;
-    s.NASI = 1;
-    DrawCoordinatePlane(s);
+    Plane(s, 836, 120, -3, 3, -1, 9, 50, 0);
     s.IROIRO = 2;
     s.AA = 2;
     s.CCC3 = 0;
@@ -71,15 +51,15 @@ void ChapterAProblem5Answer(State& s) {
     s.P.SetDrawWidth(kPen);
     Tags(s, kP206, "5", s.XI1, s.YI1, 20);
     DrawPlaneAndParabola(s);
-    PlotPoint(s, -1, 2, "A", -30, 25);
-    PlotPoint(s, 2, 8, "B", 30, 40);
+    PlanePoint(s, -1, 2, 7, 3, "A", -30, 25);
+    PlanePoint(s, 2, 8, 7, 3, "B", 30, 40);
     Segment(s, kA, kFootA, 7);
     Label(s, 3, s.X_a(kFootA) - 38, s.Y_a(kFootA), "-1");
     Segment(s, kB, kFootB, 7);
     Label(s, 3, s.X_a(kFootB) - 19, s.Y_a(kFootB), "2");
     Segment(s, kA, kB, 3);
     WaitForKey(s);
-    PlotPoint(s, s.X_a(kCPlane), s.Y_a(kCPlane), "C", 30, 40);
+    PlanePoint(s, s.X_a(kCPlane), s.Y_a(kCPlane), 7, 3, "C", 30, 40);
     Segment(s, kA, kB, 3);
     Segment(s, kB, kC, 3);
     Segment(s, kC, kA, 3);

@@ -17,16 +17,7 @@ constexpr int kO = 0, kA = 1, kP = 2, kFoot = 3;
 constexpr ArcLook kLength{3, 5, 20};
 
 void DrawFigure(State& s) {
-    s.GGX = 660;
-    s.GGY = 120;
-    s.SIZE = 60;
-    s.AA1 = -1;
-    s.AA2 = 6;
-    s.BB1 = -1;
-    s.BB2 = 3;
-    s.CCC2 = 0;
-    s.NASI = 1;
-    DrawCoordinatePlane(s);
+    Plane(s, 660, 120, -1, 6, -1, 3, 60, 0);
     s.IROIRO = 3;
     s.AA = 0.5f;
     s.BB = 0;

@@ -56,6 +56,32 @@ void Outline(State& s, std::initializer_list<int> points, int colour) {
     s.P.Connect(pts, colour);
 }
 
+void Plane(State& s, float ggx, float ggy, float x1, float x2, float y1, float y2, float size,
+           int grid, float nasi) {
+    s.GGX = ggx;
+    s.GGY = ggy;
+    s.AA1 = x1;
+    s.AA2 = x2;
+    s.BB1 = y1;
+    s.BB2 = y2;
+    s.SIZE = size;
+    s.CCC2 = static_cast<float>(grid);
+    s.NASI = nasi;
+    DrawCoordinatePlane(s);
+}
+
+void PlanePoint(State& s, float x, float y, float r, int c, const std::string& label, float dx,
+                float dy) {
+    s.XG = x;
+    s.YG = y;
+    s.R = r;
+    s.CCC3 = static_cast<float>(c);
+    s.AAA_s = label;
+    s.KASANARIX = dx;
+    s.KASANARIY = dy;
+    PlotLabelledPoint(s);
+}
+
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look) {
     DimensionArc(s, i, j, side, look.height, label, look.ink, look.dots, step);

@@ -34,6 +34,16 @@ void Triangle(State& s, int i, int j, int k, int fill);
 // The closed outline through the points in order, back to the first.
 void Outline(State& s, std::initializer_list<int> points, int colour);
 
+// The coordinate plane (DrawCoordinatePlane) with its top left at
+// (ggx, ggy), x from x1 to x2 and y from y1 to y2, `size` pixels a unit,
+// grid lines in colour `grid`, and NASI as the routine takes it.
+void Plane(State& s, float ggx, float ggy, float x1, float x2, float y1, float y2, float size,
+           int grid, float nasi = 1);
+// A point of the plane in its units (PlotLabelledPoint): a disc of radius r
+// filled with colour c, its label shifted by (dx, dy).
+void PlanePoint(State& s, float x, float y, float r, int c, const std::string& label, float dx,
+                float dy);
+
 // How a length arc looks: dots in colour `dots`, its label in colour `ink`,
 // `height` pixels high (1 to 15 count 16-pixel units; 0 puts the dots on
 // the segment itself and the label at its midpoint).
