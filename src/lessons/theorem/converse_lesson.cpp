@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "lessons/theorem/steps.h"
 
 namespace vm {
 
@@ -23,14 +24,7 @@ void ShowConverseGoal(State& s) {
 
 void ShowConverseStatement(State& s) {
     ClearScreen(s);
-    Frame(s, 72, 300, 8, 6, 50);
-    s.P.SetDrawWidth(5);
-    Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
-    Polygon(s, {1, 2, 3}, "A", 0, 0);
-    RightAngle(s, 3, 1, 2, 25, 5);
-    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
-    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
-    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
+    theorem::DrawSidesTriangle(s, 300);
 
     s.XI1 = 72;
     s.YI1 = 30;

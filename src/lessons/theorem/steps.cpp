@@ -2,6 +2,8 @@
 
 #include "figures/figures.h"
 #include "formula/formula.h"
+#include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 
 namespace vm::theorem {
 
@@ -46,6 +48,17 @@ std::string SimplifiedRoot(State& s, int factor, int radicand) {
     if (s.F_a(factor) == 1) s.F_sa(factor) = "";
     s.F_sa(radicand) = s.F_a(radicand) == 1 ? "" : "!" + s.F_sa(radicand);
     return s.F_sa(factor) + s.F_sa(radicand) + "ﾝ";
+}
+
+void DrawSidesTriangle(State& s, float ggy) {
+    Frame(s, 72, ggy, 8, 6, 50);
+    s.P.SetDrawWidth(5);
+    Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
+    Polygon(s, {1, 2, 3}, "A", 0, 0);
+    RightAngle(s, 3, 1, 2, 25, 5);
+    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
+    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
+    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
 }
 
 }  // namespace vm::theorem

@@ -25,4 +25,8 @@ void SimplifyInto(State& s, int value, int factor, int radicand);
 // Rewrites F$(factor) and F$(radicand) to what is shown of them.
 std::string SimplifiedRoot(State& s, int factor, int radicand);
 
+// The right triangle ABC of the statements, right-angled at C, with its
+// sides a, b, c on dotted arcs, in a frame at (72, ggy); leaves pen 5.
+void DrawSidesTriangle(State& s, float ggy);
+
 }  // namespace vm::theorem

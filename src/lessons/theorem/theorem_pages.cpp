@@ -13,14 +13,7 @@ using namespace theorem;
 
 void ShowTheoremStatementScene(State& s) {
     ClearScreen(s);
-    Frame(s, 72, 250, 8, 6, 50);
-    s.P.SetDrawWidth(5);
-    Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
-    Polygon(s, {1, 2, 3}, "A", 0, 0);
-    RightAngle(s, 3, 1, 2, 25, 5);
-    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
-    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
-    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
+    DrawSidesTriangle(s, 250);
 
     s.XI1 = 72;
     s.YI1 = 30;
