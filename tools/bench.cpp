@@ -119,6 +119,7 @@ public:
     int ScenesWalked() const { return scenes_walked_; }
 
     vm::Routine ask_scene_menu = nullptr;  // the program's own scene-menu question
+    std::string scene_list;                // the lesson's scene list as it asks it
 
 private:
     enum class Phase { Menu, Goal, Scene, Quit };
@@ -178,8 +179,12 @@ public:
 // The scene-menu question, wrapped so that the walk knows a scene has ended.
 void AskAtSceneMenu(vm::State& s) {
     auto& host = dynamic_cast<WalkHost&>(s.P);
-    host.walker->AtSceneMenu();
-    host.timing = false;  // what follows is the menu's own drawing, not a step's
+    // Scenes ask their own questions at the bottom too; only the lesson's
+    // scene list is its scene menu.
+    if (s.AA_s == host.walker->scene_list) {
+        host.walker->AtSceneMenu();
+        host.timing = false;  // what follows is the menu's own drawing, not a step's
+    }
     vm::Call(s, host.walker->ask_scene_menu);
 }
 
@@ -266,6 +271,7 @@ int ChildWalk(vm::ProgramInfo info, bool window) {
             if (!info.menu.items[i].lesson) continue;
             Walker walker(i + 1, quit, *info.menu.items[i].lesson);
             walker.ask_scene_menu = ask;
+            walker.scene_list = info.menu.items[i].lesson->scene_list;
             host->walker = &walker;
             host->timing = false;
             vm::RunProgram(info, *platform);
@@ -408,7 +414,7 @@ double IdleWakeups(const std::string& program, double seconds) {
 struct Walk {
     std::vector<double> steps;
     double worst = -1;
-    std::string worst_where;
+    std::string worst_where, last;
     long peak_kb = 0;
     int scenes = 0;
     std::vector<std::string> errors;
@@ -427,9 +433,10 @@ Walk WalkProgram(const std::string& program, bool window) {
             char* end = nullptr;
             const double ms = std::strtod(line.c_str() + 5, &end);
             w.steps.push_back(ms);
+            w.last = end && *end ? end + 1 : "";
             if (ms > w.worst) {
                 w.worst = ms;
-                w.worst_where = end && *end ? end + 1 : "";
+                w.worst_where = w.last;
             }
         } else if (line.compare(0, 5, "peak ") == 0) {
             w.peak_kb = std::atol(line.c_str() + 5);
@@ -439,7 +446,8 @@ Walk WalkProgram(const std::string& program, bool window) {
             w.errors.push_back(line.substr(6));
         }
     }
-    if (Finish(c) != 0 && w.errors.empty()) w.errors.push_back("the walk failed");
+    if (Finish(c) != 0 && w.errors.empty())
+        w.errors.push_back("the walk failed or did not end in 120 s; its last step: " + w.last);
     return w;
 }
 
@@ -451,7 +459,11 @@ int main(int argc, char** argv) {
     bool window = true;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        // Each line goes to the parent as it is written, and a walk that
+        // does not end in two minutes is stopped.
+        std::setvbuf(stdout, nullptr, _IOLBF, 0);
         if ((a == "--child-start" || a == "--child-walk") && i + 2 < argc) {
+            if (a == "--child-walk") alarm(120);
             const auto info = vm::ProgramByName(argv[i + 1]);
             if (!info) return 2;
             const bool in_window = std::string(argv[i + 2]) == "window";
