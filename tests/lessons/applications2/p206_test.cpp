@@ -16,7 +16,7 @@ constexpr int kLesson = 4, kQuit = 5;
 
 SceneRun RunP206(int item, int keys) { return SceneRun(ProgramC(), kLesson, kQuit, item, keys); }
 
-const SceneSpec kScenes[] = {
+const AnswerScene kScenes[] = {
     {1, 6,
      {
          {1, "(1)x^2=5^2+4^2=25+16=41", 38, 160, 0},
@@ -114,7 +114,7 @@ const SceneSpec kScenes[] = {
      {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}}},
 };
 
-class P206Scene : public ::testing::TestWithParam<SceneSpec> {};
+class P206Scene : public ::testing::TestWithParam<AnswerScene> {};
 
 TEST_P(P206Scene, StepsThroughItsAnswerAndReturnsToTheList) {
     for (const auto& info : {ProgramC(), ProgramE()}) ExpectScene(info, kLesson, kQuit, GetParam());

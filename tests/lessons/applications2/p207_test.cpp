@@ -16,7 +16,7 @@ constexpr int kLesson = 5, kQuit = 6;
 
 SceneRun RunP207(int item, int keys) { return SceneRun(ProgramC(), kLesson, kQuit, item, keys); }
 
-const SceneSpec kScenes[] = {
+const AnswerScene kScenes[] = {
     {1, 9,
      {
          {0, "AC=xcmとすると", 38, 90, 3},
@@ -126,7 +126,7 @@ const SceneSpec kScenes[] = {
      {{0, 30, 17, 514, 67, 3, 13}, {0, 558, 17, 598, 67, 4, 3}}},
 };
 
-class P207Scene : public ::testing::TestWithParam<SceneSpec> {};
+class P207Scene : public ::testing::TestWithParam<AnswerScene> {};
 
 TEST_P(P207Scene, StepsThroughItsAnswerAndReturnsToTheList) {
     for (const auto& info : {ProgramC(), ProgramE()}) ExpectScene(info, kLesson, kQuit, GetParam());

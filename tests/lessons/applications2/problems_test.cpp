@@ -13,7 +13,7 @@ namespace {
 // The main menu's item 2 and the lesson's quit item.
 constexpr int kLesson = 2, kQuit = 9;
 
-const SceneSpec kScenes[] = {
+const AnswerScene kScenes[] = {
     {1, 13,
      {
          {0, "P203 ", 30, 20, 7},
@@ -156,14 +156,14 @@ const SceneSpec kScenes[] = {
      }},
 };
 
-class ProblemsScene : public ::testing::TestWithParam<SceneSpec> {};
+class ProblemsScene : public ::testing::TestWithParam<AnswerScene> {};
 
 // Each scene from the main menu: its waits, its texts where their keys bring
 // them, and the list back at once after the last line, without the goal.
 TEST_P(ProblemsScene, StepsThroughItsTextsAndReturnsToTheSceneList) {
-    const SceneSpec& spec = GetParam();
-    ExpectScene(ProgramC(), kLesson, kQuit, spec);
-    const SceneRun run(ProgramC(), kLesson, kQuit, spec.item, spec.waits);
+    const AnswerScene& scene = GetParam();
+    ExpectScene(ProgramC(), kLesson, kQuit, scene);
+    const SceneRun run(ProgramC(), kLesson, kQuit, scene.item, scene.waits);
     ASSERT_EQ(run.lists.size(), 2u);
     EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3), 1);
     EXPECT_EQ(FindText(run.log, "<めあて>", run.begin()), kNone);

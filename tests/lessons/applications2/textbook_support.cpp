@@ -74,17 +74,17 @@ void ExpectLines(const SceneRun& run, const std::vector<Line>& lines) {
     }
 }
 
-void PrintTo(const SceneSpec& spec, std::ostream* os) { *os << "scene " << spec.item; }
+void PrintTo(const AnswerScene& scene, std::ostream* os) { *os << "scene " << scene.item; }
 
-void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec) {
-    const SceneRun run(info, lesson, quit, spec.item, spec.waits);
+void ExpectScene(const ProgramInfo& info, int lesson, int quit, const AnswerScene& scene) {
+    const SceneRun run(info, lesson, quit, scene.item, scene.waits);
     EXPECT_FALSE(run.error);
     EXPECT_EQ(run.unread, 0u);
     ASSERT_EQ(run.lists.size(), 2u);
-    ASSERT_EQ(run.waits.size(), static_cast<size_t>(spec.waits));
+    ASSERT_EQ(run.waits.size(), static_cast<size_t>(scene.waits));
     EXPECT_EQ(Count(run.log, IsScreenClear, run.begin(), run.end()), 1u);
-    ExpectLines(run, spec.lines);
-    for (const Box& b : spec.boxes) {
+    ExpectLines(run, scene.lines);
+    for (const Box& b : scene.boxes) {
         size_t n = 0, in_part = 0;
         for (size_t i = run.begin(); i < run.end(); ++i) {
             const Op& op = run.log[i];
@@ -98,7 +98,7 @@ void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec&
         EXPECT_EQ(in_part, 1u) << "box at " << b.x1 << "," << b.y1 << " after key " << b.key;
     }
     // One key fewer leaves the scene waiting: the list is not asked again.
-    const SceneRun short_run(info, lesson, 0, spec.item, spec.waits - 1);
+    const SceneRun short_run(info, lesson, 0, scene.item, scene.waits - 1);
     EXPECT_FALSE(short_run.error);
     EXPECT_EQ(short_run.lists.size(), 1u);
 }

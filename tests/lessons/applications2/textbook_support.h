@@ -63,14 +63,14 @@ struct Box {
 // One scene of an answer lesson checked from the main menu: the list comes
 // back after exactly `waits` keys and not one key earlier, one screen clear,
 // no error stop, its texts and boxes where their keys bring them.
-struct SceneSpec {
+struct AnswerScene {
     int item;
     int waits;
     std::vector<Line> lines;
     std::vector<Box> boxes = {};
 };
-void PrintTo(const SceneSpec& spec, std::ostream* os);
-void ExpectScene(const ProgramInfo& info, int lesson, int quit, const SceneSpec& spec);
+void PrintTo(const AnswerScene& scene, std::ostream* os);
+void ExpectScene(const ProgramInfo& info, int lesson, int quit, const AnswerScene& scene);
 
 // A dotted length mark: a run of radius-0.5 dots, as drawn.
 struct DotRun {
