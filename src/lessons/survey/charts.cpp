@@ -11,7 +11,7 @@ namespace vm {
 
 namespace {
 
-void Label(State& s, const std::string& text, float x, float y) {
+void ChartLabel(State& s, const std::string& text, float x, float y) {
     s.CCC1 = 0;
     s.X = x;
     s.Y = y;
@@ -58,7 +58,7 @@ void DrawChartGrid(State& s) {
     s.P.Line(s.GX0, s.GY0, s.GX0, s.GY1, 0);
     s.P.SetDrawWidth(pen);
 
-    Label(s, "0", s.GX0 - 30, s.GY0);
+    ChartLabel(s, "0", s.GX0 - 30, s.GY0);
     s.X_sa(s.YOKO) = s.X_sa(0);
     // Column labels sit under their lines, centred by an estimate of 26 px
     // a character, every other one lower so that neighbours do not touch.
@@ -66,17 +66,17 @@ void DrawChartGrid(State& s) {
         const std::string text = s.X_sa(s.II);
         const float y = CLng(s.II) % 2 == 1 ? s.GY0 + 4 : s.GY0 + 26;
         s.LLT = 26 * static_cast<float>(KLen(text)) / 2;
-        Label(s, text, s.GX0 + s.SIZEX * s.II - s.LLT, y);
+        ChartLabel(s, text, s.GX0 + s.SIZEX * s.II - s.LLT, y);
     });
     // Row labels end 8 px left of the axis, their tops 13 px above the line.
     fig::CountedLoop(s.II, 1, s.TATE, [&] {
         const std::string text = s.Y_sa(s.II);
         s.LLT = LabelWidth(s, text);
-        Label(s, text, s.GX0 - s.LLT - 8, s.GY0 - s.SIZEY * s.II - 13);
+        ChartLabel(s, text, s.GX0 - s.LLT - 8, s.GY0 - s.SIZEY * s.II - 13);
     });
     const std::string title = s.Y_sa(0);
     s.LLT = LabelWidth(s, title);
-    Label(s, title, s.GX0 - s.LLT, s.GY1 - 40);
+    ChartLabel(s, title, s.GX0 - s.LLT, s.GY1 - 40);
 }
 
 void DrawBoxPlot(State& s) {

@@ -54,7 +54,7 @@ float Curve(State& s, float x) {
     return Chk(s.AA * x + s.BB);
 }
 
-void Label(State& s) {
+void PlotLabel(State& s) {
     s.CCC1 = s.CCC3;
     s.AA_s = s.AAA_s;
     DrawMarkupText(s);
@@ -146,7 +146,7 @@ void PlotLabelledPoint(State& s) {
     s.P.Dot(s.GX, s.GY, s.R, fig::Whole(s.CCC3));
     s.X = s.GX - 20 + s.KASANARIX;
     s.Y = s.GY - 40 + s.KASANARIY;
-    Label(s);
+    PlotLabel(s);
 }
 
 void PlotGraph(State& s) {
@@ -166,7 +166,7 @@ void PlotGraph(State& s) {
     }
     s.X += s.KASANARIX;
     s.Y += s.KASANARIY;
-    Label(s);
+    PlotLabel(s);
     s.DR = static_cast<float>(pen);
     s.P.SetDrawWidth(pen);
 }
