@@ -59,10 +59,11 @@ const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦",
 // menu, keys through its goal screen (the quit item's number and Enter by
 // turns, which end the run too when the lesson has no scene menu), then each
 // scene in turn from the scene menu (arrows first, for the scenes that move
-// figures, then "1" and Enter in a fixed random order: step waits take any
-// key, and a drill gate soon sees "1" alone before an Enter, whatever the
-// count of keys of the problems in between), the scene menu's last item and the main menu's
-// quit item.
+// figures, then whole answers, each "1" or the scene's next number of 2, 3,
+// 4, ... and Enter, in a fixed random order: step waits take any key, a drill
+// gate soon sees "1" alone before an Enter, whatever the count of keys of the
+// problems in between, and a scene asking for numbers that must differ gets
+// them), the scene menu's last item and the main menu's quit item.
 class Walker {
 public:
     Walker(size_t item, size_t quit, const vm::Lesson& lesson)
@@ -80,11 +81,15 @@ public:
         } else if (phase_ == Phase::Goal) {
             k = goal_keys_++ % 2 == 0 ? std::to_string(quit_) : vm::key::kEnter;
         } else if (phase_ == Phase::Scene) {
-            const size_t n = scene_keys_++;
             static const std::string arrows[] = {vm::key::kRight, vm::key::kUp, vm::key::kLeft,
                                                  vm::key::kDown};
-            if (n < 24) k = arrows[(n / 6) % 4];
-            else k = coin_(rng_) ? "1" : vm::key::kEnter;
+            if (arrow_keys_ < 24) {
+                k = arrows[(arrow_keys_++ / 6) % 4];
+            } else {
+                Type(coin_(rng_) ? "1" : std::to_string(++answer_));
+                k = queue_.front();
+                queue_.pop_front();
+            }
         } else {
             Stop();  // the quit item was typed and the program goes on
         }
@@ -95,10 +100,13 @@ public:
 
     void AtSceneMenu() {
         keys_in_phase_ = 0;
+        // The rest of an answer that ended the scene is not for the menu.
+        queue_.clear();
         if (++scene_ <= scenes_) {
             Type(std::to_string(scene_));
             phase_ = Phase::Scene;
-            scene_keys_ = 0;
+            arrow_keys_ = 0;
+            answer_ = 1;
             // Each scene's keys are the same in every run, whatever came before.
             rng_.seed(static_cast<unsigned>(item_ * 100 + static_cast<size_t>(scene_)));
             ++scenes_walked_;
@@ -149,7 +157,8 @@ private:
     std::deque<std::string> queue_;
     int scene_ = 0;
     int scenes_walked_ = 0;
-    size_t scene_keys_ = 0;
+    size_t arrow_keys_ = 0;
+    size_t answer_ = 1;  // the scene's last number typed after "1"
     std::mt19937 rng_;
     std::bernoulli_distribution coin_;
     size_t keys_in_phase_ = 0;
@@ -274,8 +283,10 @@ int ChildWalk(vm::ProgramInfo info, bool window) {
             walker.scene_list = info.menu.items[i].lesson->scene_list;
             host->walker = &walker;
             host->timing = false;
-            vm::RunProgram(info, *platform);
-            if (walker.Stuck())
+            if (vm::RunProgram(info, *platform) == vm::kErrorStopStatus)
+                std::printf("error lesson %zu reached the error stop: %s\n", i + 1,
+                            walker.Where().c_str());
+            else if (walker.Stuck())
                 std::printf("error lesson %zu did not end: %s\n", i + 1, walker.Where().c_str());
             else if (!walker.Finished())
                 std::printf("error lesson %zu stopped early: %s\n", i + 1, walker.Where().c_str());
