@@ -260,33 +260,47 @@ constexpr int kGlyphMaxArea = 256 * 256;
 }  // namespace
 
 void CairoCanvas::DrawText(const Op& op) {
-    if (glyph_cache_ && DrawKnownText(op)) return;
+    KnownText* seen = nullptr;
+    if (glyph_cache_ && DrawKnownText(op, seen)) return;
     cairo_new_path(cr_);
     const double stroke = TextPath(cr_, op, 0, 0);
     double x0, y0, x1, y1;
     cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
     Damage(x0, y0, x1, y1, (op.font.bold ? stroke / 2 : 0) + 1);
+    // A text seen for the first time on a plain background is kept as the
+    // pixels this drawing leaves in its box.
+    uint32_t background = 0;
+    const bool keep = seen != nullptr && PlaceBox(op, x0, y0, x1, y1, stroke, *seen) &&
+                      PlainBox(op, *seen, background);
     SetColour(op.colour);
     PaintText(cr_, op, stroke);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    if (keep) KeepLook(op, *seen, background);
 }
 
+namespace {
+
+uint64_t LookKey(int colour, uint32_t background) {
+    return (static_cast<uint64_t>(colour & 15) << 32) | background;
+}
+
+}  // namespace
+
 // A text's pixels are the same wherever it is drawn on a background of one
-// colour, up to a move by whole pixels: what it covers (found by drawing it
-// once on a mask) and, for each text colour and background colour, the
-// pixels it leaves there. Where the pixels it covers on the canvas all have
-// one colour, those pixels are copied in instead of drawing the outline
-// again; anywhere else (over other drawing) it is drawn afresh. A text is
-// kept from the second time it is drawn on, so a text drawn once costs no
-// more than before.
-bool CairoCanvas::DrawKnownText(const Op& op) {
+// colour, up to a move by whole pixels: for each text colour and background
+// colour, the pixels it leaves in its box. Where the whole box on the canvas
+// has one colour, the box is copied in instead of drawing the outline again;
+// where only the pixels the text covers (found by drawing it once on a mask)
+// have one colour, those are; anywhere else (over other drawing) it is
+// drawn afresh. A text drawn once on a plain background is kept as it was
+// drawn, so it costs no more than before and is copied from its second time.
+bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
     if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return false;
     if (glyph_bytes_ > kGlyphCacheBytes) {
         glyphs_.clear();
         glyph_bytes_ = 0;
     }
     const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
-    const int ix = static_cast<int>(fx0), iy = static_cast<int>(fy0);
     const float within[2] = {op.x1 - fx0, op.y1 - fy0};
     const int style[4] = {op.font.bold, op.font.italic, op.mh, op.mv};
     std::string key = op.text;
@@ -296,28 +310,97 @@ bool CairoCanvas::DrawKnownText(const Op& op) {
     key.append(reinterpret_cast<const char*>(style), sizeof style);
     key.append(reinterpret_cast<const char*>(within), sizeof within);
     auto [it, first] = glyphs_.try_emplace(std::move(key));
+    KnownText& t = it->second;
     if (first) {
         glyph_bytes_ += it->first.size() + 128;
+        seen = &t;
         return false;
     }
-    KnownText& t = it->second;
     if (t.unfit) return false;
-    if (!t.shaped && !ShapeText(op, ix, iy, t)) {
-        t.unfit = true;
-        return false;
+    const int ix = static_cast<int>(fx0), iy = static_cast<int>(fy0);
+    if (!t.placed) {
+        cairo_new_path(cr_);
+        const double stroke = TextPath(cr_, op, 0, 0);
+        double x0, y0, x1, y1;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+        cairo_new_path(cr_);
+        if (!PlaceBox(op, x0, y0, x1, y1, stroke, t)) return false;
     }
     const int x0 = ix + t.x, y0 = iy + t.y;
     if (x0 < 0 || y0 < 0 || x0 + t.w > width_ || y0 + t.h > height_) return false;
+    uint32_t background = 0;
+    const bool plain = PlainBox(op, t, background);
+    if (!plain) {
+        if (!t.shaped && !ShapeText(op, ix, iy, t)) return false;
+        if (!PlainCover(op, t, background)) return false;
+    }
+    std::vector<uint32_t>& look = t.looks[LookKey(op.colour, background)];
+    if (look.empty()) {
+        look = TextLook(op, ix, iy, t, background);
+        glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
+    }
     cairo_surface_flush(surface_);
     unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
-    const auto row = [&](int y) {
-        return reinterpret_cast<uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
-    };
-    uint32_t background = 0;
+    for (int y = 0; y < t.h; ++y) {
+        uint32_t* px = reinterpret_cast<uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+        const uint32_t* from = look.data() + static_cast<size_t>(y * t.w);
+        if (plain) {
+            std::copy_n(from, t.w, px);
+            continue;
+        }
+        const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
+        for (int x = 0; x < t.w; ++x)
+            if (cover[x] != 0) px[x] = from[x];
+    }
+    cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
+    Damage(PixelRect{x0, y0, t.w, t.h});
+    ++glyph_hits_;
+    return true;
+}
+
+// The text's box, from the whole pixel it is drawn at, given its outline's
+// extents on the canvas: every pixel its drawing can touch lies inside.
+bool CairoCanvas::PlaceBox(const Op& op, double x0, double y0, double x1, double y1,
+                           double stroke, KnownText& t) {
+    const int ix = static_cast<int>(std::floor(op.x1)), iy = static_cast<int>(std::floor(op.y1));
+    const double pad = (op.font.bold ? stroke / 2 : 0) + 2;
+    t.placed = true;
+    t.x = static_cast<int>(std::floor(x0 - pad)) - ix;
+    t.y = static_cast<int>(std::floor(y0 - pad)) - iy;
+    t.w = static_cast<int>(std::ceil(x1 + pad)) - ix - t.x;
+    t.h = static_cast<int>(std::ceil(y1 + pad)) - iy - t.y;
+    t.unfit = t.w <= 0 || t.h <= 0 || t.w * t.h > kGlyphMaxArea;
+    return !t.unfit;
+}
+
+// Whether the text's box on the canvas lies inside it and has one colour.
+bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& background) {
+    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
+    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
+    if (x0 < 0 || y0 < 0 || x0 + t.w > width_ || y0 + t.h > height_) return false;
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    background = *(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0);
+    for (int y = 0; y < t.h; ++y) {
+        const uint32_t* px = reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+        for (int x = 0; x < t.w; ++x)
+            if (px[x] != background) return false;
+    }
+    return true;
+}
+
+// Whether the pixels the text covers on the canvas have one colour.
+bool CairoCanvas::PlainCover(const Op& op, const KnownText& t, uint32_t& background) {
+    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
+    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
     bool any = false;
     for (int y = 0; y < t.h; ++y) {
-        const uint32_t* px = row(y);
+        const uint32_t* px = reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
         const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
         for (int x = 0; x < t.w; ++x) {
             if (cover[x] == 0) continue;
@@ -329,40 +412,30 @@ bool CairoCanvas::DrawKnownText(const Op& op) {
             }
         }
     }
-    if (!any) return true;  // a blank: nothing to draw
-    const uint64_t look_key = (static_cast<uint64_t>(op.colour & 15) << 32) | background;
-    std::vector<uint32_t>& look = t.looks[look_key];
-    if (look.empty()) {
-        look = TextLook(op, ix, iy, t, background);
-        glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
-    }
-    for (int y = 0; y < t.h; ++y) {
-        uint32_t* px = row(y);
-        const size_t at = static_cast<size_t>(y * t.w);
-        for (int x = 0; x < t.w; ++x)
-            if (t.cover[at + static_cast<size_t>(x)] != 0) px[x] = look[at + static_cast<size_t>(x)];
-    }
-    cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
-    Damage(PixelRect{x0, y0, t.w, t.h});
-    ++glyph_hits_;
+    // A blank covers nothing: its box over the first pixel does no harm.
+    if (!any) background = *(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0);
     return true;
 }
 
+// The box as the drawing just made it over one background colour.
+void CairoCanvas::KeepLook(const Op& op, KnownText& t, uint32_t background) {
+    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
+    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    std::vector<uint32_t>& look = t.looks[LookKey(op.colour, background)];
+    look.resize(static_cast<size_t>(t.w * t.h));
+    for (int y = 0; y < t.h; ++y)
+        std::copy_n(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0,
+                    t.w, look.begin() + static_cast<long>(y) * t.w);
+    glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
+}
+
 bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
-    cairo_new_path(cr_);
-    const double stroke = TextPath(cr_, op, 0, 0);
-    double x0, y0, x1, y1;
-    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-    cairo_new_path(cr_);
-    const double pad = (op.font.bold ? stroke / 2 : 0) + 2;
-    t.x = static_cast<int>(std::floor(x0 - pad)) - ix;
-    t.y = static_cast<int>(std::floor(y0 - pad)) - iy;
-    t.w = static_cast<int>(std::ceil(x1 + pad)) - ix - t.x;
-    t.h = static_cast<int>(std::ceil(y1 + pad)) - iy - t.y;
-    if (t.w <= 0 || t.h <= 0 || t.w * t.h > kGlyphMaxArea) return false;
     Scratch mask(CAIRO_FORMAT_A8, t.w, t.h);
     cairo_set_source_rgb(mask.cr, 0, 0, 0);
-    TextPath(mask.cr, op, ix + t.x, iy + t.y);
+    const double stroke = TextPath(mask.cr, op, ix + t.x, iy + t.y);
     PaintText(mask.cr, op, stroke);
     cairo_surface_flush(mask.surface);
     const unsigned char* data = cairo_image_surface_get_data(mask.surface);

@@ -91,12 +91,19 @@ private:
     void DrawText(const Op& op);
     // A text drawn before, kept as what it covers and the pixels it leaves.
     struct KnownText {
-        bool shaped = false, unfit = false;
+        bool placed = false, shaped = false, unfit = false;
         int x = 0, y = 0, w = 0, h = 0;  // its box, from the whole pixel it is drawn at
-        std::vector<uint8_t> cover;      // non-zero where it draws
-        std::unordered_map<uint64_t, std::vector<uint32_t>> looks;  // by colour and background
+        std::vector<uint8_t> cover;      // non-zero where it draws; found when needed
+        // The box as drawn on one background colour, by colour and background.
+        std::unordered_map<uint64_t, std::vector<uint32_t>> looks;
     };
-    bool DrawKnownText(const Op& op);
+    // Copies a text kept before; `seen` is set to a text met for the first time.
+    bool DrawKnownText(const Op& op, KnownText*& seen);
+    bool PlaceBox(const Op& op, double x0, double y0, double x1, double y1, double stroke,
+                  KnownText& t);
+    bool PlainBox(const Op& op, const KnownText& t, uint32_t& background);
+    bool PlainCover(const Op& op, const KnownText& t, uint32_t& background);
+    void KeepLook(const Op& op, KnownText& t, uint32_t background);
     bool ShapeText(const Op& op, int ix, int iy, KnownText& t);
     std::vector<uint32_t> TextLook(const Op& op, int ix, int iy, const KnownText& t,
                                    uint32_t background);
