@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace vm {
@@ -500,32 +501,98 @@ void CairoCanvas::Damage(double x0, double y0, double x1, double y1, double pad)
     Damage(PixelRect{ix0, iy0, hi(x1 + pad) - ix0, hi(y1 + pad) - iy0});
 }
 
-void CairoCanvas::Damage(PixelRect r) {
-    r = Clamp(r, PixelRect{0, 0, width_, height_});
-    if (r.Empty()) return;
-    // Rectangles close together are sent as one: a few larger updates cost
-    // less than many small ones.
-    for (size_t i = 0; i < damage_.size();) {
-        if (Near(damage_[i], r, 16)) {
-            r = Union(damage_[i], r);
-            damage_.erase(damage_.begin() + static_cast<long>(i));
+namespace {
+
+// Adds r to a few rectangles covering what was drawn on. Rectangles close
+// together are sent as one: a few larger updates cost less than many small
+// ones.
+void AddPart(std::vector<PixelRect>& parts, PixelRect r) {
+    for (size_t i = 0; i < parts.size();) {
+        if (Near(parts[i], r, 16)) {
+            r = Union(parts[i], r);
+            parts.erase(parts.begin() + static_cast<long>(i));
             i = 0;
         } else {
             ++i;
         }
     }
-    damage_.push_back(r);
-    if (damage_.size() > 8) {
-        PixelRect all = damage_.front();
-        for (const PixelRect& d : damage_) all = Union(all, d);
-        damage_.assign(1, all);
+    parts.push_back(r);
+    if (parts.size() > 8) {
+        PixelRect all = parts.front();
+        for (const PixelRect& d : parts) all = Union(all, d);
+        parts.assign(1, all);
     }
+}
+
+}  // namespace
+
+void CairoCanvas::Damage(PixelRect r) {
+    r = Clamp(r, PixelRect{0, 0, width_, height_});
+    if (!r.Empty()) AddPart(damage_, r);
 }
 
 std::vector<PixelRect> CairoCanvas::TakeDamage() {
     std::vector<PixelRect> d;
     d.swap(damage_);
     return d;
+}
+
+namespace {
+
+// The canvas is compared with what was shown in squares of this size.
+constexpr int kTile = 32;
+
+}  // namespace
+
+// A step that clears the screen and draws most of it again as it was (a
+// figure moved by a key) changes only a small part of it: only the squares
+// whose pixels differ from those last taken are given.
+std::vector<PixelRect> CairoCanvas::TakeChanges() {
+    std::vector<PixelRect> damage = TakeDamage();
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const size_t row_bytes = static_cast<size_t>(width_) * 4;
+    if (shown_.empty()) {
+        shown_.resize(row_bytes * static_cast<size_t>(height_));
+        for (int y = 0; y < height_; ++y)
+            std::memcpy(shown_.data() + row_bytes * static_cast<size_t>(y),
+                        data + static_cast<long>(y) * stride, row_bytes);
+        return {PixelRect{0, 0, width_, height_}};
+    }
+    const int cols = (width_ + kTile - 1) / kTile, rows = (height_ + kTile - 1) / kTile;
+    std::vector<uint8_t> changed(static_cast<size_t>(cols * rows), 0);
+    for (const PixelRect& d : damage)
+        for (int ty = d.y / kTile; ty <= (d.y + d.h - 1) / kTile; ++ty)
+            for (int tx = d.x / kTile; tx <= (d.x + d.w - 1) / kTile; ++tx) {
+                uint8_t& c = changed[static_cast<size_t>(ty * cols + tx)];
+                if (c) continue;
+                const int x0 = tx * kTile, y0 = ty * kTile;
+                const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
+                const size_t bytes = static_cast<size_t>(w) * 4;
+                for (int y = y0; y < y0 + h; ++y) {
+                    const unsigned char* now = data + static_cast<long>(y) * stride + x0 * 4;
+                    unsigned char* was = shown_.data() + row_bytes * static_cast<size_t>(y) +
+                                         static_cast<size_t>(x0) * 4;
+                    if (c || std::memcmp(now, was, bytes) != 0) {
+                        c = 1;
+                        std::memcpy(was, now, bytes);
+                    }
+                }
+            }
+    std::vector<PixelRect> parts;
+    for (int ty = 0; ty < rows; ++ty)
+        for (int tx = 0; tx < cols;) {
+            if (!changed[static_cast<size_t>(ty * cols + tx)]) {
+                ++tx;
+                continue;
+            }
+            const int from = tx;
+            while (tx < cols && changed[static_cast<size_t>(ty * cols + tx)]) ++tx;
+            AddPart(parts, Clamp(PixelRect{from * kTile, ty * kTile, (tx - from) * kTile, kTile},
+                                 PixelRect{0, 0, width_, height_}));
+        }
+    return parts;
 }
 
 Placement FitCanvas(int canvas_w, int canvas_h, int target_w, int target_h) {

@@ -71,6 +71,10 @@ public:
     Rgb PixelAt(int x, int y);
     // The parts drawn on since the last call, as a few rectangles.
     std::vector<PixelRect> TakeDamage();
+    // The parts drawn on since the last call whose pixels differ from what
+    // they were at that call, as a few rectangles; the first call gives the
+    // whole canvas.
+    std::vector<PixelRect> TakeChanges();
     // Paints the part `part` of the canvas into the target where `at` places
     // it (smoothly scaled); returns the target pixels painted.
     PixelRect PaintInto(const TargetPixels& target, const Placement& at, const PixelRect& part);
@@ -115,6 +119,7 @@ private:
     cairo_surface_t* surface_;
     cairo_t* cr_;
     std::vector<PixelRect> damage_;
+    std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
     bool glyph_cache_ = true;
     std::unordered_map<std::string, KnownText> glyphs_;
     size_t glyph_bytes_ = 0;

@@ -85,7 +85,7 @@ void WindowPlatform::Present() {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     CairoCanvas* c = Canvas();
     if (target == nullptr || c == nullptr) return;
-    std::vector<PixelRect> parts = c->TakeDamage();
+    std::vector<PixelRect> parts = c->TakeChanges();
     dirty_ = false;
     if (!whole_ && parts.empty()) return;
     SDL_Surface* paint = target;

@@ -48,19 +48,23 @@ struct Target {
     TargetPixels Pixels() { return {px.data(), w, h, w * 4}; }
 };
 
-// Painting only the parts drawn on since the last update leaves the window
-// exactly as painting the whole canvas again would, at every scale.
+// Painting only the parts drawn on since the last update, or only those
+// whose pixels changed, leaves the window exactly as painting the whole
+// canvas again would, at every scale.
 TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
+    for (const bool changes : {false, true})
     for (const auto& [w, h] : {std::pair{1280, 720}, {1440, 900}, {1920, 1080}, {700, 500}}) {
-        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + (changes ? " changes" : ""));
         Platform p(1440, 900, false);
         CairoCanvas& c = *p.Canvas();
         const Placement at = FitCanvas(1440, 900, w, h);
         Target inc(w, h);
         c.PaintInto(inc.Pixels(), at, PixelRect{0, 0, 1440, 900});
         c.TakeDamage();
+        c.TakeChanges();
         const auto update = [&] {
-            for (const PixelRect& part : c.TakeDamage()) c.PaintInto(inc.Pixels(), at, part);
+            for (const PixelRect& part : changes ? c.TakeChanges() : c.TakeDamage())
+                c.PaintInto(inc.Pixels(), at, part);
         };
         p.SetDrawWidth(3);
         p.Line(100, 100, 900, 640, 3);
@@ -76,6 +80,11 @@ TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
         p.FillBox(0, 657, 400, 693, 15, 15);
         p.Sector(300, 400, 80, 0, 11, 1, 0.1f, 0.4f);
         p.FillPolygon({{10, 10}, {60, 15}, {30, 80}}, 1, 6);
+        update();
+        // Cleared and drawn again with the line moved by a pixel.
+        p.Cls();
+        p.Line(101, 100, 901, 640, 3);
+        p.FillBox(96, 657, 400, 693, 13, 4);
         update();
 
         Target whole(w, h);
@@ -97,6 +106,42 @@ TEST(WindowFit, ClearingMarksTheWholeCanvas) {
     EXPECT_EQ(d[0].w, 1440);
     EXPECT_EQ(d[0].h, 900);
     EXPECT_TRUE(p.Canvas()->TakeDamage().empty());
+}
+
+// A screen cleared and drawn again as it was changes nothing; a figure
+// moved on it changes only the squares around its old and new places.
+TEST(WindowFit, OnlyChangedPixelsAreGivenAfterARedraw) {
+    Platform p(1440, 900, false);
+    CairoCanvas& c = *p.Canvas();
+    const auto page = [&](float dot_x) {
+        p.Cls();
+        p.SetDrawWidth(3);
+        p.Line(100, 100, 900, 640, 3);
+        p.Symbol(130, 666, "何かキーを押して下さい。", 1, 1, 9);
+        p.Dot(dot_x, 400, 4, 2);
+    };
+    page(700);
+    const auto first = c.TakeChanges();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].w * first[0].h, 1440 * 900);
+    page(700);
+    EXPECT_TRUE(c.TakeChanges().empty());
+    page(1200);
+    const auto moved = c.TakeChanges();
+    ASSERT_FALSE(moved.empty());
+    long area = 0;
+    bool old_place = false, new_place = false;
+    for (const PixelRect& r : moved) {
+        area += static_cast<long>(r.w) * r.h;
+        const auto holds = [&](int x, int y) {
+            return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+        };
+        old_place = old_place || holds(700, 400);
+        new_place = new_place || holds(1200, 400);
+    }
+    EXPECT_TRUE(old_place);
+    EXPECT_TRUE(new_place);
+    EXPECT_LT(area, 1440L * 900 / 10);
 }
 
 // Restores an environment variable when the test ends.
