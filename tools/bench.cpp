@@ -1,15 +1,20 @@
 // Measures how fast the programs start and answer keys.
 //
-//   velmaris-bench [--programs abcde] [--starts N] [--no-window]
+//   velmaris-bench [--programs abcde] [--starts N] [--no-window] [--memory-keys N]
 //
 // For each program it prints a table: start to the first menu frame (from
 // starting a process to the menu drawn headless, or presented in a real
 // window when a display is there), the time of every step of a walk through
 // every scene of every lesson in the program's own menu table (from the key
-// to the changed screen), the slowest step, and peak memory. Every
-// measurement runs in child processes of its own, so each start is a cold
-// one and the memory is the program's own. A measurement, not a test: it
-// prints figures and fails only when a walk cannot be made.
+// to the changed screen), the slowest step, peak memory, and the resident
+// memory after 1,000 and after N (100,000 unless told; 0 leaves it out)
+// random keys from a fixed seed, headless, the program started again
+// whenever the keys end it. Every measurement runs in child processes of its
+// own, so each start is a cold one and the memory is the program's own. A
+// measurement, not a test: it prints figures and fails only when a walk
+// cannot be made or random keys reach the error stop.
+#include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -24,7 +29,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -302,6 +309,161 @@ int ChildWalk(vm::ProgramInfo info, bool window) {
     return 0;
 }
 
+// --- memory under random keys ----------------------------------------------
+
+// Resident memory now (not the peak), in kB.
+long ResidentKb() {
+    FILE* f = std::fopen("/proc/self/statm", "r");
+    if (!f) return -1;
+    long size = 0, resident = -1;
+    if (std::fscanf(f, "%ld %ld", &size, &resident) != 2) resident = -1;
+    std::fclose(f);
+    return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Bytes the allocator has handed out and not had back.
+size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// The keys of a class that presses anything: any key, Enter, digits, the
+// characters of typed entries, corrections and arrows, with Enter and digits
+// often enough that menu items and answers get chosen. Each key is written
+// in the notation of velmaris-shot's --keys, for a replay.
+class RandomKeys : public vm::Platform {
+public:
+    RandomKeys(size_t total, std::vector<size_t> marks)
+        : vm::Platform(1440, 900, false), total_(total), marks_(std::move(marks)) {}
+
+    std::string Inkey() override { return Next(); }
+    std::string WaitKey() override { return Next(); }
+
+    // A new run of the program starts; its keys are kept for a replay.
+    void NewRun() { script_.clear(); }
+    bool Done() const { return given_ > total_; }
+    size_t Given() const { return given_; }
+    const std::string& Script() const { return script_; }
+
+    vm::Routine ask = nullptr;                // the program's own number question
+    std::map<std::string, int> scene_lists;  // each lesson's scene list, its count of scenes
+    std::set<std::pair<std::string, int>> scenes_chosen;
+
+private:
+    std::string Next() {
+        ++given_;
+        // The memory after a mark's count of keys has been handled.
+        if (next_mark_ < marks_.size() && given_ == marks_[next_mark_] + 1) {
+            std::printf("memory %zu %ld %zu\n", marks_[next_mark_], ResidentKb(), HeapInUse());
+            ++next_mark_;
+        }
+        if (Done()) throw vm::WindowClosed{};
+        struct Kind {
+            int weight;
+            std::string key, written;
+        };
+        static const Kind kKinds[] = {
+            {20, vm::key::kEnter, "\\n"},     {20, " ", "{Any}"},
+            {4, vm::key::kBackspace, "{BS}"},  {3, vm::key::kClear, "{Del}"},
+            {3, vm::key::kRight, "{Right}"},   {3, vm::key::kLeft, "{Left}"},
+            {3, vm::key::kUp, "{Up}"},         {3, vm::key::kDown, "{Down}"},
+            {2, "/", "/"},                     {2, ".", "."},
+            {2, "-", "-"},                     {2, "a", "a"},
+        };
+        constexpr int kDigits = 30;  // the weight of the ten digits together
+        int total = kDigits;
+        for (const auto& k : kKinds) total += k.weight;
+        int pick = static_cast<int>(rng_() % static_cast<uint32_t>(total));
+        if (pick < kDigits) {
+            const std::string digit(1, static_cast<char>('0' + pick % 10));
+            script_ += digit;
+            return digit;
+        }
+        pick -= kDigits;
+        for (const auto& k : kKinds) {
+            if (pick < k.weight) {
+                script_ += k.written;
+                return k.key;
+            }
+            pick -= k.weight;
+        }
+        return " ";
+    }
+
+    size_t total_;
+    std::vector<size_t> marks_;
+    size_t next_mark_ = 0;
+    size_t given_ = 0;
+    std::mt19937 rng_{20261210};
+    std::string script_;
+};
+
+// Counts the scenes chosen from the scene menus, to show how far random keys
+// get into the lessons.
+void AskCountingScenes(vm::State& s) {
+    auto& p = dynamic_cast<RandomKeys&>(s.P);
+    const std::string question = s.AA_s;
+    vm::Call(s, p.ask);
+    const auto list = p.scene_lists.find(question);
+    if (list != p.scene_lists.end() && s.AINP >= 1 && s.AINP <= static_cast<float>(list->second))
+        p.scenes_chosen.insert({question, static_cast<int>(s.AINP)});
+}
+
+int ChildMemory(const std::string& program, vm::ProgramInfo info, size_t keys) {
+    std::vector<size_t> marks;
+    for (size_t m = 1000; m < keys; m *= 10) {
+        marks.push_back(m);
+        if (m * 3 < keys) marks.push_back(m * 3);
+    }
+    marks.push_back(keys);
+    RandomKeys p(keys, marks);
+    p.ask = info.binding.AskNumberAtBottom;
+    info.binding.AskNumberAtBottom = AskCountingScenes;
+    size_t scenes = 0;
+    for (const auto& item : info.menu.items) {
+        if (!item.lesson) continue;
+        p.scene_lists[item.lesson->scene_list] = static_cast<int>(item.lesson->scenes.size());
+        scenes += item.lesson->scenes.size();
+    }
+    int runs = 0, stops = 0;
+    try {
+        while (!p.Done()) {
+            ++runs;
+            p.NewRun();
+            // Drills draw from a generator seeded by the clock; each run
+            // has its own clock, the same in every measurement.
+            char clock[16];
+            std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", runs % 24, runs * 7 % 60,
+                          runs * 13 % 60);
+            p.SetFixedTime(clock);
+            const size_t first = p.Given();
+            if (vm::RunProgram(info, p) == vm::kErrorStopStatus && ++stops <= 3) {
+                // A run's keys are many; they go to a file for the replay.
+                const std::string file = "/tmp/velmaris-bench-" + program + "-stop" +
+                                         std::to_string(stops) + ".keys";
+                if (FILE* f = std::fopen(file.c_str(), "w")) {
+                    std::fputs(p.Script().c_str(), f);
+                    std::fclose(f);
+                }
+                std::printf("error the error stop after key %zu; replay: ./build/velmaris-shot "
+                            "--program %s --time %s --keys \"$(cat %s)\" --out /tmp/stop.png\n",
+                            p.Given(), program.c_str(), clock, file.c_str());
+                // The first few stops say enough; the rest are only counted.
+                if (stops == 3) {
+                    const int null = open("/dev/null", O_WRONLY);
+                    if (null >= 0) dup2(null, 2);
+                }
+            }
+            if (p.Given() == first) break;  // the program took no key at all
+        }
+    } catch (const std::exception& e) {
+        std::printf("error %s\n", e.what());
+        return 1;
+    }
+    std::printf("runs %d %d %zu %zu\n", runs, stops, p.scenes_chosen.size(), scenes);
+    return 0;
+}
+
 // --- the parent: starts the children and makes the tables -----------------
 
 struct Child {
@@ -462,12 +624,88 @@ Walk WalkProgram(const std::string& program, bool window) {
     return w;
 }
 
+struct Memory {
+    std::vector<std::pair<size_t, long>> resident;  // keys handled, kB
+    std::vector<std::pair<size_t, size_t>> heap;    // keys handled, bytes
+    int runs = 0, stops = 0;
+    size_t scenes_chosen = 0, scenes = 0;
+    std::vector<std::string> errors;
+};
+
+Memory MemoryProgram(const std::string& program, size_t keys) {
+    Memory m;
+    Child c = Spawn({"velmaris-bench", "--child-memory", program, std::to_string(keys)});
+    if (c.pid < 0) {
+        m.errors.push_back("cannot start the random keys");
+        return m;
+    }
+    std::string line;
+    while (ReadLine(c.out, line)) {
+        size_t n = 0, heap = 0, chosen = 0, scenes = 0;
+        long kb = 0;
+        int runs = 0, stops = 0;
+        if (std::sscanf(line.c_str(), "memory %zu %ld %zu", &n, &kb, &heap) == 3) {
+            m.resident.push_back({n, kb});
+            m.heap.push_back({n, heap});
+        } else if (std::sscanf(line.c_str(), "runs %d %d %zu %zu", &runs, &stops, &chosen,
+                               &scenes) == 4) {
+            m.runs = runs;
+            m.stops = stops;
+            m.scenes_chosen = chosen;
+            m.scenes = scenes;
+        } else if (line.compare(0, 6, "error ") == 0) {
+            m.errors.push_back(line.substr(6));
+        }
+    }
+    if (Finish(c) != 0 && m.errors.empty())
+        m.errors.push_back("the random keys failed or did not end");
+    if (m.stops > 3) m.errors.push_back(std::to_string(m.stops) + " error stops in all");
+    return m;
+}
+
+std::string Count(size_t n) {
+    return n % 1000 == 0 ? std::to_string(n / 1000) + "k" : std::to_string(n);
+}
+
+void MemoryRows(const Memory& m) {
+    if (m.resident.size() == 1) {
+        const std::string what = "memory after " + Count(m.resident[0].first) + " keys";
+        std::printf("  %-26s %6.1f MB\n", what.c_str(),
+                    static_cast<double>(m.resident[0].second) / 1024);
+    } else if (m.resident.size() >= 2) {
+        const auto& [n0, kb0] = m.resident.front();
+        const auto& [n1, kb1] = m.resident.back();
+        const std::string what = "memory after " + Count(n0) + " / " + Count(n1) + " keys";
+        std::printf("  %-26s %6.1f MB / %.1f MB (growth %.2f MB)\n", what.c_str(),
+                    static_cast<double>(kb0) / 1024, static_cast<double>(kb1) / 1024,
+                    static_cast<double>(kb1 - kb0) / 1024);
+        std::string resident, heap;
+        char buf[32];
+        for (size_t i = 0; i < m.resident.size(); ++i) {
+            std::snprintf(buf, sizeof buf, " %.1f",
+                          static_cast<double>(m.resident[i].second) / 1024);
+            resident += buf;
+            std::snprintf(buf, sizeof buf, " %.1f",
+                          static_cast<double>(m.heap[i].second) / 1048576);
+            heap += buf;
+        }
+        std::string marks;
+        for (const auto& [n, kb] : m.resident) marks += (marks.empty() ? "" : " ") + Count(n);
+        std::printf("    at %s keys: resident%s MB, heap in use%s MB; %d runs, %zu of %zu scenes "
+                    "chosen\n",
+                    marks.c_str(), resident.c_str(), heap.c_str(), m.runs, m.scenes_chosen,
+                    m.scenes);
+    }
+    for (const auto& e : m.errors) std::printf("    ! %s\n", e.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string programs = "abcde";
     int starts = 20;
     bool window = true;
+    long memory_keys = 100000;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         // Each line goes to the parent as it is written, and a walk that
@@ -480,6 +718,13 @@ int main(int argc, char** argv) {
             const bool in_window = std::string(argv[i + 2]) == "window";
             return a == "--child-start" ? ChildStart(*info, in_window) : ChildWalk(*info, in_window);
         }
+        if (a == "--child-memory" && i + 2 < argc) {
+            alarm(900);
+            const auto info = vm::ProgramByName(argv[i + 1]);
+            const long keys = std::atol(argv[i + 2]);
+            if (!info || keys <= 0) return 2;
+            return ChildMemory(argv[i + 1], *info, static_cast<size_t>(keys));
+        }
         if (a == "--child-idle" && i + 1 < argc) {
             const auto info = vm::ProgramByName(argv[i + 1]);
             return info ? ChildIdle(*info) : 2;
@@ -487,9 +732,12 @@ int main(int argc, char** argv) {
         if (a == "--programs" && i + 1 < argc) programs = argv[++i];
         else if (a == "--starts" && i + 1 < argc) starts = std::max(1, std::atoi(argv[++i]));
         else if (a == "--no-window") window = false;
+        else if (a == "--memory-keys" && i + 1 < argc)
+            memory_keys = std::max(0L, std::atol(argv[++i]));
         else {
             std::fprintf(stderr,
-                         "usage: velmaris-bench [--programs abcde] [--starts N] [--no-window]\n");
+                         "usage: velmaris-bench [--programs abcde] [--starts N] [--no-window] "
+                         "[--memory-keys N]\n");
             return 2;
         }
     }
@@ -518,6 +766,12 @@ int main(int argc, char** argv) {
                             w.worst_where.c_str(), w.scenes, static_cast<double>(w.peak_kb) / 1024);
             for (const auto& e : w.errors) std::printf("    ! %s\n", e.c_str());
             failed = failed || !w.errors.empty();
+            std::fflush(stdout);
+        }
+        if (memory_keys > 0) {
+            const Memory m = MemoryProgram(name, static_cast<size_t>(memory_keys));
+            MemoryRows(m);
+            failed = failed || !m.errors.empty();
             std::fflush(stdout);
         }
     }
