@@ -233,15 +233,11 @@ public:
 };
 
 int ChildStart(const vm::ProgramInfo& info, bool window) {
+    // The window start is the programs' own, font check included.
+    if (window) return vm::RunInWindow(info, SayReady) == 0 ? 0 : 1;
     try {
-        if (window) {
-            vm::WindowPlatform p;
-            p.on_idle = SayReady;
-            vm::RunProgram(info, p);
-        } else {
-            HeadlessStart p;
-            vm::RunProgram(info, p);
-        }
+        HeadlessStart p;
+        vm::RunProgram(info, p);
         return 0;
     } catch (const std::exception& e) {
         std::printf("error %s\n", e.what());

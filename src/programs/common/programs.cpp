@@ -64,10 +64,11 @@ std::optional<ProgramInfo> ProgramByName(const std::string& name) {
     }
 }
 
-int RunInWindow(const ProgramInfo& info) {
+int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle) {
     ReportMissingFonts(info.title);
     try {
         WindowPlatform window;
+        window.on_idle = std::move(on_idle);
         return RunProgram(info, window);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", info.title.c_str(), e.what());

@@ -1,6 +1,7 @@
 // The five programs: title, binding and main menu of each.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,8 @@ ProgramInfo ProgramE();
 std::optional<ProgramInfo> ProgramByName(const std::string& name);
 
 // The entry point of each executable: runs the program in a window.
-int RunInWindow(const ProgramInfo& info);
+// on_idle, when given, is called whenever the window shows the canvas and
+// is about to wait for an event (a benchmark times the start up to there).
+int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle = {});
 
 }  // namespace vm
