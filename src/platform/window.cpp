@@ -78,7 +78,14 @@ void WindowPlatform::MaximizeWindow() {
     // Without a window manager maximising does nothing; the window was
     // already made the size of the usable screen.
     SDL_MaximizeWindow(window_);
-    Present();
+    // The first frame shown is the first screen drawn, painted whole: a
+    // blank one before it would only keep the screen waiting. The events of
+    // the window's opening (its first expose) are taken now, as that
+    // present covers them.
+    dirty_ = true;
+    whole_ = true;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Handle(&e);
 }
 
 void WindowPlatform::Present() {
@@ -133,9 +140,14 @@ void WindowPlatform::Handle(const void* ev) {
         case SDL_QUIT: throw WindowClosed{};
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed{};
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                e.window.event == SDL_WINDOWEVENT_RESIZED) {
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                // The window's surface still holds what was last shown:
+                // sending it again restores the window. Before the first
+                // present, or after a resize, the next present paints it
+                // whole anyway.
+                if (!whole_) SDL_UpdateWindowSurface(window_);
+            } else if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                       e.window.event == SDL_WINDOWEVENT_RESIZED) {
                 dirty_ = true;
                 whole_ = true;
             }
