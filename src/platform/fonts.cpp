@@ -4,7 +4,6 @@
 #include <strings.h>
 
 #include "platform/canvas.h"
-#include "platform/platform.h"
 
 namespace vm {
 
@@ -47,13 +46,6 @@ std::vector<FontNeed> MissingFonts(const std::vector<FontNeed>& needs) {
     for (const FontNeed& n : needs)
         if (!Installed(n.family)) missing.push_back(n);
     return missing;
-}
-
-void LoadFaces(const std::string& text) {
-    Platform scratch(64, 64, false);
-    scratch.SetFontName("ｺﾞｼｯｸ");
-    scratch.SetFontBold(true);
-    scratch.Symbol(0, 0, text, 1, 1, 0);
 }
 
 int ReportMissingFonts(const std::string& program, const std::vector<FontNeed>& needs,

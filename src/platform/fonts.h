@@ -29,9 +29,4 @@ int ReportMissingFonts(const std::string& program,
                        const std::vector<FontNeed>& needs = ProgramFontNeeds(),
                        std::FILE* out = stderr);
 
-// Opens the Gothic face and draws a text in it off-screen, so that the
-// first screen a program draws finds fontconfig started and the face's
-// file loaded. Safe on a thread of its own while the window opens.
-void LoadFaces(const std::string& text);
-
 }  // namespace vm

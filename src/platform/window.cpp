@@ -20,13 +20,19 @@ std::string NoDisplayMessage() {
     return std::string("cannot open the display \"") + d + "\"";
 }
 
-// Starts SDL's video for a window on a real display, or throws NoDisplay.
-void OpenVideo() {
-    const bool chosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+// Throws NoDisplay when no display is named at all.
+void RequireDisplay() {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (!chosen && (x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0'))
+    if (std::getenv("SDL_VIDEODRIVER") == nullptr && (x11 == nullptr || *x11 == '\0') &&
+        (wayland == nullptr || *wayland == '\0'))
         throw NoDisplay(NoDisplayMessage());
+}
+
+// Starts SDL's video for a window on a real display, or throws NoDisplay.
+void OpenVideo() {
+    RequireDisplay();
+    const bool chosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
     // The software window surface costs far less than an OpenGL one.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayMessage());
@@ -54,7 +60,25 @@ bool IsXrgb(const SDL_Surface* s) {
 
 }  // namespace
 
-WindowPlatform::WindowPlatform() : Platform(kCanvasWidth, kCanvasHeight, false) {
+WindowPlatform::WindowPlatform(Opening opening) : Platform(kCanvasWidth, kCanvasHeight, false) {
+    if (opening == Opening::AtOnce) {
+        Open();
+        return;
+    }
+    RequireDisplay();
+    // SDL is started on this thread and used on the program's own only
+    // once it has ended, never by both at once, which the X11 and Wayland
+    // drivers allow; the program meanwhile draws only on the canvas.
+    opening_ = std::thread([this] {
+        try {
+            Open();
+        } catch (...) {
+            failed_ = std::current_exception();
+        }
+    });
+}
+
+void WindowPlatform::Open() {
     OpenVideo();
     // The window takes the usable screen; the canvas is scaled to fit it.
     const SDL_Rect area = UsableArea();
@@ -69,23 +93,46 @@ WindowPlatform::WindowPlatform() : Platform(kCanvasWidth, kCanvasHeight, false) 
 }
 
 WindowPlatform::~WindowPlatform() {
+    if (opening_.joinable()) opening_.join();
     if (staging_) SDL_FreeSurface(staging_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
 
 void WindowPlatform::MaximizeWindow() {
+    // The first frame shown is the first screen drawn, painted whole: a
+    // blank one before it would only keep the screen waiting.
+    dirty_ = true;
+    whole_ = true;
+    // A window still opening is maximised once it is open.
+    maximize_ = true;
+    if (!opening_.joinable()) Maximize();
+}
+
+void WindowPlatform::Maximize() {
+    maximize_ = false;
     // Without a window manager maximising does nothing; the window was
     // already made the size of the usable screen.
     SDL_MaximizeWindow(window_);
-    // The first frame shown is the first screen drawn, painted whole: a
-    // blank one before it would only keep the screen waiting. The events of
-    // the window's opening (its first expose) are taken now, as that
-    // present covers them.
-    dirty_ = true;
-    whole_ = true;
+    // The events of the window's opening (its first expose) are taken now,
+    // as the first present covers them.
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(&e);
+}
+
+void WindowPlatform::Opened() {
+    if (opening_.joinable()) {
+        opening_.join();
+        if (!failed_ && maximize_) Maximize();
+    }
+    // The program ends as if its window had been closed; ThrowIfNotOpened
+    // says why.
+    if (failed_) throw WindowClosed{};
+}
+
+void WindowPlatform::ThrowIfNotOpened() {
+    if (opening_.joinable()) opening_.join();
+    if (failed_) std::rethrow_exception(failed_);
 }
 
 void WindowPlatform::Present() {
@@ -177,6 +224,7 @@ void WindowPlatform::Handle(const void* ev) {
 }
 
 void WindowPlatform::InjectKey(const std::string& k) {
+    Opened();
     SDL_Event e{};
     SDL_Keycode sym = 0;
     if (k == key::kEnter) sym = SDLK_RETURN;
@@ -200,6 +248,7 @@ void WindowPlatform::InjectKey(const std::string& k) {
 }
 
 void WindowPlatform::Pump(bool wait) {
+    Opened();
     if (dirty_ || whole_) Present();
     SDL_Event e;
     if (wait) {

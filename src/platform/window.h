@@ -5,7 +5,9 @@
 // margins in the background colour, and follows resizes.
 #pragma once
 
+#include <exception>
 #include <functional>
+#include <thread>
 
 #include "platform/platform.h"
 
@@ -19,14 +21,24 @@ inline constexpr int kCanvasWidth = 1440, kCanvasHeight = 900;
 
 class WindowPlatform : public Platform {
 public:
-    // Throws NoDisplay when there is no display to show a window on.
-    WindowPlatform();
+    // AtOnce opens the window before the constructor returns. Meanwhile
+    // opens it on a thread of its own while the program draws its first
+    // screen on the canvas; the first key poll or wait waits for it.
+    enum class Opening { AtOnce, Meanwhile };
+
+    // Throws NoDisplay when there is no display to show a window on. A
+    // window opening meanwhile that cannot open ends the run at the first
+    // key poll as a closed window does; ThrowIfNotOpened then throws why.
+    explicit WindowPlatform(Opening opening = Opening::AtOnce);
     ~WindowPlatform() override;
 
     void MaximizeWindow() override;
     std::string Inkey() override;
     std::string WaitKey() override;
     void WaitForClose() override;
+
+    // Throws what kept a window opening meanwhile from opening.
+    void ThrowIfNotOpened();
 
     // Puts a key into the window's event queue as if it had been typed
     // (a key code as Inkey returns it: a character, Enter, an arrow, ...).
@@ -43,6 +55,13 @@ protected:
     }
 
 private:
+    // Starts SDL's video and opens the window; throws NoDisplay or
+    // runtime_error.
+    void Open();
+    // Waits for a window opening meanwhile; throws WindowClosed when it
+    // could not open.
+    void Opened();
+    void Maximize();
     // Handles one event; queues keys, repaints, throws WindowClosed.
     void Handle(const void* event);
     // Brings the window up to date with the canvas: the parts drawn on
@@ -60,6 +79,9 @@ private:
     bool whole_ = true;  // the next present repaints the whole window
     bool drawn_ = false;         // something was drawn since the last key poll
     bool polled_empty_ = false;  // the last key poll found no key
+    bool maximize_ = false;      // to be maximised once open
+    std::thread opening_;
+    std::exception_ptr failed_;  // what kept the window from opening
 };
 
 // Thrown when no display can be opened; what() says which.

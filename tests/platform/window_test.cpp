@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/runtime.h"
 
 namespace vm {
 
@@ -187,6 +188,39 @@ TEST(WindowStart, WithoutADisplayItSaysSoAtOnce) {
         } catch (const NoDisplay& e) {
             EXPECT_STREQ(e.what(), c.message);
         }
+    }
+}
+
+// A window opening on its own thread while the first screen is drawn: no
+// display named fails at once; a display that does not answer ends the run
+// at the first key poll, as a closed window does, and then says why.
+TEST(WindowStart, OpeningMeanwhileWithoutADisplayEndsAtTheFirstKeyPoll) {
+    EnvGuard d("DISPLAY"), w("WAYLAND_DISPLAY"), v("SDL_VIDEODRIVER");
+    EnvGuard bus("DBUS_SESSION_BUS_ADDRESS");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    // Without a session bus SDL's start would fork to launch one while this
+    // thread draws, and a fork beside a running thread can hang the child
+    // in the sanitizers' allocator.
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    unsetenv("DISPLAY");
+    try {
+        WindowPlatform window(WindowPlatform::Opening::Meanwhile);
+        ADD_FAILURE() << "a window began opening with no display named";
+    } catch (const NoDisplay& e) {
+        EXPECT_STREQ(e.what(), "cannot open the display: DISPLAY is not set");
+    }
+    setenv("DISPLAY", ":9999", 1);
+    WindowPlatform window(WindowPlatform::Opening::Meanwhile);
+    window.MaximizeWindow();
+    window.Symbol(100, 100, "番号を入力して下さい。", 1, 1, 0);
+    EXPECT_THROW(window.Inkey(), WindowClosed);
+    EXPECT_THROW(window.WaitKey(), WindowClosed);
+    try {
+        window.ThrowIfNotOpened();
+        ADD_FAILURE() << "no reason given";
+    } catch (const NoDisplay& e) {
+        EXPECT_STREQ(e.what(), "cannot open the display \":9999\"");
     }
 }
 

@@ -2,6 +2,10 @@
 # Without a display a program says that it cannot open one and ends at once
 # with a failure status, rather than waiting on a window nobody sees.
 set -uo pipefail
+# No session bus either: SDL's start would fork to launch one while the
+# program draws, and a fork beside a running thread can hang the child in
+# the sanitizers' allocator.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
 program="$1"   # path to velmaris-a
 for display in unset ":9999"; do
   if [ "$display" = unset ]; then

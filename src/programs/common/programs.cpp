@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cstdio>
 #include <exception>
-#include <thread>
 #include <utility>
 
 #include "frame/binding.h"
@@ -66,22 +65,17 @@ std::optional<ProgramInfo> ProgramByName(const std::string& name) {
 }
 
 int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle) {
-    // Starting fontconfig, checking the fonts and loading the face of the
-    // menu need no window: they go on while SDL opens it, and the menu is
-    // drawn once both are done.
-    std::string menu_text = info.title;
-    for (const MenuItem& item : info.menu.items) menu_text += item.text;
-    std::jthread fonts([&info, &menu_text] {
-        ReportMissingFonts(info.title);
-        LoadFaces(menu_text);
-    });
     try {
-        WindowPlatform window;
+        // Starting SDL's video and opening the window take longer than
+        // anything else before the menu shows: they go on while the fonts
+        // are checked and the menu is drawn on the canvas.
+        WindowPlatform window(WindowPlatform::Opening::Meanwhile);
         window.on_idle = std::move(on_idle);
-        fonts.join();
-        return RunProgram(info, window);
+        ReportMissingFonts(info.title);
+        const int status = RunProgram(info, window);
+        window.ThrowIfNotOpened();
+        return status;
     } catch (const std::exception& e) {
-        if (fonts.joinable()) fonts.join();
         std::fprintf(stderr, "%s: %s\n", info.title.c_str(), e.what());
         return 1;
     }
