@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -253,8 +254,11 @@ struct Scratch {
 
 // Texts drawn over and over (the same characters in the same face, size,
 // magnification and place within a pixel) are kept as the pixels they make,
-// up to this many bytes; past it the cache starts again.
-constexpr size_t kGlyphCacheBytes = 4 << 20;
+// up to this many bytes; past it the texts least recently drawn are
+// forgotten until a quarter is free again. The pages, menus and drills in
+// use at one time fit with room to spare, and memory stays level however
+// long a program runs.
+constexpr size_t kGlyphCacheBytes = 1 << 20;
 // Larger texts are always drawn afresh.
 constexpr int kGlyphMaxArea = 256 * 256;
 
@@ -297,10 +301,7 @@ uint64_t LookKey(int colour, uint32_t background) {
 // drawn, so it costs no more than before and is copied from its second time.
 bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
     if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return false;
-    if (glyph_bytes_ > kGlyphCacheBytes) {
-        glyphs_.clear();
-        glyph_bytes_ = 0;
-    }
+    if (glyph_bytes_ > kGlyphCacheBytes) ForgetOldTexts();
     const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
     const float within[2] = {op.x1 - fx0, op.y1 - fy0};
     const int style[4] = {op.font.bold, op.font.italic, op.mh, op.mv};
@@ -312,8 +313,9 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
     key.append(reinterpret_cast<const char*>(within), sizeof within);
     auto [it, first] = glyphs_.try_emplace(std::move(key));
     KnownText& t = it->second;
+    t.used = ++glyph_clock_;
     if (first) {
-        glyph_bytes_ += it->first.size() + 128;
+        Grow(t, it->first.size() + 128);
         seen = &t;
         return false;
     }
@@ -335,29 +337,43 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
         if (!t.shaped && !ShapeText(op, ix, iy, t)) return false;
         if (!PlainCover(op, t, background)) return false;
     }
-    std::vector<uint32_t>& look = t.looks[LookKey(op.colour, background)];
-    if (look.empty()) {
+    Look& look = t.looks[LookKey(op.colour, background)];
+    if (look.Empty()) {
         look = TextLook(op, ix, iy, t, background);
-        glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
+        Grow(t, look.Bytes());
     }
     cairo_surface_flush(surface_);
     unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     for (int y = 0; y < t.h; ++y) {
         uint32_t* px = reinterpret_cast<uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
-        const uint32_t* from = look.data() + static_cast<size_t>(y * t.w);
-        if (plain) {
-            std::copy_n(from, t.w, px);
-            continue;
-        }
-        const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
+        const size_t at = static_cast<size_t>(y * t.w);
+        const uint8_t* cover = plain ? nullptr : t.cover.data() + at;
         for (int x = 0; x < t.w; ++x)
-            if (cover[x] != 0) px[x] = from[x];
+            if (plain || cover[x] != 0) px[x] = look.At(at + static_cast<size_t>(x));
     }
     cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
     Damage(PixelRect{x0, y0, t.w, t.h});
     ++glyph_hits_;
     return true;
+}
+
+void CairoCanvas::Grow(KnownText& t, size_t bytes) {
+    t.bytes += bytes;
+    glyph_bytes_ += bytes;
+}
+
+void CairoCanvas::ForgetOldTexts() {
+    std::vector<std::pair<uint64_t, decltype(glyphs_)::iterator>> by_use;
+    by_use.reserve(glyphs_.size());
+    for (auto it = glyphs_.begin(); it != glyphs_.end(); ++it) by_use.emplace_back(it->second.used, it);
+    std::sort(by_use.begin(), by_use.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [used, it] : by_use) {
+        if (glyph_bytes_ <= kGlyphCacheBytes / 4 * 3) break;
+        glyph_bytes_ -= it->second.bytes;
+        glyphs_.erase(it);
+    }
 }
 
 // The text's box, from the whole pixel it is drawn at, given its outline's
@@ -425,12 +441,45 @@ void CairoCanvas::KeepLook(const Op& op, KnownText& t, uint32_t background) {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
-    std::vector<uint32_t>& look = t.looks[LookKey(op.colour, background)];
-    look.resize(static_cast<size_t>(t.w * t.h));
-    for (int y = 0; y < t.h; ++y)
-        std::copy_n(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0,
-                    t.w, look.begin() + static_cast<long>(y) * t.w);
-    glyph_bytes_ += look.size() * sizeof(uint32_t) + 64;
+    Look& look = t.looks[LookKey(op.colour, background)];
+    look = Pack(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0,
+                static_cast<size_t>(stride) / 4, t.w, t.h);
+    Grow(t, look.Bytes());
+}
+
+size_t CairoCanvas::Look::Bytes() const {
+    return colours.size() * 4 + index.size() + raw.size() * 4 + 96;
+}
+
+CairoCanvas::Look CairoCanvas::Pack(const uint32_t* pixels, size_t stride, int w, int h) {
+    Look look;
+    look.index.reserve(static_cast<size_t>(w * h));
+    // The colours met so far, by a hash of the colour: open addressing in a
+    // table four times the largest number of colours kept.
+    constexpr size_t kSlots = 1024;
+    std::array<uint32_t, kSlots> colour_at;
+    std::array<int16_t, kSlots> index_at;
+    index_at.fill(-1);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = pixels[static_cast<size_t>(y) * stride + static_cast<size_t>(x)];
+            size_t slot = (c * 2654435761u) >> 22;
+            while (index_at[slot] >= 0 && colour_at[slot] != c) slot = (slot + 1) % kSlots;
+            if (index_at[slot] < 0) {
+                if (look.colours.size() == 256) {
+                    look = Look{};
+                    for (int row = 0; row < h; ++row)
+                        look.raw.insert(look.raw.end(), pixels + static_cast<size_t>(row) * stride,
+                                        pixels + static_cast<size_t>(row) * stride + w);
+                    return look;
+                }
+                colour_at[slot] = c;
+                index_at[slot] = static_cast<int16_t>(look.colours.size());
+                look.colours.push_back(c);
+            }
+            look.index.push_back(static_cast<uint8_t>(index_at[slot]));
+        }
+    return look;
 }
 
 bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
@@ -446,12 +495,12 @@ bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
         std::copy_n(data + static_cast<long>(y) * stride, t.w,
                     t.cover.begin() + static_cast<long>(y) * t.w);
     t.shaped = true;
-    glyph_bytes_ += t.cover.size() + 64;
+    Grow(t, t.cover.size() + 64);
     return true;
 }
 
-std::vector<uint32_t> CairoCanvas::TextLook(const Op& op, int ix, int iy, const KnownText& t,
-                                            uint32_t background) {
+CairoCanvas::Look CairoCanvas::TextLook(const Op& op, int ix, int iy, const KnownText& t,
+                                        uint32_t background) {
     Scratch look(CAIRO_FORMAT_ARGB32, t.w, t.h);
     cairo_surface_flush(look.surface);
     unsigned char* data = cairo_image_surface_get_data(look.surface);
@@ -465,11 +514,7 @@ std::vector<uint32_t> CairoCanvas::TextLook(const Op& op, int ix, int iy, const 
     const double stroke = TextPath(look.cr, op, ix + t.x, iy + t.y);
     PaintText(look.cr, op, stroke);
     cairo_surface_flush(look.surface);
-    std::vector<uint32_t> out(static_cast<size_t>(t.w * t.h));
-    for (int y = 0; y < t.h; ++y)
-        std::copy_n(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride), t.w,
-                    out.begin() + static_cast<long>(y) * t.w);
-    return out;
+    return Pack(reinterpret_cast<const uint32_t*>(data), static_cast<size_t>(stride) / 4, t.w, t.h);
 }
 
 namespace {
@@ -554,10 +599,12 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     const int stride = cairo_image_surface_get_stride(surface_);
     const size_t row_bytes = static_cast<size_t>(width_) * 4;
     if (shown_.empty()) {
-        shown_.resize(row_bytes * static_cast<size_t>(height_));
-        for (int y = 0; y < height_; ++y)
-            std::memcpy(shown_.data() + row_bytes * static_cast<size_t>(y),
-                        data + static_cast<long>(y) * stride, row_bytes);
+        // Copied row by row as it is made: no zero-filling first.
+        shown_.reserve(row_bytes * static_cast<size_t>(height_));
+        for (int y = 0; y < height_; ++y) {
+            const unsigned char* row = data + static_cast<long>(y) * stride;
+            shown_.insert(shown_.end(), row, row + row_bytes);
+        }
         return {PixelRect{0, 0, width_, height_}};
     }
     const int cols = (width_ + kTile - 1) / kTile, rows = (height_ + kTile - 1) / kTile;

@@ -93,14 +93,30 @@ private:
     void SetColour(int colour);
     void Path(const Op& op);
     void DrawText(const Op& op);
+    // A box of pixels kept as the few colours in it and a colour for each
+    // pixel: a quarter of the pixels' own size. A box of more than 256
+    // colours is kept as it is.
+    struct Look {
+        std::vector<uint32_t> colours;
+        std::vector<uint8_t> index;
+        std::vector<uint32_t> raw;
+        bool Empty() const { return index.empty() && raw.empty(); }
+        size_t Bytes() const;
+        uint32_t At(size_t i) const { return raw.empty() ? colours[index[i]] : raw[i]; }
+    };
+    static Look Pack(const uint32_t* pixels, size_t stride, int w, int h);
     // A text drawn before, kept as what it covers and the pixels it leaves.
     struct KnownText {
         bool placed = false, shaped = false, unfit = false;
         int x = 0, y = 0, w = 0, h = 0;  // its box, from the whole pixel it is drawn at
         std::vector<uint8_t> cover;      // non-zero where it draws; found when needed
         // The box as drawn on one background colour, by colour and background.
-        std::unordered_map<uint64_t, std::vector<uint32_t>> looks;
+        std::unordered_map<uint64_t, Look> looks;
+        size_t bytes = 0;   // what it takes in the cache
+        uint64_t used = 0;  // when it was last drawn
     };
+    void Grow(KnownText& t, size_t bytes);
+    void ForgetOldTexts();
     // Copies a text kept before; `seen` is set to a text met for the first time.
     bool DrawKnownText(const Op& op, KnownText*& seen);
     bool PlaceBox(const Op& op, double x0, double y0, double x1, double y1, double stroke,
@@ -109,8 +125,7 @@ private:
     bool PlainCover(const Op& op, const KnownText& t, uint32_t& background);
     void KeepLook(const Op& op, KnownText& t, uint32_t background);
     bool ShapeText(const Op& op, int ix, int iy, KnownText& t);
-    std::vector<uint32_t> TextLook(const Op& op, int ix, int iy, const KnownText& t,
-                                   uint32_t background);
+    Look TextLook(const Op& op, int ix, int iy, const KnownText& t, uint32_t background);
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);
     void Damage(PixelRect r);
@@ -123,6 +138,7 @@ private:
     bool glyph_cache_ = true;
     std::unordered_map<std::string, KnownText> glyphs_;
     size_t glyph_bytes_ = 0;
+    uint64_t glyph_clock_ = 0;
     size_t glyph_hits_ = 0;
 };
 

@@ -76,6 +76,46 @@ TEST(GlyphCache, CopiedTextsEqualTextsDrawnAfresh) {
     EXPECT_EQ(differing, 0) << "rows differ";
 }
 
+// Far more texts than the cache keeps, each drawn twice, pages apart: the
+// texts least recently drawn are forgotten on the way and drawn afresh.
+TEST(GlyphCache, ForgettingOldTextsLeavesThePixelsAlone) {
+    Platform cached(1440, 900, false), fresh(1440, 900, false);
+    fresh.Canvas()->SetGlyphCache(false);
+    const auto utf8 = [](char32_t c) {
+        std::string s;
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+        return s;
+    };
+    for (Platform* p : {&cached, &fresh}) {
+        p->SetFontSize(24);
+        p->SetFontBold(true);
+        for (int page = 0; page < 6; ++page) {
+            p->Cls();
+            // Three sets of new texts, then the last set again backwards
+            // (its end still kept) and the first two (long forgotten).
+            const int sets[] = {0, 1, 2, 2, 0, 1};
+            const int set = sets[page];
+            const char32_t first = U'\u4E00' + static_cast<char32_t>(set * 1500);
+            for (int n = 0; n < 1500; ++n) {
+                const int i = page == 3 ? 1499 - n : n;  // the last drawn first
+                p->Symbol(static_cast<float>(10 + (i % 50) * 28), static_cast<float>(10 + (i / 50) * 29),
+                          utf8(first + static_cast<char32_t>(i)), 1, 1, set);
+            }
+        }
+    }
+    EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 0u);
+    CairoCanvas& a = *cached.Canvas();
+    CairoCanvas& b = *fresh.Canvas();
+    int differing = 0;
+    for (int y = 0; y < 900; ++y)
+        if (std::memcmp(a.Pixels() + static_cast<long>(y) * a.Stride(),
+                        b.Pixels() + static_cast<long>(y) * b.Stride(), 1440 * 4) != 0)
+            ++differing;
+    EXPECT_EQ(differing, 0) << "rows differ";
+}
+
 }  // namespace
 
 }  // namespace vm
