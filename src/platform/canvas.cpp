@@ -258,7 +258,7 @@ struct Scratch {
 // forgotten until a quarter is free again. The pages, menus and drills in
 // use at one time fit with room to spare, and memory stays level however
 // long a program runs.
-constexpr size_t kGlyphCacheBytes = 1 << 20;
+constexpr size_t kGlyphCacheBytes = 768 << 10;
 // Larger texts are always drawn afresh.
 constexpr int kGlyphMaxArea = 256 * 256;
 
