@@ -329,12 +329,11 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
         cairo_new_path(cr_);
         if (!PlaceBox(op, x0, y0, x1, y1, stroke, t)) return false;
     }
-    const int x0 = ix + t.x, y0 = iy + t.y;
-    if (x0 < 0 || y0 < 0 || x0 + t.w > width_ || y0 + t.h > height_) return false;
+    if (!Inside(op, t)) return false;
     uint32_t background = 0;
     const bool plain = PlainBox(op, t, background);
     if (!plain) {
-        if (!t.shaped && !ShapeText(op, ix, iy, t)) return false;
+        if (!t.shaped) ShapeText(op, ix, iy, t);
         if (!PlainCover(op, t, background)) return false;
     }
     Look& look = t.looks[LookKey(op.colour, background)];
@@ -343,15 +342,14 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
         Grow(t, look.Bytes());
     }
     cairo_surface_flush(surface_);
-    unsigned char* data = cairo_image_surface_get_data(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
     for (int y = 0; y < t.h; ++y) {
-        uint32_t* px = reinterpret_cast<uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+        uint32_t* px = BoxRow(op, t, y);
         const size_t at = static_cast<size_t>(y * t.w);
         const uint8_t* cover = plain ? nullptr : t.cover.data() + at;
         for (int x = 0; x < t.w; ++x)
             if (plain || cover[x] != 0) px[x] = look.At(at + static_cast<size_t>(x));
     }
+    const int x0 = ix + t.x, y0 = iy + t.y;
     cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
     Damage(PixelRect{x0, y0, t.w, t.h});
     ++glyph_hits_;
@@ -391,17 +389,30 @@ bool CairoCanvas::PlaceBox(const Op& op, double x0, double y0, double x1, double
     return !t.unfit;
 }
 
-// Whether the text's box on the canvas lies inside it and has one colour.
-bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& background) {
+// Whether the text's box, drawn where op says, lies inside the canvas.
+bool CairoCanvas::Inside(const Op& op, const KnownText& t) const {
     const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
     const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
-    if (x0 < 0 || y0 < 0 || x0 + t.w > width_ || y0 + t.h > height_) return false;
+    return x0 >= 0 && y0 >= 0 && x0 + t.w <= width_ && y0 + t.h <= height_;
+}
+
+// Row y of the text's box on the canvas, drawn where op says (the canvas
+// flushed before).
+uint32_t* CairoCanvas::BoxRow(const Op& op, const KnownText& t, int y) {
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    const long stride = cairo_image_surface_get_stride(surface_);
+    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
+    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
+    return reinterpret_cast<uint32_t*>(data + (y0 + y) * stride) + x0;
+}
+
+// Whether the text's box on the canvas lies inside it and has one colour.
+bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& background) {
+    if (!Inside(op, t)) return false;
     cairo_surface_flush(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
-    background = *(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0);
+    background = BoxRow(op, t, 0)[0];
     for (int y = 0; y < t.h; ++y) {
-        const uint32_t* px = reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+        const uint32_t* px = BoxRow(op, t, y);
         for (int x = 0; x < t.w; ++x)
             if (px[x] != background) return false;
     }
@@ -410,14 +421,10 @@ bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& backgroun
 
 // Whether the pixels the text covers on the canvas have one colour.
 bool CairoCanvas::PlainCover(const Op& op, const KnownText& t, uint32_t& background) {
-    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
-    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
     cairo_surface_flush(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
     bool any = false;
     for (int y = 0; y < t.h; ++y) {
-        const uint32_t* px = reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0 + y) * stride) + x0;
+        const uint32_t* px = BoxRow(op, t, y);
         const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
         for (int x = 0; x < t.w; ++x) {
             if (cover[x] == 0) continue;
@@ -430,20 +437,16 @@ bool CairoCanvas::PlainCover(const Op& op, const KnownText& t, uint32_t& backgro
         }
     }
     // A blank covers nothing: its box over the first pixel does no harm.
-    if (!any) background = *(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0);
+    if (!any) background = BoxRow(op, t, 0)[0];
     return true;
 }
 
 // The box as the drawing just made it over one background colour.
 void CairoCanvas::KeepLook(const Op& op, KnownText& t, uint32_t background) {
-    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
-    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
     cairo_surface_flush(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
     Look& look = t.looks[LookKey(op.colour, background)];
-    look = Pack(reinterpret_cast<const uint32_t*>(data + static_cast<long>(y0) * stride) + x0,
-                static_cast<size_t>(stride) / 4, t.w, t.h);
+    look = Pack(BoxRow(op, t, 0), static_cast<size_t>(cairo_image_surface_get_stride(surface_)) / 4,
+                t.w, t.h);
     Grow(t, look.Bytes());
 }
 
@@ -482,7 +485,7 @@ CairoCanvas::Look CairoCanvas::Pack(const uint32_t* pixels, size_t stride, int w
     return look;
 }
 
-bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
+void CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
     Scratch mask(CAIRO_FORMAT_A8, t.w, t.h);
     cairo_set_source_rgb(mask.cr, 0, 0, 0);
     const double stroke = TextPath(mask.cr, op, ix + t.x, iy + t.y);
@@ -496,7 +499,6 @@ bool CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
                     t.cover.begin() + static_cast<long>(y) * t.w);
     t.shaped = true;
     Grow(t, t.cover.size() + 64);
-    return true;
 }
 
 CairoCanvas::Look CairoCanvas::TextLook(const Op& op, int ix, int iy, const KnownText& t,

@@ -124,7 +124,10 @@ private:
     bool PlainBox(const Op& op, const KnownText& t, uint32_t& background);
     bool PlainCover(const Op& op, const KnownText& t, uint32_t& background);
     void KeepLook(const Op& op, KnownText& t, uint32_t background);
-    bool ShapeText(const Op& op, int ix, int iy, KnownText& t);
+    // Finds what the text covers, by drawing it once on a mask.
+    void ShapeText(const Op& op, int ix, int iy, KnownText& t);
+    bool Inside(const Op& op, const KnownText& t) const;
+    uint32_t* BoxRow(const Op& op, const KnownText& t, int y);
     Look TextLook(const Op& op, int ix, int iy, const KnownText& t, uint32_t background);
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);
