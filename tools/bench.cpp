@@ -40,6 +40,7 @@
 #include "platform/runtime.h"
 #include "platform/window.h"
 #include "programs/common/programs.h"
+#include "walk.h"
 
 extern char** environ;
 
@@ -49,135 +50,9 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-std::string KeyName(const std::string& k) {
-    if (k == vm::key::kEnter) return "Enter";
-    if (k == vm::key::kRight) return "→";
-    if (k == vm::key::kLeft) return "←";
-    if (k == vm::key::kUp) return "↑";
-    if (k == vm::key::kDown) return "↓";
-    if (k == " ") return "Space";
-    return k;
-}
-
-const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩",
-                                "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱", "⑲", "⑳"};
-
-// Decides every key of one lesson's walk: the lesson's number at the main
-// menu, keys through its goal screen (the quit item's number and Enter by
-// turns, which end the run too when the lesson has no scene menu), then each
-// scene in turn from the scene menu (arrows first, for the scenes that move
-// figures, then whole answers, each "1" or the scene's next number of 2, 3,
-// 4, ... and Enter, in a fixed random order: step waits take any key, a drill
-// gate soon sees "1" alone before an Enter, whatever the count of keys of the
-// problems in between, and a scene asking for numbers that must differ gets
-// them), the scene menu's last item and the main menu's quit item.
-class Walker {
-public:
-    Walker(size_t item, size_t quit, const vm::Lesson& lesson)
-        : item_(item), quit_(quit), scenes_(static_cast<int>(lesson.scenes.size())) {
-        Type(std::to_string(item));
-    }
-
-    std::string Next() {
-        if (++keys_in_phase_ > kMaxKeys) Stop();
-        std::string k;
-        if (queue_.empty() && phase_ == Phase::Menu) phase_ = Phase::Goal;
-        if (!queue_.empty()) {
-            k = queue_.front();
-            queue_.pop_front();
-        } else if (phase_ == Phase::Goal) {
-            k = goal_keys_++ % 2 == 0 ? std::to_string(quit_) : vm::key::kEnter;
-        } else if (phase_ == Phase::Scene) {
-            static const std::string arrows[] = {vm::key::kRight, vm::key::kUp, vm::key::kLeft,
-                                                 vm::key::kDown};
-            if (arrow_keys_ < 24) {
-                k = arrows[(arrow_keys_++ / 6) % 4];
-            } else {
-                Type(coin_(rng_) ? "1" : std::to_string(++answer_));
-                k = queue_.front();
-                queue_.pop_front();
-            }
-        } else {
-            Stop();  // the quit item was typed and the program goes on
-        }
-        where_ = "lesson " + std::to_string(item_) + Place() + " key " +
-                 std::to_string(keys_in_phase_) + " (" + KeyName(k) + ")";
-        return k;
-    }
-
-    void AtSceneMenu() {
-        keys_in_phase_ = 0;
-        // The rest of an answer that ended the scene is not for the menu.
-        queue_.clear();
-        if (++scene_ <= scenes_) {
-            Type(std::to_string(scene_));
-            phase_ = Phase::Scene;
-            arrow_keys_ = 0;
-            answer_ = 1;
-            // Each scene's keys are the same in every run, whatever came before.
-            rng_.seed(static_cast<unsigned>(item_ * 100 + static_cast<size_t>(scene_)));
-            ++scenes_walked_;
-        } else {
-            Type(std::to_string(scenes_ + 1));
-            Type(std::to_string(quit_));
-            phase_ = Phase::Quit;
-        }
-    }
-
-    bool Finished() const {
-        if (stuck_) return false;
-        // A lesson without a scene menu ends at its goal screen.
-        return scenes_ == 0 ? phase_ == Phase::Goal : phase_ == Phase::Quit && queue_.empty();
-    }
-    bool Stuck() const { return stuck_; }
-    const std::string& Where() const { return where_; }
-    int ScenesWalked() const { return scenes_walked_; }
-
-    vm::Routine ask_scene_menu = nullptr;  // the program's own scene-menu question
-    std::string scene_list;                // the lesson's scene list as it asks it
-
-private:
-    enum class Phase { Menu, Goal, Scene, Quit };
-    static constexpr size_t kMaxKeys = 5000;
-
-    // Ends the run as a closed window does.
-    [[noreturn]] void Stop() {
-        stuck_ = true;
-        throw vm::WindowClosed{};
-    }
-    void Type(const std::string& digits) {
-        for (char c : digits) queue_.push_back(std::string(1, c));
-        queue_.push_back(vm::key::kEnter);
-    }
-    std::string Place() const {
-        if (phase_ == Phase::Menu) return " at the main menu";
-        if (phase_ == Phase::Goal) return " goal";
-        if (phase_ == Phase::Quit) return " back to the main menu";
-        if (scene_ >= 1 && scene_ <= 20) return std::string(" scene ") + kCircled[scene_ - 1];
-        return " scene " + std::to_string(scene_);
-    }
-
-    size_t item_, quit_;
-    int scenes_;
-    size_t goal_keys_ = 0;
-    Phase phase_ = Phase::Menu;
-    std::deque<std::string> queue_;
-    int scene_ = 0;
-    int scenes_walked_ = 0;
-    size_t arrow_keys_ = 0;
-    size_t answer_ = 1;  // the scene's last number typed after "1"
-    std::mt19937 rng_;
-    std::bernoulli_distribution coin_;
-    size_t keys_in_phase_ = 0;
-    std::string where_ = "main menu";
-    bool stuck_ = false;
-};
-
 // What the bench platforms share: the walk and the step times.
-class WalkHost {
+class TimedWalk : public vm::walk::WalkHost {
 public:
-    virtual ~WalkHost() = default;
-    Walker* walker = nullptr;
     bool timing = false;
     Clock::time_point given;
 
@@ -190,28 +65,18 @@ public:
         given = Clock::now();
         return k;
     }
+    // What follows is the menu's own drawing, not a step's.
+    void SceneMenuReached() override { timing = false; }
 };
 
-// The scene-menu question, wrapped so that the walk knows a scene has ended.
-void AskAtSceneMenu(vm::State& s) {
-    auto& host = dynamic_cast<WalkHost&>(s.P);
-    // Scenes ask their own questions at the bottom too; only the lesson's
-    // scene list is its scene menu.
-    if (s.AA_s == host.walker->scene_list) {
-        host.walker->AtSceneMenu();
-        host.timing = false;  // what follows is the menu's own drawing, not a step's
-    }
-    vm::Call(s, host.walker->ask_scene_menu);
-}
-
-class HeadlessBench : public vm::Platform, public WalkHost {
+class HeadlessBench : public vm::Platform, public TimedWalk {
 public:
     HeadlessBench() : vm::Platform(1440, 900, false) {}
     std::string Inkey() override { return NextKey(); }
     std::string WaitKey() override { return NextKey(); }
 };
 
-class WindowBench : public vm::WindowPlatform, public WalkHost {
+class WindowBench : public vm::WindowPlatform, public TimedWalk {
 public:
     WindowBench() {
         on_idle = [this] { InjectKey(NextKey()); };
@@ -263,10 +128,10 @@ int ChildIdle(const vm::ProgramInfo& info) {
     return 1;
 }
 
-int ChildWalk(vm::ProgramInfo info, bool window) {
+int ChildWalk(const vm::ProgramInfo& info, bool window) {
     try {
         std::unique_ptr<vm::Platform> platform;
-        WalkHost* host = nullptr;
+        TimedWalk* host = nullptr;
         if (window) {
             auto w = std::make_unique<WindowBench>();
             host = w.get();
@@ -276,25 +141,11 @@ int ChildWalk(vm::ProgramInfo info, bool window) {
             host = h.get();
             platform = std::move(h);
         }
-        const vm::Routine ask = info.binding.AskNumberAtBottom;
-        info.binding.AskNumberAtBottom = AskAtSceneMenu;
-        const size_t quit = info.menu.items.size();
-        for (size_t i = 0; i + 1 < quit; ++i) {
-            if (!info.menu.items[i].lesson) continue;
-            Walker walker(i + 1, quit, *info.menu.items[i].lesson);
-            walker.ask_scene_menu = ask;
-            walker.scene_list = info.menu.items[i].lesson->scene_list;
-            host->walker = &walker;
+        vm::walk::WalkLessons(info, *platform, *host, [host](const vm::walk::LessonWalk& w) {
             host->timing = false;
-            if (vm::RunProgram(info, *platform) == vm::kErrorStopStatus)
-                std::printf("error lesson %zu reached the error stop: %s\n", i + 1,
-                            walker.Where().c_str());
-            else if (walker.Stuck())
-                std::printf("error lesson %zu did not end: %s\n", i + 1, walker.Where().c_str());
-            else if (!walker.Finished())
-                std::printf("error lesson %zu stopped early: %s\n", i + 1, walker.Where().c_str());
-            std::printf("lesson %zu %d\n", i + 1, walker.ScenesWalked());
-        }
+            if (!w.error.empty()) std::printf("error lesson %zu %s\n", w.item, w.error.c_str());
+            std::printf("lesson %zu %d\n", w.item, w.scenes);
+        });
     } catch (const std::exception& e) {
         std::printf("error %s\n", e.what());
         return 1;

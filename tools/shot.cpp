@@ -5,29 +5,108 @@
 //       [--every DIR]      also write DIR/key-NNN.png before each key
 //       [--time hh:mm:ss]  fix the clock (and so the random seed)
 //       [--size WxH]       canvas size (default 1440x900)
+//       [--log FILE]       write every drawing call as a line of text, and
+//                          before each key a line "> key N (name)"
+//       [--walk]           instead of scripted keys, walk every scene of
+//                          every lesson of the program's menu (as the
+//                          benchmark does); the log then names each key's
+//                          lesson and scene, and --every numbers its
+//                          screens over the whole walk
 //
 // Exit status: 0 when the program ended or its keys ran out; 3 when it
 // reached the error stop (the line and error number are also written on
-// standard error); 1 when the PNG cannot be written; 2 for a bad option.
+// standard error); 1 when the PNG or the log cannot be written, or a walk
+// did not go through; 2 for a bad option.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 
+#include "oplog.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "programs/common/programs.h"
+#include "walk.h"
+
+namespace {
+
+// Writes the drawing log as it grows, so a long run keeps little of it.
+class LogFile {
+public:
+    bool Open(const std::string& path) {
+        f_.reset(std::fopen(path.c_str(), "w"));
+        return f_ != nullptr;
+    }
+    bool IsOpen() const { return f_ != nullptr; }
+    // What was drawn since the last call, then the note.
+    void Flush(vm::Platform& p, const std::string& note = "") {
+        if (!f_) return;
+        for (const vm::Op& op : p.Log()) std::fprintf(f_.get(), "%s\n", vm::OpText(op).c_str());
+        p.ClearLog();
+        if (!note.empty()) std::fprintf(f_.get(), "> %s\n", note.c_str());
+    }
+    bool Close() {
+        if (!f_) return true;
+        const bool ok = std::ferror(f_.get()) == 0;
+        return std::fclose(f_.release()) == 0 && ok;
+    }
+
+private:
+    struct Closer {
+        void operator()(FILE* f) const {
+            if (f) std::fclose(f);
+        }
+    };
+    std::unique_ptr<FILE, Closer> f_;
+};
+
+class WalkPlatform : public vm::Platform, public vm::walk::WalkHost {
+public:
+    WalkPlatform(int w, int h, bool record, LogFile& log, std::string every)
+        : vm::Platform(w, h, record), log_(log), every_(std::move(every)) {}
+    std::string Inkey() override {
+        if (!every_.empty()) {
+            char name[64];
+            std::snprintf(name, sizeof name, "/key-%05zu.png", keys_given_);
+            WritePng(every_ + name);
+        }
+        ++keys_given_;
+        std::string k = walker->Next();
+        log_.Flush(*this, walker->Where());
+        return k;
+    }
+    std::string WaitKey() override { return Inkey(); }
+
+private:
+    LogFile& log_;
+    std::string every_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    std::string program = "a", keys, out = "screen.png", every, time;
+    std::string program = "a", keys, out = "screen.png", every, time, log_path;
     long after = -1;
+    bool walk = false;
     int w = 1440, h = 900;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string k = argv[i], v = argv[i + 1];
+    for (int i = 1; i < argc; ++i) {
+        const std::string k = argv[i];
+        if (k == "--walk") {
+            walk = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "option %s needs a value\n", k.c_str());
+            return 2;
+        }
+        const std::string v = argv[++i];
         if (k == "--program") program = v;
         else if (k == "--keys") keys += v;
         else if (k == "--out") out = v;
         else if (k == "--every") every = v;
         else if (k == "--time") time = v;
+        else if (k == "--log") log_path = v;
         else if (k == "--keys-after") after = std::atol(v.c_str());
         else if (k == "--size") std::sscanf(v.c_str(), "%dx%d", &w, &h);
         else {
@@ -40,24 +119,55 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no program %s\n", program.c_str());
         return 2;
     }
+    LogFile log;
+    if (!log_path.empty() && !log.Open(log_path)) {
+        std::fprintf(stderr, "cannot write %s\n", log_path.c_str());
+        return 1;
+    }
     vm::ReportMissingFonts(info->title);
-    vm::Platform p(w, h, false);
-    if (!time.empty()) p.SetFixedTime(time);
-    p.PushKeys(vm::ParseKeys(keys));
-    bool written = false;
-    p.before_key = [&](size_t n) {
-        if (!every.empty()) {
-            char name[64];
-            std::snprintf(name, sizeof name, "/key-%03zu.png", n);
-            p.WritePng(every + name);
-        }
-        if (after >= 0 && static_cast<long>(n) == after) {
-            p.WritePng(out);
-            written = true;
-        }
-    };
-    const int rc = vm::RunProgram(*info, p);
-    if (!written && !p.WritePng(out)) {
+    int rc = 0;
+    std::unique_ptr<vm::Platform> platform;
+    if (walk) {
+        auto p = std::make_unique<WalkPlatform>(w, h, log.IsOpen(), log, every);
+        if (!time.empty()) p->SetFixedTime(time);
+        vm::walk::WalkLessons(*info, *p, *p, [&rc, &log, &p](const vm::walk::LessonWalk& l) {
+            std::string note = "lesson " + std::to_string(l.item) + " walked, " +
+                               std::to_string(l.scenes) + " scenes";
+            if (!l.error.empty()) {
+                note = "lesson " + std::to_string(l.item) + " " + l.error;
+                std::fprintf(stderr, "%s\n", note.c_str());
+                rc = 1;
+            }
+            log.Flush(*p, note);
+        });
+        platform = std::move(p);
+    } else {
+        platform = std::make_unique<vm::Platform>(w, h, log.IsOpen());
+        vm::Platform& p = *platform;
+        if (!time.empty()) p.SetFixedTime(time);
+        p.PushKeys(vm::ParseKeys(keys));
+        bool written = false;
+        p.before_key = [&](size_t n) {
+            log.Flush(p, "key " + std::to_string(n));
+            if (!every.empty()) {
+                char name[64];
+                std::snprintf(name, sizeof name, "/key-%03zu.png", n);
+                p.WritePng(every + name);
+            }
+            if (after >= 0 && static_cast<long>(n) == after) {
+                p.WritePng(out);
+                written = true;
+            }
+        };
+        rc = vm::RunProgram(*info, p);
+        if (written) out.clear();
+    }
+    log.Flush(*platform);
+    if (!log.Close()) {
+        std::fprintf(stderr, "cannot write %s\n", log_path.c_str());
+        return 1;
+    }
+    if (!out.empty() && !platform->WritePng(out)) {
         std::fprintf(stderr, "cannot write %s\n", out.c_str());
         return 1;
     }
