@@ -24,12 +24,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -256,7 +258,29 @@ void AskCountingScenes(vm::State& s) {
         p.scenes_chosen.insert({question, static_cast<int>(s.AINP)});
 }
 
-int ChildMemory(const std::string& program, vm::ProgramInfo info, size_t keys) {
+// Writes a run's keys for a replay into a new file in dir; empty when it
+// could not.
+std::string KeepKeys(const std::string& dir, const std::string& program, int stop,
+                     const std::string& keys) {
+    const std::string file = dir + "/" + program + "-stop" + std::to_string(stop) + ".keys";
+    const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return "";
+    FILE* f = fdopen(fd, "w");
+    if (f == nullptr) {
+        close(fd);
+        unlink(file.c_str());
+        return "";
+    }
+    const bool ok = std::fputs(keys.c_str(), f) >= 0;
+    if (std::fclose(f) != 0 || !ok) {
+        unlink(file.c_str());
+        return "";
+    }
+    return file;
+}
+
+int ChildMemory(const std::string& program, vm::ProgramInfo info, size_t keys,
+                const std::string& dir) {
     std::vector<size_t> marks;
     for (size_t m = 1000; m < keys; m *= 10) {
         marks.push_back(m);
@@ -286,19 +310,23 @@ int ChildMemory(const std::string& program, vm::ProgramInfo info, size_t keys) {
             const size_t first = p.Given();
             if (vm::RunProgram(info, p) == vm::kErrorStopStatus && ++stops <= 3) {
                 // A run's keys are many; they go to a file for the replay.
-                const std::string file = "/tmp/velmaris-bench-" + program + "-stop" +
-                                         std::to_string(stops) + ".keys";
-                if (FILE* f = std::fopen(file.c_str(), "w")) {
-                    std::fputs(p.Script().c_str(), f);
-                    std::fclose(f);
-                }
-                std::printf("error the error stop after key %zu; replay: ./build/velmaris-shot "
-                            "--program %s --time %s --keys \"$(cat %s)\" --out /tmp/stop.png\n",
-                            p.Given(), program.c_str(), clock, file.c_str());
+                const std::string file = KeepKeys(dir, program, stops, p.Script());
+                if (file.empty())
+                    std::printf("error the error stop after key %zu (its keys could not be "
+                                "kept)\n",
+                                p.Given());
+                else
+                    std::printf("error the error stop after key %zu; replay: "
+                                "./build/velmaris-shot --program %s --time %s --keys \"$(cat %s)\" "
+                                "--out stop.png\n",
+                                p.Given(), program.c_str(), clock, file.c_str());
                 // The first few stops say enough; the rest are only counted.
                 if (stops == 3) {
-                    const int null = open("/dev/null", O_WRONLY);
-                    if (null >= 0) dup2(null, 2);
+                    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+                    if (null >= 0) {
+                        dup2(null, 2);
+                        close(null);
+                    }
                 }
             }
             if (p.Given() == first) break;  // the program took no key at all
@@ -318,13 +346,14 @@ struct Child {
     FILE* out = nullptr;
 };
 
+// Starts this program again with args; its standard output is read through
+// out. On failure nothing is left open and pid is -1.
 Child Spawn(const std::vector<std::string>& args) {
     int fds[2];
-    if (pipe(fds) != 0) return {};
+    if (pipe2(fds, O_CLOEXEC) != 0) return {};
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_adddup2(&fa, fds[1], 1);
-    posix_spawn_file_actions_addclose(&fa, fds[0]);
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -332,7 +361,15 @@ Child Spawn(const std::vector<std::string>& args) {
     if (posix_spawn(&c.pid, "/proc/self/exe", &fa, nullptr, argv.data(), environ) != 0) c.pid = -1;
     posix_spawn_file_actions_destroy(&fa);
     close(fds[1]);
-    c.out = fdopen(fds[0], "r");
+    if (c.pid >= 0) c.out = fdopen(fds[0], "r");
+    if (c.out == nullptr) {
+        close(fds[0]);
+        if (c.pid >= 0) {
+            kill(c.pid, SIGKILL);
+            waitpid(c.pid, nullptr, 0);
+        }
+        return {};
+    }
     return c;
 }
 
@@ -344,10 +381,12 @@ bool ReadLine(FILE* f, std::string& line) {
 }
 
 int Finish(Child& c) {
+    if (c.pid < 0) return 128;
     std::string rest;
     while (ReadLine(c.out, rest)) {
     }
     std::fclose(c.out);
+    c.out = nullptr;
     int status = 0;
     waitpid(c.pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
@@ -479,9 +518,9 @@ struct Memory {
     std::vector<std::string> errors;
 };
 
-Memory MemoryProgram(const std::string& program, size_t keys) {
+Memory MemoryProgram(const std::string& program, size_t keys, const std::string& dir) {
     Memory m;
-    Child c = Spawn({"velmaris-bench", "--child-memory", program, std::to_string(keys)});
+    Child c = Spawn({"velmaris-bench", "--child-memory", program, std::to_string(keys), dir});
     if (c.pid < 0) {
         m.errors.push_back("cannot start the random keys");
         return m;
@@ -546,6 +585,42 @@ void MemoryRows(const Memory& m) {
     for (const auto& e : m.errors) std::printf("    ! %s\n", e.c_str());
 }
 
+// A private directory for what the children write (the keys of a run that
+// reached the error stop, for its replay). It goes when the bench ends,
+// interrupted too, unless a replay in it was reported.
+char scratch_path[512];
+
+void DropScratch(int sig) {
+    rmdir(scratch_path);
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
+
+class ScratchDir {
+public:
+    ScratchDir() {
+        const char* base = std::getenv("TMPDIR");
+        std::string t = std::string(base && *base ? base : "/tmp") + "/velmaris-bench-XXXXXX";
+        if (t.size() >= sizeof scratch_path || mkdtemp(t.data()) == nullptr) return;
+        path_ = t;
+        std::snprintf(scratch_path, sizeof scratch_path, "%s", t.c_str());
+        std::signal(SIGINT, DropScratch);
+        std::signal(SIGTERM, DropScratch);
+    }
+    ~ScratchDir() {
+        if (path_.empty()) return;
+        if (rmdir(path_.c_str()) != 0 && errno == ENOTEMPTY)
+            std::printf("the keys of the replays above are in %s; remove it when done\n",
+                        path_.c_str());
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -565,12 +640,12 @@ int main(int argc, char** argv) {
             const bool in_window = std::string(argv[i + 2]) == "window";
             return a == "--child-start" ? ChildStart(*info, in_window) : ChildWalk(*info, in_window);
         }
-        if (a == "--child-memory" && i + 2 < argc) {
+        if (a == "--child-memory" && i + 3 < argc) {
             alarm(900);
             const auto info = vm::ProgramByName(argv[i + 1]);
             const long keys = std::atol(argv[i + 2]);
             if (!info || keys <= 0) return 2;
-            return ChildMemory(argv[i + 1], *info, static_cast<size_t>(keys));
+            return ChildMemory(argv[i + 1], *info, static_cast<size_t>(keys), argv[i + 3]);
         }
         if (a == "--child-idle" && i + 1 < argc) {
             const auto info = vm::ProgramByName(argv[i + 1]);
@@ -590,6 +665,8 @@ int main(int argc, char** argv) {
     }
     const bool display = window && std::getenv("DISPLAY") != nullptr;
     bool failed = false;
+    std::optional<ScratchDir> scratch;
+    if (memory_keys > 0) scratch.emplace();
     for (char p : programs) {
         const std::string name(1, p);
         const auto info = vm::ProgramByName(name);
@@ -616,7 +693,11 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
         if (memory_keys > 0) {
-            const Memory m = MemoryProgram(name, static_cast<size_t>(memory_keys));
+            Memory m;
+            if (scratch->Path().empty())
+                m.errors.push_back("cannot make a private directory for the replays");
+            else
+                m = MemoryProgram(name, static_cast<size_t>(memory_keys), scratch->Path());
             MemoryRows(m);
             failed = failed || !m.errors.empty();
             std::fflush(stdout);
