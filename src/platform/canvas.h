@@ -90,8 +90,11 @@ public:
     bool HasGlyphs(const FontState& font, const std::string& text);
 
 private:
+    // Shapes (canvas.cpp).
     void SetColour(int colour);
     void Path(const Op& op);
+
+    // Texts (canvas_text.cpp).
     void DrawText(const Op& op);
     // A box of pixels kept as the few colours in it and a colour for each
     // pixel: a quarter of the pixels' own size. A box of more than 256
@@ -129,6 +132,8 @@ private:
     bool Inside(const Op& op, const KnownText& t) const;
     uint32_t* BoxRow(const Op& op, const KnownText& t, int y);
     Look TextLook(const Op& op, int ix, int iy, const KnownText& t, uint32_t background);
+
+    // What was drawn on (canvas_damage.cpp).
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);
     void Damage(PixelRect r);

@@ -1,0 +1,138 @@
+// What the canvas tracks of its drawing: the parts drawn on, and of those
+// the parts whose pixels changed since they were last taken.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/canvas.h"
+#include "platform/canvas_cairo.h"
+
+namespace vm {
+
+namespace {
+
+bool Near(const PixelRect& a, const PixelRect& b, int gap) {
+    return a.x <= b.x + b.w + gap && b.x <= a.x + a.w + gap && a.y <= b.y + b.h + gap &&
+           b.y <= a.y + a.h + gap;
+}
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+    const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+}  // namespace
+
+PixelRect Clamp(const PixelRect& r, const PixelRect& bounds) {
+    const int x0 = std::max(r.x, bounds.x), y0 = std::max(r.y, bounds.y);
+    const int x1 = std::min(r.x + r.w, bounds.x + bounds.w);
+    const int y1 = std::min(r.y + r.h, bounds.y + bounds.h);
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+void CairoCanvas::Damage(double x0, double y0, double x1, double y1, double pad) {
+    const auto lo = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6)); };
+    const auto hi = [](double v) { return static_cast<int>(std::clamp(std::ceil(v), -1e6, 1e6)); };
+    const int ix0 = lo(x0 - pad), iy0 = lo(y0 - pad);
+    Damage(PixelRect{ix0, iy0, hi(x1 + pad) - ix0, hi(y1 + pad) - iy0});
+}
+
+namespace {
+
+// Adds r to a few rectangles covering what was drawn on. Rectangles close
+// together are sent as one: a few larger updates cost less than many small
+// ones.
+void AddPart(std::vector<PixelRect>& parts, PixelRect r) {
+    for (size_t i = 0; i < parts.size();) {
+        if (Near(parts[i], r, 16)) {
+            r = Union(parts[i], r);
+            parts.erase(parts.begin() + static_cast<long>(i));
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    parts.push_back(r);
+    if (parts.size() > 8) {
+        PixelRect all = parts.front();
+        for (const PixelRect& d : parts) all = Union(all, d);
+        parts.assign(1, all);
+    }
+}
+
+}  // namespace
+
+void CairoCanvas::Damage(PixelRect r) {
+    r = Clamp(r, PixelRect{0, 0, width_, height_});
+    if (!r.Empty()) AddPart(damage_, r);
+}
+
+std::vector<PixelRect> CairoCanvas::TakeDamage() {
+    std::vector<PixelRect> d;
+    d.swap(damage_);
+    return d;
+}
+
+namespace {
+
+// The canvas is compared with what was shown in squares of this size.
+constexpr int kTile = 32;
+
+}  // namespace
+
+// A step that clears the screen and draws most of it again as it was (a
+// figure moved by a key) changes only a small part of it: only the squares
+// whose pixels differ from those last taken are given.
+std::vector<PixelRect> CairoCanvas::TakeChanges() {
+    std::vector<PixelRect> damage = TakeDamage();
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const size_t row_bytes = static_cast<size_t>(width_) * 4;
+    if (shown_.empty()) {
+        // Copied row by row as it is made: no zero-filling first.
+        shown_.reserve(row_bytes * static_cast<size_t>(height_));
+        for (int y = 0; y < height_; ++y) {
+            const unsigned char* row = data + static_cast<long>(y) * stride;
+            shown_.insert(shown_.end(), row, row + row_bytes);
+        }
+        return {PixelRect{0, 0, width_, height_}};
+    }
+    const int cols = (width_ + kTile - 1) / kTile, rows = (height_ + kTile - 1) / kTile;
+    std::vector<uint8_t> changed(static_cast<size_t>(cols * rows), 0);
+    for (const PixelRect& d : damage)
+        for (int ty = d.y / kTile; ty <= (d.y + d.h - 1) / kTile; ++ty)
+            for (int tx = d.x / kTile; tx <= (d.x + d.w - 1) / kTile; ++tx) {
+                uint8_t& c = changed[static_cast<size_t>(ty * cols + tx)];
+                if (c) continue;
+                const int x0 = tx * kTile, y0 = ty * kTile;
+                const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
+                const size_t bytes = static_cast<size_t>(w) * 4;
+                for (int y = y0; y < y0 + h; ++y) {
+                    const unsigned char* now = data + static_cast<long>(y) * stride + x0 * 4;
+                    unsigned char* was = shown_.data() + row_bytes * static_cast<size_t>(y) +
+                                         static_cast<size_t>(x0) * 4;
+                    if (c || std::memcmp(now, was, bytes) != 0) {
+                        c = 1;
+                        std::memcpy(was, now, bytes);
+                    }
+                }
+            }
+    std::vector<PixelRect> parts;
+    for (int ty = 0; ty < rows; ++ty)
+        for (int tx = 0; tx < cols;) {
+            if (!changed[static_cast<size_t>(ty * cols + tx)]) {
+                ++tx;
+                continue;
+            }
+            const int from = tx;
+            while (tx < cols && changed[static_cast<size_t>(ty * cols + tx)]) ++tx;
+            AddPart(parts, Clamp(PixelRect{from * kTile, ty * kTile, (tx - from) * kTile, kTile},
+                                 PixelRect{0, 0, width_, height_}));
+        }
+    return parts;
+}
+}  // namespace vm
