@@ -50,9 +50,7 @@ void DrawFigure(State& s) {
     Construct(s);
     // The names P, Q, R through arcs in the background colour; drawn first,
     // as their end dots would cut holes in the sides.
-    s.AAAX = 40;
-    s.AAAY = -40;
-    LengthArc(s, kBC, kRight, 1, 4, "P", {15, 5, 60});
+    LengthArc(s, kBC, kRight, 1, 4, "P", {15, 5, 60, 40, -40});
     LengthArc(s, kRight, kAC, 1, 5, "Q", {15, 5, 60});
     LengthArc(s, kAC, kBC, 1, 3, "R", {15, 5, 70});
     Segment(s, kAC, kBC, 3);

@@ -84,7 +84,8 @@ void PlanePoint(State& s, float x, float y, float r, int c, const std::string& l
 
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look) {
-    DimensionArc(s, i, j, side, look.height, label, look.ink, look.dots, step);
+    DimensionArc(s, i, j, side, look.height, label, look.ink, look.dots, step, look.dx,
+                 look.dy);
 }
 
 void RightAngle(State& s, int k, int i, int j, float side, int colour) {

@@ -46,11 +46,13 @@ void PlanePoint(State& s, float x, float y, float r, int c, const std::string& l
 
 // How a length arc looks: dots in colour `dots`, its label in colour `ink`,
 // `height` pixels high (1 to 15 count 16-pixel units; 0 puts the dots on
-// the segment itself and the label at its midpoint).
+// the segment itself and the label at its midpoint), the label moved by
+// (dx, dy) from its place at the apex.
 struct ArcLook {
     int dots;
     int ink;
     float height;
+    float dx = 0, dy = 0;
 };
 // The dotted length arc (DrawDimensionArc) from point i to point j with its
 // label: side 1 bulges to the right of i -> j as seen on the screen, -1 to

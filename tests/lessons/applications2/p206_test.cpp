@@ -321,5 +321,27 @@ TEST(P206Problem6, ConstructsTheEquilateralTriangles) {
     EXPECT_EQ(h, 181u);
 }
 
+// "P" stands 40 px right of and 40 px above the apex of its arc, clear of
+// "h" (the first drawing of each letter in its colour).
+TEST(P206Problem6, NamesPClearOfTheHeight) {
+    Rig r(ProgramC());
+    r.AnyKeys(12);
+    EXPECT_TRUE(r.Run(ChapterAProblem6Answer));
+    const struct {
+        const char* name;
+        int colour;
+        float x, y;
+    } names[] = {{"P", 5, 914.7f, 158.0f}, {"h", 7, 865.2f, 176.0f}};
+    for (const auto& n : names) {
+        const Op* found = nullptr;
+        for (const Op& op : r.Log())
+            if (!found && op.kind == Op::Text && op.text == n.name && op.colour == n.colour)
+                found = &op;
+        ASSERT_NE(found, nullptr) << n.name;
+        EXPECT_NEAR(found->x1, n.x, 0.1) << n.name;
+        EXPECT_NEAR(found->y1, n.y, 0.1) << n.name;
+    }
+}
+
 }  // namespace
 }  // namespace vm::test
