@@ -13,7 +13,9 @@
 // own, so each start is a cold one and the memory is the program's own. A
 // measurement, not a test: it prints figures and fails only when a walk
 // cannot be made or random keys reach the error stop.
+#include <SDL.h>
 #include <fcntl.h>
+#include <sched.h>
 #include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -27,10 +29,12 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <set>
@@ -52,18 +56,45 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-// What the bench platforms share: the walk and the step times.
+// CPU time of the whole process so far, every thread, in ms.
+double CpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+// CPU time so far, finished threads included, in microseconds.
+long CpuMicros() {
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    return (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1000000L + ru.ru_utime.tv_usec +
+           ru.ru_stime.tv_usec;
+}
+
+// What the bench platforms share: the walk and the step times. Each scene
+// is walked twice in a row, so that its first pass can be set against a
+// repeat.
 class TimedWalk : public vm::walk::WalkHost {
 public:
+    TimedWalk() { passes = 2; }
     bool timing = false;
     Clock::time_point given;
+    double given_cpu = 0;
+    int pass = 0;
 
-    // The previous key's step ends here; the next key starts one.
+    // The previous key's step ends here; the next key starts one. A step is
+    // written with its time, its CPU time and the pass through the scene it
+    // belongs to (0 outside the scenes).
     std::string NextKey() {
         const auto now = Clock::now();
-        if (timing) std::printf("step %.4f %s\n", Ms(now - given), walker->Where().c_str());
+        const double cpu = CpuMs();
+        if (timing)
+            std::printf("step %.4f %.4f %d %s\n", Ms(now - given), cpu - given_cpu, pass,
+                        walker->Where().c_str());
         std::string k = walker->Next();
+        pass = walker->Pass();
         timing = true;
+        given_cpu = CpuMs();
         given = Clock::now();
         return k;
     }
@@ -78,17 +109,54 @@ public:
     std::string WaitKey() override { return NextKey(); }
 };
 
+// The window of a walk, at a size asked for (the screen's usable size when
+// 0): the canvas's 1440 by 900 shows at 1:1 in a window of that size, and
+// scaled by 1.2 in one of 1728 by 1080, as on a 1920 by 1080 projector.
 class WindowBench : public vm::WindowPlatform, public TimedWalk {
 public:
-    WindowBench() {
-        on_idle = [this] { InjectKey(NextKey()); };
+    WindowBench(int w, int h) : want_w_(w), want_h_(h) {
+        on_idle = [this] {
+            if (Sized()) InjectKey(NextKey());
+        };
     }
+
+private:
+    // Whether the window has the size asked for. When not, it is asked
+    // for; its resize event wakes the wait, and the whole window is painted
+    // before the walk starts.
+    bool Sized() {
+        if (want_w_ <= 0 || tries_ < 0) return true;
+        SDL_Window* w = nullptr;
+        for (Uint32 id = 1; id < 16 && w == nullptr; ++id) w = SDL_GetWindowFromID(id);
+        if (w == nullptr) return true;
+        int ww = 0, wh = 0;
+        SDL_GetWindowSize(w, &ww, &wh);
+        const SDL_Surface* surface = SDL_GetWindowSurface(w);
+        if (ww == want_w_ && wh == want_h_ && surface && surface->w == want_w_ &&
+            surface->h == want_h_) {
+            tries_ = -1;
+            return true;
+        }
+        if (++tries_ > 50) {
+            std::printf("error the window could not be made %dx%d\n", want_w_, want_h_);
+            throw vm::WindowClosed{};
+        }
+        SDL_SetWindowSize(w, want_w_, want_h_);
+        SDL_Delay(20);
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+        return false;
+    }
+
+    int want_w_, want_h_;
+    int tries_ = 0;
 };
 
 // Headless: the first key asked for means the menu is drawn. In a window:
 // the first wait with the screen presented.
 void SayReady() {
-    std::printf("ready\n");
+    std::printf("ready %ld\n", CpuMicros());
     std::fflush(stdout);
     throw vm::WindowClosed{};
 }
@@ -130,12 +198,40 @@ int ChildIdle(const vm::ProgramInfo& info) {
     return 1;
 }
 
-int ChildWalk(const vm::ProgramInfo& info, bool window) {
+// Keeps this process to two processors: a step's CPU time is what a
+// two-core machine gives it.
+void PinToTwoCores() {
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
+    cpu_set_t two;
+    CPU_ZERO(&two);
+    for (int c = 0, n = 0; c < CPU_SETSIZE && n < 2; ++c)
+        if (CPU_ISSET(c, &allowed)) {
+            CPU_SET(c, &two);
+            ++n;
+        }
+    sched_setaffinity(0, sizeof two, &two);
+}
+
+// The walk's window sizes: the screen's, 1:1 and scaled by 1.2.
+struct WalkMode {
+    const char* name;
+    bool window;
+    int w, h;
+};
+constexpr WalkMode kWalkModes[] = {
+    {"headless", false, 0, 0},
+    {"window", true, 1440, 900},
+    {"window-scaled", true, 1728, 1080},
+};
+
+int ChildWalk(const vm::ProgramInfo& info, const WalkMode& mode) {
+    PinToTwoCores();
     try {
         std::unique_ptr<vm::Platform> platform;
         TimedWalk* host = nullptr;
-        if (window) {
-            auto w = std::make_unique<WindowBench>();
+        if (mode.window) {
+            auto w = std::make_unique<WindowBench>(mode.w, mode.h);
             host = w.get();
             platform = std::move(w);
         } else {
@@ -143,6 +239,8 @@ int ChildWalk(const vm::ProgramInfo& info, bool window) {
             host = h.get();
             platform = std::move(h);
         }
+        // The drills draw the same problems in every walk.
+        platform->SetFixedTime("10:20:30");
         vm::walk::WalkLessons(info, *platform, *host, [host](const vm::walk::LessonWalk& w) {
             host->timing = false;
             if (!w.error.empty()) std::printf("error lesson %zu %s\n", w.item, w.error.c_str());
@@ -348,7 +446,7 @@ struct Child {
 
 // Starts this program again with args; its standard output is read through
 // out. On failure nothing is left open and pid is -1.
-Child Spawn(const std::vector<std::string>& args) {
+Child Spawn(const std::vector<std::string>& args, const std::string& exe = "/proc/self/exe") {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return {};
     posix_spawn_file_actions_t fa;
@@ -358,7 +456,7 @@ Child Spawn(const std::vector<std::string>& args) {
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     Child c;
-    if (posix_spawn(&c.pid, "/proc/self/exe", &fa, nullptr, argv.data(), environ) != 0) c.pid = -1;
+    if (posix_spawn(&c.pid, exe.c_str(), &fa, nullptr, argv.data(), environ) != 0) c.pid = -1;
     posix_spawn_file_actions_destroy(&fa);
     close(fds[1]);
     if (c.pid >= 0) c.out = fdopen(fds[0], "r");
@@ -416,21 +514,70 @@ void Row(const char* what, const Stats& s) {
     std::printf("  %-26s %6zu %9.2f %9.2f %9.2f\n", what, s.n, s.median, s.p99, s.worst);
 }
 
-// Times n cold starts; empty when the program could not start.
-std::vector<double> Starts(const std::string& program, bool window, int n) {
-    std::vector<double> t;
+// The bare window program built beside this one.
+std::string BarePath() {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return "velmaris-bare";
+    std::string path(self, static_cast<size_t>(n));
+    return path.substr(0, path.rfind('/') + 1) + "velmaris-bare";
+}
+
+struct Start {
+    double ms = 0, cpu_ms = 0;  // from the start to the first frame; its CPU time
+    bool ok = false;
+    std::string said;  // what the child said instead of "ready"
+};
+
+// One cold start: a program's (--child-start) or the bare window's.
+Start StartOnce(const std::vector<std::string>& args, const std::string& exe = "/proc/self/exe") {
+    Start s;
+    const auto t0 = Clock::now();
+    Child c = Spawn(args, exe);
+    if (c.pid < 0) {
+        s.said = "cannot start " + exe;
+        return s;
+    }
+    std::string line;
+    long cpu_us = -1;
+    const bool ready = ReadLine(c.out, line) && std::sscanf(line.c_str(), "ready %ld", &cpu_us) == 1;
+    s.ms = Ms(Clock::now() - t0);
+    s.cpu_ms = static_cast<double>(cpu_us) / 1e3;
+    s.ok = Finish(c) == 0 && ready;
+    if (!s.ok) s.said = line;
+    return s;
+}
+
+struct Starts {
+    std::vector<double> ms, cpu_ms;
+    // Of each start of the program and the bare window's right after it.
+    std::vector<double> ratio, cpu_ratio;
+    std::vector<double> bare_ms, bare_cpu_ms;
+};
+
+// Times n cold starts, each followed by one of the bare window when `bare`;
+// empty when the program could not start.
+Starts TimeStarts(const std::string& program, bool window, int n, bool bare) {
+    Starts t;
+    const std::string bare_exe = BarePath();
     for (int i = 0; i < n; ++i) {
-        const auto t0 = Clock::now();
-        Child c = Spawn({"velmaris-bench", "--child-start", program, window ? "window" : "headless"});
-        if (c.pid < 0) return {};
-        std::string line;
-        const bool ok = ReadLine(c.out, line) && line == "ready";
-        const auto t1 = Clock::now();
-        if (Finish(c) != 0 || !ok) {
-            if (!window || i == 0) std::printf("  (%s start failed: %s)\n", window ? "window" : "headless", line.c_str());
+        const Start s = StartOnce({"velmaris-bench", "--child-start", program, window ? "window" : "headless"});
+        if (!s.ok) {
+            std::printf("  (%s start failed: %s)\n", window ? "window" : "headless", s.said.c_str());
             return {};
         }
-        t.push_back(Ms(t1 - t0));
+        t.ms.push_back(s.ms);
+        t.cpu_ms.push_back(s.cpu_ms);
+        if (!bare) continue;
+        const Start b = StartOnce({"velmaris-bare"}, bare_exe);
+        if (!b.ok) {
+            std::printf("  (the bare window did not start: %s)\n", b.said.c_str());
+            return t;
+        }
+        t.bare_ms.push_back(b.ms);
+        t.bare_cpu_ms.push_back(b.cpu_ms);
+        t.ratio.push_back(s.ms / b.ms);
+        t.cpu_ratio.push_back(s.cpu_ms / b.cpu_ms);
     }
     return t;
 }
@@ -471,31 +618,39 @@ double IdleWakeups(const std::string& program, double seconds) {
 }
 
 struct Walk {
-    std::vector<double> steps;
-    double worst = -1;
-    std::string worst_where, last;
+    std::vector<double> steps, cpu;
+    double first_cpu = 0, repeat_cpu = 0;  // of the first and second pass through the scenes
+    double worst = -1, worst_cpu = -1;
+    std::string worst_where, worst_cpu_where, last;
     long peak_kb = 0;
     int scenes = 0;
     std::vector<std::string> errors;
 };
 
-Walk WalkProgram(const std::string& program, bool window) {
+Walk WalkProgram(const std::string& program, const WalkMode& mode) {
     Walk w;
-    Child c = Spawn({"velmaris-bench", "--child-walk", program, window ? "window" : "headless"});
+    Child c = Spawn({"velmaris-bench", "--child-walk", program, mode.name});
     if (c.pid < 0) {
         w.errors.push_back("cannot start the walk");
         return w;
     }
     std::string line;
     while (ReadLine(c.out, line)) {
-        if (line.compare(0, 5, "step ") == 0) {
-            char* end = nullptr;
-            const double ms = std::strtod(line.c_str() + 5, &end);
+        double ms = 0, cpu = 0;
+        int pass = 0, at = 0;
+        if (std::sscanf(line.c_str(), "step %lf %lf %d %n", &ms, &cpu, &pass, &at) == 3) {
             w.steps.push_back(ms);
-            w.last = end && *end ? end + 1 : "";
+            w.cpu.push_back(cpu);
+            w.last = line.substr(static_cast<size_t>(at));
+            if (pass == 1) w.first_cpu += cpu;
+            if (pass == 2) w.repeat_cpu += cpu;
             if (ms > w.worst) {
                 w.worst = ms;
                 w.worst_where = w.last;
+            }
+            if (cpu > w.worst_cpu) {
+                w.worst_cpu = cpu;
+                w.worst_cpu_where = w.last;
             }
         } else if (line.compare(0, 5, "peak ") == 0) {
             w.peak_kb = std::atol(line.c_str() + 5);
@@ -637,8 +792,11 @@ int main(int argc, char** argv) {
             if (a == "--child-walk") alarm(120);
             const auto info = vm::ProgramByName(argv[i + 1]);
             if (!info) return 2;
-            const bool in_window = std::string(argv[i + 2]) == "window";
-            return a == "--child-start" ? ChildStart(*info, in_window) : ChildWalk(*info, in_window);
+            const std::string mode = argv[i + 2];
+            if (a == "--child-start") return ChildStart(*info, mode == "window");
+            for (const WalkMode& m : kWalkModes)
+                if (mode == m.name) return ChildWalk(*info, m);
+            return 2;
         }
         if (a == "--child-memory" && i + 3 < argc) {
             alarm(900);
@@ -667,31 +825,74 @@ int main(int argc, char** argv) {
     bool failed = false;
     std::optional<ScratchDir> scratch;
     if (memory_keys > 0) scratch.emplace();
+    // The figures the programs are held to, each program's own; the last
+    // line gives the highest of the programs.
+    struct Ratios {
+        double launch = -1, first_pass = -1, scaled = -1, worst_cpu = -1;
+    };
+    std::vector<Ratios> ratios;
     for (char p : programs) {
         const std::string name(1, p);
         const auto info = vm::ProgramByName(name);
         if (!info) continue;
+        Ratios r;
         std::printf("%s (times in ms)%*s %6s %9s %9s %9s\n", info->title.c_str(),
                     static_cast<int>(14 - info->title.size()), "", "n", "median", "p99", "worst");
         std::fflush(stdout);
-        Row("start to menu, headless", Summarise(Starts(name, false, starts)));
+        Row("start to menu, headless", Summarise(TimeStarts(name, false, starts, false).ms));
         if (display) {
-            Row("start to menu, window", Summarise(Starts(name, true, starts)));
+            // Each start is followed by one of the bare window, so that both
+            // meet the machine as it is at that moment.
+            const Starts t = TimeStarts(name, true, starts, true);
+            Row("start to menu, window", Summarise(t.ms));
+            Row("  its CPU", Summarise(t.cpu_ms));
+            Row("bare window start", Summarise(t.bare_ms));
+            Row("  its CPU", Summarise(t.bare_cpu_ms));
+            if (!t.ratio.empty()) {
+                r.launch = Summarise(t.ratio).median;
+                std::printf("    launch %.2fx the bare window's time, %.2fx its CPU (median of %zu "
+                            "pairs)\n",
+                            r.launch, Summarise(t.cpu_ratio).median, t.ratio.size());
+            }
             std::printf("  %-26s %6.1f per second\n", "wake-ups waiting at menu", IdleWakeups(name, 2.0));
         }
-        std::vector<std::pair<const char*, bool>> modes = {{"headless", false}};
-        if (display) modes.push_back({"window", true});
-        for (const auto& [mode, in_window] : modes) {
-            const Walk w = WalkProgram(name, in_window);
-            const std::string what = std::string("step, ") + mode;
+        std::vector<Walk> walks;
+        for (const WalkMode& mode : kWalkModes) {
+            if (mode.window && !display) continue;
+            const Walk w = WalkProgram(name, mode);
+            const std::string what = std::string("step, ") +
+                                     (!mode.window ? "headless"
+                                      : mode.w == kWalkModes[1].w ? "window 1:1"
+                                                                  : "window 1.2x");
             Row(what.c_str(), Summarise(w.steps));
-            if (!w.steps.empty())
+            Row("  its CPU", Summarise(w.cpu));
+            if (!w.steps.empty()) {
                 std::printf("    slowest: %.2f ms at %s; %d scenes; peak memory %.1f MB\n", w.worst,
                             w.worst_where.c_str(), w.scenes, static_cast<double>(w.peak_kb) / 1024);
+                std::printf("    most CPU: %.2f ms at %s\n", w.worst_cpu,
+                            w.worst_cpu_where.c_str());
+                if (w.repeat_cpu > 0)
+                    std::printf("    scenes' CPU: first pass %.1f ms, repeat %.1f ms: %.2fx\n",
+                                w.first_cpu, w.repeat_cpu, w.first_cpu / w.repeat_cpu);
+            }
             for (const auto& e : w.errors) std::printf("    ! %s\n", e.c_str());
             failed = failed || !w.errors.empty();
+            walks.push_back(w);
             std::fflush(stdout);
         }
+        if (walks.size() == 3 && walks[1].errors.empty() && walks[2].errors.empty() &&
+            !walks[1].steps.empty() && !walks[2].steps.empty()) {
+            const Walk& one = walks[1];
+            const Walk& scaled = walks[2];
+            if (one.repeat_cpu > 0) r.first_pass = one.first_cpu / one.repeat_cpu;
+            r.worst_cpu = one.worst_cpu;
+            const double cpu_one = std::accumulate(one.cpu.begin(), one.cpu.end(), 0.0);
+            const double cpu_scaled = std::accumulate(scaled.cpu.begin(), scaled.cpu.end(), 0.0);
+            r.scaled = Summarise(scaled.steps).median / Summarise(one.steps).median;
+            std::printf("    scaled: median step %.2fx the 1:1 window's, CPU %.2fx\n", r.scaled,
+                        cpu_scaled / cpu_one);
+        }
+        ratios.push_back(r);
         if (memory_keys > 0) {
             Memory m;
             if (scratch->Path().empty())
@@ -703,5 +904,21 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
+    // The programs' highest figure of each.
+    Ratios top;
+    bool all = !ratios.empty();
+    for (const Ratios& r : ratios) {
+        all = all && r.launch > 0 && r.first_pass > 0 && r.scaled > 0 && r.worst_cpu >= 0;
+        top.launch = std::max(top.launch, r.launch);
+        top.first_pass = std::max(top.first_pass, r.first_pass);
+        top.scaled = std::max(top.scaled, r.scaled);
+        top.worst_cpu = std::max(top.worst_cpu, r.worst_cpu);
+    }
+    if (all)
+        std::printf("ratios: launch %.2fx bare, first pass %.2fx repeat, scaled %.2fx unscaled, "
+                    "worst step %.1f ms\n",
+                    top.launch, top.first_pass, top.scaled, top.worst_cpu);
+    else if (!ratios.empty())
+        std::printf("ratios: only with a display and every walk through\n");
     return failed ? 1 : 0;
 }

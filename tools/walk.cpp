@@ -35,8 +35,8 @@ std::string KeyName(const std::string& k) {
     return k;
 }
 
-Walker::Walker(size_t item, size_t quit, const Lesson& lesson)
-    : item_(item), quit_(quit), scenes_(static_cast<int>(lesson.scenes.size())) {
+Walker::Walker(size_t item, size_t quit, const Lesson& lesson, int passes)
+    : item_(item), quit_(quit), scenes_(static_cast<int>(lesson.scenes.size())), passes_(passes) {
     Type(std::to_string(item));
 }
 
@@ -70,14 +70,20 @@ void Walker::AtSceneMenu() {
     keys_in_phase_ = 0;
     // The rest of an answer that ended the scene is not for the menu.
     queue_.clear();
-    if (++scene_ <= scenes_) {
+    if (scene_ >= 1 && pass_ < passes_) {
+        ++pass_;
+    } else {
+        ++scene_;
+        pass_ = 1;
+    }
+    if (scene_ <= scenes_) {
         Type(std::to_string(scene_));
         phase_ = Phase::Scene;
         arrow_keys_ = 0;
         answer_ = 1;
         // Each scene's keys are the same in every run, whatever came before.
         rng_.seed(static_cast<unsigned>(item_ * 100 + static_cast<size_t>(scene_)));
-        ++scenes_walked_;
+        if (pass_ == 1) ++scenes_walked_;
     } else {
         Type(std::to_string(scenes_ + 1));
         Type(std::to_string(quit_));
@@ -105,8 +111,9 @@ std::string Walker::Place() const {
     if (phase_ == Phase::Menu) return " at the main menu";
     if (phase_ == Phase::Goal) return " goal";
     if (phase_ == Phase::Quit) return " back to the main menu";
-    if (scene_ >= 1 && scene_ <= 20) return std::string(" scene ") + kCircled[scene_ - 1];
-    return " scene " + std::to_string(scene_);
+    const std::string again = pass_ > 1 ? " again" : "";
+    if (scene_ >= 1 && scene_ <= 20) return std::string(" scene ") + kCircled[scene_ - 1] + again;
+    return " scene " + std::to_string(scene_) + again;
 }
 
 void WalkLessons(ProgramInfo info, Platform& platform, WalkHost& host,
@@ -116,7 +123,7 @@ void WalkLessons(ProgramInfo info, Platform& platform, WalkHost& host,
     const size_t quit = info.menu.items.size();
     for (size_t i = 0; i + 1 < quit; ++i) {
         if (!info.menu.items[i].lesson) continue;
-        Walker walker(i + 1, quit, *info.menu.items[i].lesson);
+        Walker walker(i + 1, quit, *info.menu.items[i].lesson, host.passes);
         walker.ask_scene_menu = ask;
         walker.scene_list = info.menu.items[i].lesson->scene_list;
         host.walker = &walker;

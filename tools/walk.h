@@ -25,7 +25,8 @@ std::string KeyName(const std::string& k);
 // them), the scene menu's last item and the main menu's quit item.
 class Walker {
 public:
-    Walker(size_t item, size_t quit, const Lesson& lesson);
+    // passes: how many times each scene is walked in a row, with the same keys.
+    Walker(size_t item, size_t quit, const Lesson& lesson, int passes = 1);
 
     std::string Next();
     // The lesson's scene menu is asking: the next scene, or the way out.
@@ -36,6 +37,9 @@ public:
     // Where the last key was given: lesson, scene, key number and key.
     const std::string& Where() const { return where_; }
     int ScenesWalked() const { return scenes_walked_; }
+    // Which walk through the scene the last key belongs to (1 for the
+    // first); 0 outside the scenes.
+    int Pass() const { return phase_ == Phase::Scene ? pass_ : 0; }
 
     Routine ask_scene_menu = nullptr;  // the program's own scene-menu question
     std::string scene_list;            // the lesson's scene list as it asks it
@@ -55,6 +59,7 @@ private:
     Phase phase_ = Phase::Menu;
     std::deque<std::string> queue_;
     int scene_ = 0;
+    int passes_, pass_ = 0;
     int scenes_walked_ = 0;
     size_t arrow_keys_ = 0;
     size_t answer_ = 1;  // the scene's last number typed after "1"
@@ -71,6 +76,8 @@ class WalkHost {
 public:
     virtual ~WalkHost() = default;
     Walker* walker = nullptr;
+    // How many times each scene is walked in a row.
+    int passes = 1;
     // The walk is back at a scene menu: what follows is the menu's drawing.
     virtual void SceneMenuReached() {}
 };
