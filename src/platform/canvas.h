@@ -78,6 +78,10 @@ public:
     // Paints the part `part` of the canvas into the target where `at` places
     // it (smoothly scaled); returns the target pixels painted.
     PixelRect PaintInto(const TargetPixels& target, const Placement& at, const PixelRect& part);
+    // Paints several parts at once, each as PaintInto would alone; returns
+    // the target pixels painted, a rectangle for each part that reaches any.
+    std::vector<PixelRect> PaintInto(const TargetPixels& target, const Placement& at,
+                                     const std::vector<PixelRect>& parts);
 
     // Texts drawn again are copied from the pixels they made before (on by
     // default); off, every text is drawn from its outline.
@@ -142,6 +146,7 @@ private:
     cairo_surface_t* surface_;
     cairo_t* cr_;
     std::vector<PixelRect> damage_;
+    void CopyShown();
     std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
     bool glyph_cache_ = true;
     std::unordered_map<std::string, KnownText> glyphs_;

@@ -88,51 +88,64 @@ constexpr int kTile = 32;
 // whose pixels differ from those last taken are given.
 std::vector<PixelRect> CairoCanvas::TakeChanges() {
     std::vector<PixelRect> damage = TakeDamage();
+    if (shown_.empty()) {
+        CopyShown();
+        return {PixelRect{0, 0, width_, height_}};
+    }
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     const size_t row_bytes = static_cast<size_t>(width_) * 4;
-    if (shown_.empty()) {
-        // Copied row by row as it is made: no zero-filling first.
-        shown_.reserve(row_bytes * static_cast<size_t>(height_));
-        for (int y = 0; y < height_; ++y) {
-            const unsigned char* row = data + static_cast<long>(y) * stride;
-            shown_.insert(shown_.end(), row, row + row_bytes);
-        }
-        return {PixelRect{0, 0, width_, height_}};
-    }
+    // Each square drawn on is compared once; of a changed square only the
+    // box around its changed pixels is given, so that a scaled window
+    // smooths no more than changed.
     const int cols = (width_ + kTile - 1) / kTile, rows = (height_ + kTile - 1) / kTile;
-    std::vector<uint8_t> changed(static_cast<size_t>(cols * rows), 0);
+    std::vector<uint8_t> seen(static_cast<size_t>(cols * rows), 0);
+    std::vector<PixelRect> parts;
     for (const PixelRect& d : damage)
         for (int ty = d.y / kTile; ty <= (d.y + d.h - 1) / kTile; ++ty)
             for (int tx = d.x / kTile; tx <= (d.x + d.w - 1) / kTile; ++tx) {
-                uint8_t& c = changed[static_cast<size_t>(ty * cols + tx)];
-                if (c) continue;
+                uint8_t& done = seen[static_cast<size_t>(ty * cols + tx)];
+                if (done) continue;
+                done = 1;
                 const int x0 = tx * kTile, y0 = ty * kTile;
                 const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
                 const size_t bytes = static_cast<size_t>(w) * 4;
+                int left = w, right = -1, top = -1, bottom = -1;
                 for (int y = y0; y < y0 + h; ++y) {
-                    const unsigned char* now = data + static_cast<long>(y) * stride + x0 * 4;
-                    unsigned char* was = shown_.data() + row_bytes * static_cast<size_t>(y) +
-                                         static_cast<size_t>(x0) * 4;
-                    if (c || std::memcmp(now, was, bytes) != 0) {
-                        c = 1;
-                        std::memcpy(was, now, bytes);
-                    }
+                    const auto* now =
+                        reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride) + x0;
+                    auto* was = reinterpret_cast<uint32_t*>(shown_.data() +
+                                                            row_bytes * static_cast<size_t>(y)) +
+                                x0;
+                    if (std::memcmp(now, was, bytes) == 0) continue;
+                    int l = 0, r = w - 1;
+                    while (now[l] == was[l]) ++l;
+                    while (now[r] == was[r]) --r;
+                    left = std::min(left, l);
+                    right = std::max(right, r);
+                    if (top < 0) top = y;
+                    bottom = y;
+                    std::memcpy(was, now, bytes);
                 }
+                if (top >= 0)
+                    AddPart(parts, PixelRect{x0 + left, top, right - left + 1, bottom - top + 1});
             }
-    std::vector<PixelRect> parts;
-    for (int ty = 0; ty < rows; ++ty)
-        for (int tx = 0; tx < cols;) {
-            if (!changed[static_cast<size_t>(ty * cols + tx)]) {
-                ++tx;
-                continue;
-            }
-            const int from = tx;
-            while (tx < cols && changed[static_cast<size_t>(ty * cols + tx)]) ++tx;
-            AddPart(parts, Clamp(PixelRect{from * kTile, ty * kTile, (tx - from) * kTile, kTile},
-                                 PixelRect{0, 0, width_, height_}));
-        }
     return parts;
 }
+
+void CairoCanvas::CopyShown() {
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const size_t row_bytes = static_cast<size_t>(width_) * 4;
+    // Copied row by row as it is made: no zero-filling first.
+    shown_.clear();
+    shown_.reserve(row_bytes * static_cast<size_t>(height_));
+    for (int y = 0; y < height_; ++y) {
+        const unsigned char* row = data + static_cast<long>(y) * stride;
+        shown_.insert(shown_.end(), row, row + row_bytes);
+    }
+}
+
 }  // namespace vm

@@ -25,24 +25,46 @@ Placement FitCanvas(int canvas_w, int canvas_h, int target_w, int target_h) {
     return p;
 }
 
-PixelRect CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
-                                 const PixelRect& part) {
+namespace {
+
+// The target pixels that painting `part` of the canvas reaches.
+PixelRect Reach(const TargetPixels& t, const Placement& at, const PixelRect& part) {
     const double s = at.scale;
-    if (s <= 0) return {};
     // A smoothed target pixel reads the canvas pixels around it too.
     const double pad = s < 1 ? std::ceil(1 / s) + 1 : 2;
     const int x0 = static_cast<int>(std::floor(at.area.x + (part.x - pad) * s));
     const int y0 = static_cast<int>(std::floor(at.area.y + (part.y - pad) * s));
     const int x1 = static_cast<int>(std::ceil(at.area.x + (part.x + part.w + pad) * s));
     const int y1 = static_cast<int>(std::ceil(at.area.y + (part.y + part.h + pad) * s));
-    const PixelRect r = Clamp(Clamp(PixelRect{x0, y0, x1 - x0, y1 - y0}, at.area),
-                              PixelRect{0, 0, t.w, t.h});
-    if (r.Empty()) return {};
+    return Clamp(Clamp(PixelRect{x0, y0, x1 - x0, y1 - y0}, at.area), PixelRect{0, 0, t.w, t.h});
+}
+
+}  // namespace
+
+PixelRect CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
+                                 const PixelRect& part) {
+    const std::vector<PixelRect> r = PaintInto(t, at, std::vector<PixelRect>{part});
+    return r.empty() ? PixelRect{} : r.front();
+}
+
+std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
+                                              const std::vector<PixelRect>& parts) {
+    const double s = at.scale;
+    if (s <= 0) return {};
+    std::vector<PixelRect> painted;
+    for (const PixelRect& part : parts) {
+        const PixelRect r = Reach(t, at, part);
+        if (!r.Empty()) painted.push_back(r);
+    }
+    if (painted.empty()) return {};
     cairo_surface_flush(surface_);
     cairo_surface_t* dst =
         cairo_image_surface_create_for_data(t.data, CAIRO_FORMAT_RGB24, t.w, t.h, t.stride);
     cairo_t* cr = cairo_create(dst);
-    cairo_rectangle(cr, r.x, r.y, r.w, r.h);
+    // One paint through all the parts: each target pixel is worked out from
+    // its place alone, so it comes out as a paint of its part alone would
+    // give it, and the scaling is set up once.
+    for (const PixelRect& r : painted) cairo_rectangle(cr, r.x, r.y, r.w, r.h);
     cairo_clip(cr);
     cairo_translate(cr, at.area.x, at.area.y);
     cairo_scale(cr, s, s);
@@ -58,7 +80,7 @@ PixelRect CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
     cairo_destroy(cr);
     cairo_surface_flush(dst);
     cairo_surface_destroy(dst);
-    return r;
+    return painted;
 }
 
 }  // namespace vm
