@@ -3,6 +3,7 @@
 #include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -30,7 +31,7 @@ float MeasureForBox(State& s, std::string& text) {
 
 void SetBoxScratch(State& s) {
     s.N2 = s.TATE >= 80 ? 30 : 20;
-    s.CCC4 = s.CCC3 == 3 ? 5 : 3;
+    s.CCC4 = s.CCC3 == kBlue ? kRed : kBlue;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -13,7 +14,7 @@ namespace {
 // Erases a box given by its top left and size, as every erase of the
 // number entry does.
 void Erase(State& s, float x, float y, float w, float h) {
-    s.P.FillBox(x, y, x + w, y + h, 15, 15);
+    s.P.FillBox(x, y, x + w, y + h, kBackground, kBackground);
 }
 
 void CursorDot(State& s, int colour) { s.P.Dot(s.XX + 8, s.YY + 8, 4, colour); }
@@ -24,7 +25,7 @@ bool Accepted(const std::string& k) { return k.size() == 1 && k[0] >= '-' && k[0
 }  // namespace
 
 void AskMenuNumber(State& s) {
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = s.KAIX - 240;
     s.Y = s.KAIY;
     s.AA_s = "番号を入力して下さい。";
@@ -39,7 +40,7 @@ void ReadNumberField(State& s) {
     s.X1 = s.X;
     s.Y1 = s.Y;
     s.AINP_s.clear();
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = s.XX - 48;
     s.Y = s.YY;
     s.AA_s = "入力";
@@ -55,7 +56,7 @@ void EditNumberLine(State& s) {
     bool dot = false;
     for (;;) {
         if (!dot) {
-            CursorDot(s, 5);
+            CursorDot(s, kRed);
             dot = true;
         }
         s.I_s = s.P.Inkey();
@@ -72,13 +73,13 @@ void EditNumberLine(State& s) {
             continue;
         }
         if (s.I_s == key::kEnter) {
-            CursorDot(s, 15);
+            CursorDot(s, kBackground);
             return;
         }
         if (Accepted(s.I_s)) {
-            CursorDot(s, 15);
+            CursorDot(s, kBackground);
             dot = false;
-            s.CCC1 = 5;
+            s.CCC1 = kRed;
             s.A_s = s.I_s;
             s.X = s.XX;
             s.Y = s.YY;
@@ -109,7 +110,7 @@ void EvaluateInput(State& s) {
 namespace shared {
 
 void AskNumberAtBottom(State& s) {
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = 16;
     s.Y = 666;
     DrawPromptText(s);

@@ -2,6 +2,7 @@
 
 #include "frame/frame.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -29,7 +30,7 @@ void RunLesson(State& s, const Lesson& lesson) {
 void GoalScreen(State& s, const std::vector<std::string>& sentences) {
     s.XI1 = 44;
     s.YI1 = 240;
-    s.CCC1 = 3;
+    s.CCC1 = kBlue;
     s.X = s.XI1;
     s.Y = s.YI1;
     s.AA_s = "<めあて>";
@@ -37,7 +38,7 @@ void GoalScreen(State& s, const std::vector<std::string>& sentences) {
     s.XI2 = s.X;
     s.YI1 = s.Y;
     for (const auto& sentence : sentences) {
-        s.CCC1 = 0;
+        s.CCC1 = kBlack;
         s.X = s.XI1;
         s.Y = s.YI1 + 65;
         s.AA_s = sentence;

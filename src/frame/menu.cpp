@@ -5,6 +5,7 @@
 
 #include "formula/formula.h"
 #include "frame/frame.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -15,20 +16,20 @@ namespace {
 void DrawMenu(State& s, const MainMenuTable& table) {
     ClearWorkArea(s);
     ClearScreen(s);
-    s.P.FillBox(22, 10, 22 + 1320, 10 + 600, 15, 10);
-    s.CCC1 = 15;
+    s.P.FillBox(22, 10, 22 + 1320, 10 + 600, kWhite, kDarkTeal);
+    s.CCC1 = kWhite;
     s.X = 264;
     s.Y = 30;
     s.AA_s = "＜" + s.TITLE_s + "　メニュー＞";
     DrawMarkupText(s);
     for (size_t i = 0; i < table.items.size(); ++i) {
-        s.CCC1 = i % 2 == 0 ? 13 : 15;
+        s.CCC1 = i % 2 == 0 ? kAmber : kWhite;
         s.X = 44;
         s.Y = 120 + 60 * static_cast<float>(i);
         s.AA_s = table.items[i].text;
         DrawMarkupText(s);
     }
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = s.KAIX - 240;
     s.Y = s.KAIY;
     s.AA_s = "番号を入力して下さい。";

@@ -4,6 +4,7 @@
 #include <exception>
 #include <new>
 
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -51,7 +52,7 @@ void InitProgram(State& s, const std::string& title) {
     // The seed is the sum of hours, minutes and seconds (0 to 141).
     s.A = Val(Left(s.P.Time(), 2)) + Val(Mid(s.P.Time(), 4, 2)) + Val(Right(s.P.Time(), 2));
     s.P.Randomize(static_cast<uint32_t>(CLng(s.A)));
-    s.CCC1 = 4;
+    s.CCC1 = kDeepNavy;
     s.KAIX = s.data.field_x;
     s.KAIY = 648;
     s.TITLE_s = title;
@@ -72,7 +73,7 @@ void ShowErrorAndHalt(State& s, int line, int number) {
     s.B = static_cast<float>(number);
     s.B_s = Str(s.B);
     s.P.Symbol(288, 432, s.A_s + "," + s.B_s + "エラーが発生しました。マウスで×をクリックして下さい。",
-               1, 1, 13);
+               1, 1, kAmber);
     s.P.WaitForClose();
 }
 

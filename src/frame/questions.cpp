@@ -3,6 +3,7 @@
 #include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -11,8 +12,8 @@ void ShowKeyPrompt(State& s) {
     s.CCC0 = s.CCC1;
     s.DR = static_cast<float>(s.P.GetDrawWidth());
     s.P.SetDrawWidth(3);
-    s.P.FillBox(16, 657, 16 + 480, 657 + 36, 13, 4);
-    s.CCC1 = 9;
+    s.P.FillBox(16, 657, 16 + 480, 657 + 36, kAmber, kDeepNavy);
+    s.CCC1 = kGreen;
     s.X = 48;
     s.Y = 666;
     DrawPromptText(s);
@@ -22,7 +23,7 @@ void ShowKeyPrompt(State& s) {
 }
 
 void EraseKeyPrompt(State& s) {
-    s.P.FillBox(0, 657, 992, 720, 15, 15);
+    s.P.FillBox(0, 657, 992, 720, kBackground, kBackground);
     s.CCC1 = s.CCC0;
     s.P.SetDrawWidth(CInt(s.DR));
 }
@@ -30,16 +31,17 @@ void EraseKeyPrompt(State& s) {
 void AskNextStep(State& s) {
     s.DR = static_cast<float>(s.P.GetDrawWidth());
     s.P.SetDrawWidth(2);
-    s.P.FillBox(96, 639, 400, 675, 13, 12);
-    s.CCC1 = 9;
+    s.P.FillBox(96, 639, 400, 675, kAmber, kPlum);
+    s.CCC1 = kGreen;
     s.X = 128;
     s.Y = 648;
     s.AA_s = "次のステップは１を入力。";
     DrawPromptText(s);
     ReadNumberField(s);
     EvaluateInput(s);
-    s.P.FillBox(s.KAIX - 48, s.KAIY - 9, s.KAIX - 48 + 160, s.KAIY - 9 + 27, 15, 15);
-    s.P.FillBox(96, 639, 400, 675, 15, 15);
+    s.P.FillBox(s.KAIX - 48, s.KAIY - 9, s.KAIX - 48 + 160, s.KAIY - 9 + 27, kBackground,
+                kBackground);
+    s.P.FillBox(96, 639, 400, 675, kBackground, kBackground);
     // The text colour stays as the entry left it; callers set their own.
     s.P.SetDrawWidth(CInt(s.DR));
 }
@@ -47,12 +49,12 @@ void AskNextStep(State& s) {
 
 namespace shared {
 
-void EraseBottomLine(State& s) { s.P.FillBox(0, 657, 992, 720, 15, 15); }
+void EraseBottomLine(State& s) { s.P.FillBox(0, 657, 992, 720, kBackground, kBackground); }
 
-void ClearWorkArea(State& s) { s.P.FillBox(0, 54, 1440, 900, 15, 15); }
+void ClearWorkArea(State& s) { s.P.FillBox(0, 54, 1440, 900, kBackground, kBackground); }
 
 }  // namespace shared
 
-void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, 15, 15); }
+void ClearScreen(State& s) { s.P.FillBox(0, 0, 1760, 1800, kBackground, kBackground); }
 
 }  // namespace vm

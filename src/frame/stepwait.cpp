@@ -2,6 +2,7 @@
 #include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -13,8 +14,8 @@ void WaitForKey(State& s) {
     s.CCC0 = s.CCC1;
     s.DR = static_cast<float>(s.P.GetDrawWidth());
     s.P.SetDrawWidth(3);
-    s.P.FillBox(96, 657, 400, 693, 13, 4);
-    s.CCC1 = 9;
+    s.P.FillBox(96, 657, 400, 693, kAmber, kDeepNavy);
+    s.CCC1 = kGreen;
     s.X = 128;
     s.Y = 666;
     s.AA_s = "何かキーを押して下さい。";
@@ -23,7 +24,7 @@ void WaitForKey(State& s) {
     do s.I_s = s.P.Inkey();
     while (s.I_s.empty());
     // From the screen's left edge, wider than the box.
-    s.P.FillBox(0, 657, 400, 693, 15, 15);
+    s.P.FillBox(0, 657, 400, 693, kBackground, kBackground);
     s.CCC1 = s.CCC0;
     s.P.SetDrawWidth(CInt(s.DR));
 }

@@ -10,28 +10,31 @@
 #include <numbers>
 
 #include "platform/canvas_cairo.h"
+#include "platform/colours.h"
 
 namespace vm {
 
 const std::array<Rgb, 16>& Palette() {
-    static const std::array<Rgb, 16> p = {{
-        {0, 0, 0},        // 0 black: normal text
-        {0, 0, 128},      // 1 navy
-        {150, 0, 0},      // 2 dark red
-        {0, 0, 255},      // 3 blue: labels and emphasis
-        {0, 32, 96},      // 4 deep navy: step-wait and key-prompt fill
-        {200, 0, 0},      // 5 red: results and typed digits
-        {150, 90, 0},     // 6 brown
-        {140, 0, 170},    // 7 purple: headings
-        {80, 80, 80},     // 8 dark grey
-        {0, 165, 0},      // 9 green: prompt text
-        {0, 80, 80},      // 10 dark teal: menu panel
-        {0, 170, 200},    // 11 cyan
-        {90, 0, 90},      // 12 plum: repeat-gate fill
-        {245, 150, 0},    // 13 amber: borders, menu items, error text; red and black read on it
-        {190, 190, 190},  // 14 light grey
-        {255, 255, 255},  // 15 white: background
-    }};
+    static const std::array<Rgb, 16> p = [] {
+        std::array<Rgb, 16> c{};
+        c[kBlack] = {0, 0, 0};            // normal text
+        c[kNavy] = {0, 0, 128};
+        c[kDarkRed] = {150, 0, 0};
+        c[kBlue] = {0, 0, 255};           // labels and emphasis
+        c[kDeepNavy] = {0, 32, 96};       // step-wait and key-prompt fill
+        c[kRed] = {200, 0, 0};            // results and typed digits
+        c[kBrown] = {150, 90, 0};
+        c[kPurple] = {140, 0, 170};       // headings
+        c[kDarkGrey] = {80, 80, 80};
+        c[kGreen] = {0, 165, 0};          // prompt text
+        c[kDarkTeal] = {0, 80, 80};       // menu panel
+        c[kCyan] = {0, 170, 200};
+        c[kPlum] = {90, 0, 90};           // repeat-gate fill
+        c[kAmber] = {245, 150, 0};        // borders, menu items, errors; red and black read on it
+        c[kLightGrey] = {190, 190, 190};
+        c[kWhite] = {255, 255, 255};      // background
+        return c;
+    }();
     return p;
 }
 
@@ -67,7 +70,7 @@ CairoCanvas::CairoCanvas(int width, int height)
     // the same box again in the background colour, and soft edges would
     // leave a faint outline behind. Text keeps its smooth edges.
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
-    SetColour(15);
+    SetColour(kBackground);
     cairo_paint(cr_);
 }
 
@@ -152,7 +155,7 @@ void CairoCanvas::Draw(const Op& op) {
     const int pen = std::max(1, op.width);
     cairo_set_line_width(cr_, pen);
     if (op.kind == Op::Clear) {
-        SetColour(15);
+        SetColour(kBackground);
         cairo_paint(cr_);
         Damage(PixelRect{0, 0, width_, height_});
         return;

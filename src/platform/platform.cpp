@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "platform/canvas.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -94,7 +95,7 @@ void Platform::Symbol(float x, float y, const std::string& text, int mh, int mv,
 
 void Platform::Cls() {
     Op op(Op::Clear);
-    op.colour = 15;
+    op.colour = kBackground;
     Emit(std::move(op));
 }
 

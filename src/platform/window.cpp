@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -160,7 +161,7 @@ void WindowPlatform::Present() {
     const TargetPixels pixels{static_cast<unsigned char*>(paint->pixels), paint->w, paint->h,
                               paint->pitch};
     if (whole_) {
-        const Rgb bg = Palette()[15];
+        const Rgb bg = Palette()[kBackground];
         SDL_FillRect(paint, nullptr, SDL_MapRGB(paint->format, bg.r, bg.g, bg.b));
         c->PaintInto(pixels, at, PixelRect{0, 0, c->width(), c->height()});
         shown.push_back(SDL_Rect{0, 0, paint->w, paint->h});
