@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -59,6 +61,66 @@ bool IsXrgb(const SDL_Surface* s) {
            s->format->format == SDL_PIXELFORMAT_ARGB8888;
 }
 
+void FillPixels(const TargetPixels& t, Rgb c) {
+    // Opaque, should the surface's top byte be alpha.
+    const uint32_t v = 0xff000000u | uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b;
+    for (int y = 0; y < t.h; ++y) {
+        uint32_t* row = reinterpret_cast<uint32_t*>(t.data + static_cast<size_t>(y) * t.stride);
+        std::fill(row, row + t.w, v);
+    }
+}
+
+// The window's SDL surface, or when that is not 32-bit xRGB a copy in that
+// format which is converted onto it as it is shown.
+class SdlSurface final : public WindowSurface {
+public:
+    explicit SdlSurface(SDL_Window* window) : window_(window) {}
+    ~SdlSurface() override {
+        if (staging_) SDL_FreeSurface(staging_);
+    }
+
+    bool Lock(TargetPixels& pixels) override {
+        target_ = SDL_GetWindowSurface(window_);
+        if (target_ == nullptr) return false;
+        paint_ = target_;
+        if (!IsXrgb(target_)) {
+            if (staging_ && (staging_->w != target_->w || staging_->h != target_->h)) {
+                SDL_FreeSurface(staging_);
+                staging_ = nullptr;
+            }
+            if (!staging_)
+                staging_ = SDL_CreateRGBSurfaceWithFormat(0, target_->w, target_->h, 32,
+                                                          SDL_PIXELFORMAT_RGB888);
+            if (!staging_) return false;
+            paint_ = staging_;
+        }
+        if (SDL_MUSTLOCK(paint_) && SDL_LockSurface(paint_) != 0) return false;
+        pixels = {static_cast<unsigned char*>(paint_->pixels), paint_->w, paint_->h, paint_->pitch};
+        return true;
+    }
+
+    bool Show(const std::vector<PixelRect>& parts) override {
+        if (SDL_MUSTLOCK(paint_)) SDL_UnlockSurface(paint_);
+        if (parts.empty()) return true;
+        std::vector<SDL_Rect> rects;
+        bool ok = true;
+        for (const PixelRect& p : parts) {
+            SDL_Rect r{p.x, p.y, p.w, p.h};
+            rects.push_back(r);
+            SDL_Rect to = r;
+            if (paint_ != target_) ok = SDL_BlitSurface(paint_, &r, target_, &to) == 0 && ok;
+        }
+        const int n = static_cast<int>(rects.size());
+        return SDL_UpdateWindowSurfaceRects(window_, rects.data(), n) == 0 && ok;
+    }
+
+private:
+    SDL_Window* window_;
+    SDL_Surface* target_ = nullptr;   // the window's surface
+    SDL_Surface* paint_ = nullptr;    // where the pixels are painted
+    SDL_Surface* staging_ = nullptr;  // the copy, when there is one
+};
+
 }  // namespace
 
 WindowPlatform::WindowPlatform(Opening opening) : Platform(kCanvasWidth, kCanvasHeight, false) {
@@ -90,12 +152,13 @@ void WindowPlatform::Open() {
         SDL_Quit();
         throw std::runtime_error("cannot open a window: " + why);
     }
+    surface_ = std::make_unique<SdlSurface>(window_);
     SDL_StartTextInput();
 }
 
 WindowPlatform::~WindowPlatform() {
     if (opening_.joinable()) opening_.join();
-    if (staging_) SDL_FreeSurface(staging_);
+    surface_.reset();
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
@@ -136,50 +199,33 @@ void WindowPlatform::ThrowIfNotOpened() {
     if (failed_) std::rethrow_exception(failed_);
 }
 
-void WindowPlatform::Present() {
-    SDL_Surface* target = SDL_GetWindowSurface(window_);
-    CairoCanvas* c = Canvas();
-    if (target == nullptr || c == nullptr) return;
-    std::vector<PixelRect> parts = c->TakeChanges();
-    dirty_ = false;
-    if (!whole_ && parts.empty()) return;
-    SDL_Surface* paint = target;
-    if (!IsXrgb(target)) {
-        if (staging_ && (staging_->w != target->w || staging_->h != target->h)) {
-            SDL_FreeSurface(staging_);
-            staging_ = nullptr;
-        }
-        if (!staging_)
-            staging_ = SDL_CreateRGBSurfaceWithFormat(0, target->w, target->h, 32,
-                                                      SDL_PIXELFORMAT_RGB888);
-        if (!staging_) return;
-        paint = staging_;
-    }
-    const Placement at = FitCanvas(c->width(), c->height(), paint->w, paint->h);
-    std::vector<SDL_Rect> shown;
-    if (SDL_MUSTLOCK(paint) && SDL_LockSurface(paint) != 0) return;
-    const TargetPixels pixels{static_cast<unsigned char*>(paint->pixels), paint->w, paint->h,
-                              paint->pitch};
-    if (whole_) {
-        const Rgb bg = Palette()[kBackground];
-        SDL_FillRect(paint, nullptr, SDL_MapRGB(paint->format, bg.r, bg.g, bg.b));
-        c->PaintInto(pixels, at, PixelRect{0, 0, c->width(), c->height()});
-        shown.push_back(SDL_Rect{0, 0, paint->w, paint->h});
+bool PresentCanvas(CairoCanvas& c, WindowSurface& surface, bool& whole) {
+    // The changes are taken only once there are pixels to paint them on.
+    TargetPixels pixels{};
+    if (!surface.Lock(pixels)) return false;
+    std::vector<PixelRect> parts = c.TakeChanges();
+    std::vector<PixelRect> shown;
+    const Placement at = FitCanvas(c.width(), c.height(), pixels.w, pixels.h);
+    if (whole) {
+        FillPixels(pixels, Palette()[kBackground]);
+        c.PaintInto(pixels, at, PixelRect{0, 0, c.width(), c.height()});
+        shown.push_back(PixelRect{0, 0, pixels.w, pixels.h});
     } else {
         for (const PixelRect& part : parts) {
-            const PixelRect r = c->PaintInto(pixels, at, part);
-            if (!r.Empty()) shown.push_back(SDL_Rect{r.x, r.y, r.w, r.h});
+            const PixelRect r = c.PaintInto(pixels, at, part);
+            if (!r.Empty()) shown.push_back(r);
         }
     }
-    if (SDL_MUSTLOCK(paint)) SDL_UnlockSurface(paint);
-    whole_ = false;
-    if (shown.empty()) return;
-    if (paint != target)
-        for (SDL_Rect& r : shown) {
-            SDL_Rect to = r;
-            SDL_BlitSurface(paint, &r, target, &to);
-        }
-    SDL_UpdateWindowSurfaceRects(window_, shown.data(), static_cast<int>(shown.size()));
+    // Parts that did not reach the screen are no longer known as changes:
+    // the next present shows everything.
+    whole = !surface.Show(shown);
+    return !whole;
+}
+
+void WindowPlatform::Present() {
+    CairoCanvas* c = Canvas();
+    if (surface_ == nullptr || c == nullptr) return;
+    dirty_ = !PresentCanvas(*c, *surface_, whole_);
 }
 
 void WindowPlatform::Handle(const void* ev) {

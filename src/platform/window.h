@@ -7,17 +7,40 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
+#include "platform/canvas.h"
 #include "platform/platform.h"
 
 struct SDL_Window;
-struct SDL_Surface;
 
 namespace vm {
 
 // The layout the programs draw on.
 inline constexpr int kCanvasWidth = 1440, kCanvasHeight = 900;
+
+// The pixels a window shows, as its present paints them.
+class WindowSurface {
+public:
+    virtual ~WindowSurface() = default;
+    // Makes the pixels ready to paint on; false when none can be had now
+    // (no surface yet, no memory for a copy, locking failed).
+    virtual bool Lock(TargetPixels& pixels) = 0;
+    // Ends the painting and sends the parts painted to the screen; false
+    // when they did not reach it.
+    virtual bool Show(const std::vector<PixelRect>& parts) = 0;
+};
+
+// Brings a window's surface up to date with the canvas: the parts changed
+// since the last present, or with whole the whole window, margins
+// included. What cannot be shown now is shown by the next present: the
+// changes stay with the canvas while the surface cannot be locked, and
+// whole is set when what was painted did not reach the screen. Returns
+// whether the surface is up to date.
+bool PresentCanvas(CairoCanvas& canvas, WindowSurface& surface, bool& whole);
 
 class WindowPlatform : public Platform {
 public:
@@ -72,9 +95,7 @@ private:
     void Pump(bool wait);
 
     SDL_Window* window_ = nullptr;
-    // The window's pixels when its surface is not 32-bit xRGB: painted
-    // here, then converted.
-    SDL_Surface* staging_ = nullptr;
+    std::unique_ptr<WindowSurface> surface_;
     bool dirty_ = true;
     bool whole_ = true;  // the next present repaints the whole window
     bool drawn_ = false;         // something was drawn since the last key poll
