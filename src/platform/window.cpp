@@ -1,12 +1,15 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -36,6 +39,13 @@ void RequireDisplay() {
 void OpenVideo() {
     RequireDisplay();
     const bool chosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    // With only an X display named, SDL would try Wayland's driver too when
+    // X11's fails, and Wayland's library complains of its own that it
+    // finds no run-time directory. A Wayland display named keeps SDL's
+    // choice.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool x11_only = !chosen && (wayland == nullptr || *wayland == '\0');
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, x11_only ? "x11" : nullptr);
     // The software window surface costs far less than an OpenGL one.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayMessage());
@@ -47,6 +57,67 @@ void OpenVideo() {
         SDL_Quit();
         throw NoDisplay(NoDisplayMessage());
     }
+}
+
+// Xlib reports a connection's faults to handlers of the whole process: what
+// they need to know of the program and its window is kept here.
+struct XWatch {
+    bool on = false;
+    Window window = 0;
+    std::string program;  // names the program in the line on a lost display
+    XErrorHandler errors_before = nullptr;
+    XIOErrorHandler lost_before = nullptr;
+} x;
+
+int OnXError(Display* d, XErrorEvent* e) {
+    // Another client may destroy the window (a window tool's close does):
+    // requests still made on it fail until the program, told of it, ends
+    // as if the window had been closed. SDL makes some of them on a
+    // connection of its own, to the same server.
+    if (x.window != 0 && e->resourceid == x.window &&
+        (e->error_code == BadWindow || e->error_code == BadDrawable))
+        return 0;
+    return x.errors_before ? x.errors_before(d, e) : 0;
+}
+
+int OnXLost(Display* d) {
+    // Xlib ends the program when this returns; its own words would not
+    // say which program lost what.
+    std::fprintf(stderr, "%s: the display \"%s\" was lost\n", x.program.c_str(), DisplayString(d));
+    return 0;
+}
+
+// Takes the X connections' faults. Set before SDL's video starts: SDL
+// sets its own handler over this one, hands it the errors it does not
+// want and puts it back as it ends, before it closes its connections.
+void WatchX(const std::string& program) {
+    x.on = true;
+    x.program = program;
+    x.errors_before = XSetErrorHandler(OnXError);
+    x.lost_before = XSetIOErrorHandler(OnXLost);
+}
+
+// The window whose errors mean that it was destroyed from outside.
+void WatchXWindow(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    x.window = info.info.x11.window;
+    // The window's destruction comes only as an X event.
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+// Called once SDL has ended.
+void UnwatchX() {
+    if (!x.on) return;
+    XSetErrorHandler(x.errors_before);
+    XSetIOErrorHandler(x.lost_before);
+    x = XWatch{};
+}
+
+bool DestroyedFromOutside(const SDL_SysWMmsg* m) {
+    return m != nullptr && m->subsystem == SDL_SYSWM_X11 && x.window != 0 &&
+           m->msg.x11.event.type == DestroyNotify && m->msg.x11.event.xdestroywindow.window == x.window;
 }
 
 SDL_Rect UsableArea() {
@@ -123,7 +194,8 @@ private:
 
 }  // namespace
 
-WindowPlatform::WindowPlatform(Opening opening) : Platform(kCanvasWidth, kCanvasHeight, false) {
+WindowPlatform::WindowPlatform(Opening opening, std::string name)
+    : Platform(kCanvasWidth, kCanvasHeight, false), name_(std::move(name)) {
     if (opening == Opening::AtOnce) {
         Open();
         return;
@@ -142,7 +214,13 @@ WindowPlatform::WindowPlatform(Opening opening) : Platform(kCanvasWidth, kCanvas
 }
 
 void WindowPlatform::Open() {
-    OpenVideo();
+    WatchX(name_);
+    try {
+        OpenVideo();
+    } catch (...) {
+        UnwatchX();
+        throw;
+    }
     // The window takes the usable screen; the canvas is scaled to fit it.
     const SDL_Rect area = UsableArea();
     window_ = SDL_CreateWindow("Velmaris", area.x, area.y, area.w, area.h,
@@ -150,9 +228,11 @@ void WindowPlatform::Open() {
     if (window_ == nullptr) {
         const std::string why = SDL_GetError();
         SDL_Quit();
+        UnwatchX();
         throw std::runtime_error("cannot open a window: " + why);
     }
     surface_ = std::make_unique<SdlSurface>(window_);
+    WatchXWindow(window_);
     SDL_StartTextInput();
 }
 
@@ -161,6 +241,8 @@ WindowPlatform::~WindowPlatform() {
     surface_.reset();
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
+    UnwatchX();
+    UnwatchX();
 }
 
 void WindowPlatform::MaximizeWindow() {
@@ -232,6 +314,9 @@ void WindowPlatform::Handle(const void* ev) {
     const SDL_Event& e = *static_cast<const SDL_Event*>(ev);
     switch (e.type) {
         case SDL_QUIT: throw WindowClosed{};
+        case SDL_SYSWMEVENT:
+            if (DestroyedFromOutside(e.syswm.msg)) throw WindowClosed{};
+            break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed{};
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {

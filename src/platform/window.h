@@ -52,7 +52,9 @@ public:
     // Throws NoDisplay when there is no display to show a window on. A
     // window opening meanwhile that cannot open ends the run at the first
     // key poll as a closed window does; ThrowIfNotOpened then throws why.
-    explicit WindowPlatform(Opening opening = Opening::AtOnce);
+    // The name is the program's, for the line that says the display was
+    // lost (the program then ends at once).
+    explicit WindowPlatform(Opening opening = Opening::AtOnce, std::string name = "Velmaris");
     ~WindowPlatform() override;
 
     void MaximizeWindow() override;
@@ -94,6 +96,7 @@ private:
     // first sleeps until at least one comes.
     void Pump(bool wait);
 
+    std::string name_;
     SDL_Window* window_ = nullptr;
     std::unique_ptr<WindowSurface> surface_;
     bool dirty_ = true;

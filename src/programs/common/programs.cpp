@@ -69,7 +69,7 @@ int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle) {
         // Starting SDL's video and opening the window take longer than
         // anything else before the menu shows: they go on while the fonts
         // are checked and the menu is drawn on the canvas.
-        WindowPlatform window(WindowPlatform::Opening::Meanwhile);
+        WindowPlatform window(WindowPlatform::Opening::Meanwhile, info.title);
         window.on_idle = std::move(on_idle);
         ReportMissingFonts(info.title);
         const int status = RunProgram(info, window);
