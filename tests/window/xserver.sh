@@ -28,6 +28,7 @@ fail() {
 # Starts the server, screen 1600 by 1000, and points DISPLAY at it. The
 # server writes its display number once it takes connections.
 start_xserver() {
+  : >"$xserver_dir/display"
   Xvfb -displayfd 3 -screen 0 1600x1000x24 3>"$xserver_dir/display" >"$xserver_dir/xvfb.log" 2>&1 &
   xserver_pid=$!
   local n=
