@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <source_location>
 #include <vector>
 
 #include "platform/runtime.h"
@@ -27,29 +26,24 @@ public:
     int Bound2() const { return b2_; }
     void Fill(const T& value) { std::fill(v_.begin(), v_.end(), value); }
 
-    T& operator()(double i, std::source_location w = std::source_location::current()) {
+    T& operator()(double i, Where w = Where::Here()) { return v_[Index(i, 0, false, w)]; }
+    T& operator()(double i, double j, Where w = Where::Here()) { return v_[Index(i, j, true, w)]; }
+    const T& operator()(double i, Where w = Where::Here()) const {
         return v_[Index(i, 0, false, w)];
     }
-    T& operator()(double i, double j, std::source_location w = std::source_location::current()) {
-        return v_[Index(i, j, true, w)];
-    }
-    const T& operator()(double i, std::source_location w = std::source_location::current()) const {
-        return v_[Index(i, 0, false, w)];
-    }
-    const T& operator()(double i, double j,
-                        std::source_location w = std::source_location::current()) const {
+    const T& operator()(double i, double j, Where w = Where::Here()) const {
         return v_[Index(i, j, true, w)];
     }
 
 private:
     // Subscripts are rounded to the nearest whole number, as the run-time did.
-    static long Sub(double i, int bound, const std::source_location& w) {
+    static long Sub(double i, int bound, const Where& w) {
         if (!std::isfinite(i)) throw RuntimeError(kSubscript, w);
         const double r = std::nearbyint(i);
         if (r < 0 || r > bound) throw RuntimeError(kSubscript, w);
         return static_cast<long>(r);
     }
-    size_t Index(double i, double j, bool pair, const std::source_location& w) const {
+    size_t Index(double i, double j, bool pair, const Where& w) const {
         if (v_.empty() || pair != (b2_ >= 0)) throw RuntimeError(kSubscript, w);
         const long a = Sub(i, b1_, w);
         if (!pair) return static_cast<size_t>(a);

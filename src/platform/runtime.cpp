@@ -9,34 +9,34 @@
 namespace vm {
 
 namespace {
-std::string Message(int number, const std::source_location& where) {
-    return "run-time error " + std::to_string(number) + " at " + where.file_name() + ":" +
-           std::to_string(where.line());
+std::string Message(int number, const Where& where) {
+    return "run-time error " + std::to_string(number) + " at " + where.file + ":" +
+           std::to_string(where.line);
 }
 }  // namespace
 
-RuntimeError::RuntimeError(int number, std::source_location where)
+RuntimeError::RuntimeError(int number, Where where)
     : std::runtime_error(Message(number, where)),
       number_(number),
-      line_(static_cast<int>(where.line())),
-      file_(where.file_name()) {}
+      line_(where.line),
+      file_(where.file) {}
 
-float Chk(float v, std::source_location where) {
+float Chk(float v, Where where) {
     if (!std::isfinite(v)) throw RuntimeError(kOverflow, where);
     return v;
 }
 
-float Div(float a, float b, std::source_location where) {
+float Div(float a, float b, Where where) {
     if (b == 0.0f) throw RuntimeError(kDivByZero, where);
     return Chk(a / b, where);
 }
 
-float Sqr(float a, std::source_location where) {
+float Sqr(float a, Where where) {
     if (a < 0.0f || std::isnan(a)) throw RuntimeError(kIllegalCall, where);
     return Chk(std::sqrt(a), where);
 }
 
-float Pow(float a, float b, std::source_location where) {
+float Pow(float a, float b, Where where) {
     if (a == 0.0f && b < 0.0f) throw RuntimeError(kDivByZero, where);
     if (a < 0.0f && std::floor(b) != b) throw RuntimeError(kIllegalCall, where);
     return Chk(std::pow(a, b), where);
@@ -46,14 +46,14 @@ float Atn(float a) { return std::atan(a); }
 
 float Int(float v) { return std::floor(v); }
 
-int16_t CInt(float v, std::source_location where) {
+int16_t CInt(float v, Where where) {
     if (!std::isfinite(v)) throw RuntimeError(kOverflow, where);
     const double r = std::nearbyint(static_cast<double>(v));
     if (r < -32768.0 || r > 32767.0) throw RuntimeError(kOverflow, where);
     return static_cast<int16_t>(r);
 }
 
-int32_t CLng(float v, std::source_location where) {
+int32_t CLng(float v, Where where) {
     if (!std::isfinite(v)) throw RuntimeError(kOverflow, where);
     const double r = std::nearbyint(static_cast<double>(v));
     if (r < -2147483648.0 || r > 2147483647.0) throw RuntimeError(kOverflow, where);

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -23,9 +22,22 @@ enum ErrorCode : int {
     kInternal = 51,     // any other fault that escaped a routine
 };
 
+// The place in the source that asked for a check: used as a default argument,
+// Here() names the caller's file and line. It stands in for
+// std::source_location, which clang before 15 cannot compile against
+// libstdc++; both compilers have had these builtins for years.
+struct Where {
+    static constexpr Where Here(const char* file = __builtin_FILE(),
+                                int line = __builtin_LINE()) noexcept {
+        return Where{file, line};
+    }
+    const char* file;
+    int line;
+};
+
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, std::source_location where = std::source_location::current());
+    RuntimeError(int number, Where where = Where::Here());
     int number() const { return number_; }
     // A stable number for the place that failed: the source line.
     int line() const { return line_; }
@@ -42,18 +54,18 @@ private:
 struct WindowClosed {};
 
 // Checked arithmetic.
-float Chk(float v, std::source_location where = std::source_location::current());
-float Div(float a, float b, std::source_location where = std::source_location::current());
-float Sqr(float a, std::source_location where = std::source_location::current());
-float Pow(float a, float b, std::source_location where = std::source_location::current());
+float Chk(float v, Where where = Where::Here());
+float Div(float a, float b, Where where = Where::Here());
+float Sqr(float a, Where where = Where::Here());
+float Pow(float a, float b, Where where = Where::Here());
 float Atn(float a);
 // INT: the greatest whole number not above v.
 float Int(float v);
 // 16-bit whole-number conversion: rounds to nearest, raises overflow outside
 // -32768..32767.
-int16_t CInt(float v, std::source_location where = std::source_location::current());
+int16_t CInt(float v, Where where = Where::Here());
 // 32-bit whole-number conversion with the same rules.
-int32_t CLng(float v, std::source_location where = std::source_location::current());
+int32_t CLng(float v, Where where = Where::Here());
 
 // STR$: a blank before a value that is not negative, 7 significant digits,
 // no decimal point for a whole number, no zero before the point below 1.

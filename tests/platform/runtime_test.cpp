@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <string>
+
+#include "platform/array.h"
 
 namespace vm {
 
@@ -47,6 +51,44 @@ TEST(CheckedArithmetic, RaisesRunTimeErrors) {
     EXPECT_THROW(Chk(std::nanf("")), RuntimeError);
     EXPECT_THROW(Pow(0, -1), RuntimeError);
     EXPECT_FLOAT_EQ(Pow(2, 10), 1024);
+}
+
+// The error stop names the line that asked for the check, not a line inside
+// the check: every checked operation takes its caller's place.
+TEST(CheckedArithmetic, ErrorsNameTheCallersFileAndLine) {
+    Arr<float> a;
+    a.Dim(3);
+    Arr<float> b;
+    b.Dim(2, 2);
+    const struct {
+        const char* name;
+        int line;
+        std::function<void()> fault;
+    } cases[] = {
+        {"Chk", __LINE__, [] { Chk(std::numeric_limits<float>::infinity()); }},
+        {"Div", __LINE__, [] { Div(1, 0); }},
+        {"Sqr", __LINE__, [] { Sqr(-1); }},
+        {"Pow", __LINE__, [] { Pow(0, -1); }},
+        {"CInt", __LINE__, [] { CInt(40000); }},
+        {"CLng", __LINE__, [] { CLng(3e9f); }},
+        {"array", __LINE__, [&a] { a(4) = 1; }},
+        {"table", __LINE__, [&b] { b(1, 3) = 1; }},
+        {"error", __LINE__, [] { throw RuntimeError(kInternal); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            c.fault();
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.line(), c.line);
+            EXPECT_STREQ(e.file(), __FILE__);
+            EXPECT_NE(std::string(e.what()).find(std::string(__FILE__) + ":" +
+                                                 std::to_string(c.line)),
+                      std::string::npos)
+                << e.what();
+        }
+    }
 }
 
 TEST(WholeNumbers, IntIsFloorAndCIntRoundsWithoutOverflow) {

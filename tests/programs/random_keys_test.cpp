@@ -26,7 +26,15 @@ namespace {
 // Runs per program; every kRenderEvery-th also renders onto a canvas (the
 // canvas code then sees the same coordinates, at a cost). The sanitizer
 // build is several times slower; it takes fewer runs in about the same time.
+// GCC says it builds with AddressSanitizer one way, clang another.
 #if defined(__SANITIZE_ADDRESS__)
+#define VM_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VM_ASAN 1
+#endif
+#endif
+#if defined(VM_ASAN)
 constexpr int kRuns = 40;
 #else
 constexpr int kRuns = 120;

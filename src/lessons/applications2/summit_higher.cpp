@@ -11,7 +11,7 @@ using namespace summit;
 
 namespace {
 
-constexpr int kO = 0, kTouch = 4, kB = 5, kFar = 6, kC = 7, kSummit = 13;
+constexpr int kTouch = 4, kB = 5, kC = 7, kSummit = 13;
 
 }  // namespace
 

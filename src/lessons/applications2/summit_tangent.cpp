@@ -14,7 +14,7 @@ using namespace summit;
 
 namespace {
 
-constexpr int kO = 0, kTouch = 4, kFar = 6, kSummit = 13, kBelow = 14;
+constexpr int kO = 0, kTouch = 4, kSummit = 13, kBelow = 14;
 
 // The dotted length marks: dots in 7, labels in 3.
 void LengthMark(State& s, int i, int j, float side, float step, float height,

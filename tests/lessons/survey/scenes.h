@@ -13,7 +13,9 @@
 #include "support/log.h"
 #include "support/rig.h"
 
-namespace vm::test {
+// Other lessons' tests define types of the same names; in one namespace the
+// linker would keep one of their copy constructors for all of them.
+namespace vm::test::inline survey_scenes {
 
 // At (x, y); on after the last text at y; a label at (x, y) that leaves the
 // text cursor where it was.
@@ -102,4 +104,4 @@ inline void CheckScene(int lesson, int leave, const SceneCase& c) {
                       << log[i].y1;
 }
 
-}  // namespace vm::test
+}  // namespace vm::test::inline survey_scenes

@@ -15,7 +15,9 @@
 #include "support/log.h"
 #include "support/rig.h"
 
-namespace vm::test {
+// Other lessons' tests define types of the same names; in one namespace the
+// linker would keep one of their copy constructors for all of them.
+namespace vm::test::inline theorem_scenes {
 
 // A text as a scene draws it: markup, pen, colour.
 struct Placed {
@@ -120,4 +122,4 @@ inline void CheckScene(const SceneCase& c, const std::string& back, const std::s
     }
 }
 
-}  // namespace vm::test
+}  // namespace vm::test::inline theorem_scenes
