@@ -6,7 +6,6 @@
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"
-#include "frame/frame.h"
 #include "platform/sjis.h"
 
 namespace vm {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "formula/formula.h"
-#include "frame/frame.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 

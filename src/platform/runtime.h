@@ -37,7 +37,7 @@ struct Where {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, Where where = Where::Here());
+    explicit RuntimeError(int number, Where where = Where::Here());
     int number() const { return number_; }
     // A stable number for the place that failed: the source line.
     int line() const { return line_; }

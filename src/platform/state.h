@@ -26,7 +26,7 @@ namespace vm {
 struct State;
 using Routine = void (*)(State&);
 
-// The program's forms of the routines it may revise (frame/revisable.h).
+// The program's forms of the routines it may revise (platform/revisable.h).
 // The shared binding holds the shared forms; Velmaris-D puts its revisions
 // in.
 struct Binding {

@@ -6,10 +6,15 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <type_traits>
 
 #include "platform/array.h"
 
 namespace vm {
+
+// An error number never turns into an error by itself: a stray int where a
+// RuntimeError is expected must not compile.
+static_assert(!std::is_convertible_v<int, RuntimeError>);
 
 TEST(Str, WritesNumbersAsTheRunTimeDoes) {
     const struct {
