@@ -5,6 +5,7 @@
 
 #include "figures/figures.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -19,7 +20,7 @@ void Frame(State& s, float ggx, float ggy, float yoko, float tate, float size) {
     s.GGY = ggy;
     s.YOKO = yoko;
     s.TATE = tate;
-    s.CCC2 = 15;
+    s.CCC2 = kBackground;
     s.SIZE = size;
     DrawGrid(s);
 }
@@ -46,7 +47,7 @@ void Segment(State& s, int i, int j, int colour) {
 }
 
 void Triangle(State& s, int i, int j, int k, int fill) {
-    s.P.FillPolygon({At(s, i), At(s, j), At(s, k)}, 0, fill);
+    s.P.FillPolygon({At(s, i), At(s, j), At(s, k)}, kBlack, fill);
 }
 
 void Outline(State& s, std::initializer_list<int> points, int colour) {

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/colours.h"
 #include "platform/state.h"
 
 namespace vm {
@@ -25,7 +26,7 @@ void DottedLine(State& s, int i, int j, float step, int colour);
 // Equal-length marks across the segment from point i to point j
 // (DrawTickMarks): `count` marks `half` long on either side, `gap` apart,
 // the first `gap` past the midpoint towards j, the group moved by shift.
-void Ticks(State& s, int i, int j, float half = 8, int colour = 3, float count = 1,
+void Ticks(State& s, int i, int j, float half = 8, int colour = kBlue, float count = 1,
            float gap = 8, float shift = 0);
 
 // A filled sector on the angle at vertex k swept counter-clockwise on the
@@ -33,14 +34,15 @@ void Ticks(State& s, int i, int j, float half = 8, int colour = 3, float count =
 // m), outlined and filled, its label in colour ink on the bisector
 // (DrawAngleMark with HONSU 0).
 void AngleSector(State& s, int k, int m, int n, float iti, float radius,
-                 const std::string& label, int outline = 3, int fill = 9, int ink = 5);
+                 const std::string& label, int outline = kBlue, int fill = kGreen,
+                 int ink = kRed);
 
 // The closed polygon through the points in order, copied into the rows of
 // G() (DrawPolygon), in colour at pen width `width`. letters: "" none, "1"
 // the entries of X$(), another text its first letter and the letters after
 // it, in colour ink at distance gap from their corners.
 void Polygon(State& s, std::initializer_list<int> points, const std::string& letters,
-             int colour = 0, int ink = 0, float width = 5, float gap = 10);
+             int colour = kBlack, int ink = kBlack, float width = 5, float gap = 10);
 
 // A letter beside point k: the pen 20 px left of the point and 4 px below
 // it. The text cursor stays.

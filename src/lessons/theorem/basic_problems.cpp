@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/common/text.h"
 #include "lessons/theorem/converse_lesson.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -36,15 +37,15 @@ void AnswerPage(State& s, const char* number, const Item (&items)[4]) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Tag(s, s.XI1, "P192(三平方 基本の問題)", 484, 0, 3, 13);
-    Tag(s, s.XI2 + 44, number, 40, 13, 4, 3);
+    Tag(s, s.XI1, "P192(三平方 基本の問題)", 484, kBlack, kBlue, kAmber);
+    Tag(s, s.XI2 + 44, number, 40, kAmber, kDeepNavy, kBlue);
     s.XI1 = 114;
     s.YI1 = 30;
     for (const Item& item : items) {
-        Write(s, 3, s.XI1 - 76, s.YI1 + 70, item.label);
-        Continue(s, 0, item.equation);
-        NewLine(s, 60, 0, item.reasoning);
-        Continue(s, 5, item.result);
+        Write(s, kBlue, s.XI1 - 76, s.YI1 + 70, item.label);
+        Continue(s, kBlack, item.equation);
+        NewLine(s, 60, kBlack, item.reasoning);
+        Continue(s, kRed, item.result);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "lessons/common/text.h"
 #include "lessons/theorem/converse_lesson.h"
 #include "lessons/theorem/steps.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -19,7 +20,7 @@ namespace {
 std::string F(State& s, int i) { return s.F_sa(i); }
 
 // Everything below the question.
-void ClearBelowQuestion(State& s) { s.P.FillBox(0, 80, 2250, 80 + 1800, 15, 15); }
+void ClearBelowQuestion(State& s) { s.P.FillBox(0, 80, 2250, 80 + 1800, kBackground, kBackground); }
 
 // Point i typed in grid units from the origin (ox, oy) of a frame set up
 // before, in pixels.
@@ -37,10 +38,10 @@ void PlaceABC(State& s, float ox, float oy) {
 }
 
 void DrawABC(State& s) {
-    Polygon(s, {1, 2, 3}, "A", 0, 3);
-    LengthArc(s, 1, 2, 1, 5, F(s, 3) + "cm", {3, 0, 20});
-    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {3, 0, 20});
-    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {3, 0, 20});
+    Polygon(s, {1, 2, 3}, "A", kBlack, kBlue);
+    LengthArc(s, 1, 2, 1, 5, F(s, 3) + "cm", {kBlue, kBlack, 20});
+    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {kBlue, kBlack, 20});
+    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {kBlue, kBlack, 20});
 }
 
 // One pair of scene ①: ABC on the left, the right triangle DEF with the
@@ -57,13 +58,13 @@ void CongruencePair(State& s) {
     PutFrom(s, 2, ox, oy, 9 - 3 * s.F_a(1) / s.F_a(2), 1);
     PutFrom(s, 3, ox, oy, 9, 1);
     PutFrom(s, 5, ox, oy, 0, 4);
-    Polygon(s, {1, 2, 3}, "D", 0, 3);
-    RightAngle(s, 3, 1, 2, 25, 5);
-    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {3, 0, 20});
-    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {3, 0, 20});
+    Polygon(s, {1, 2, 3}, "D", kBlack, kBlue);
+    RightAngle(s, 3, 1, 2, 25, kRed);
+    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {kBlue, kBlack, 20});
+    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {kBlue, kBlack, 20});
     WaitForKey(s);
 
-    Write(s, 5, s.X_a(5), s.Y_a(5), s.T_a(2) == 1 ? "合同である" : "合同ではない");
+    Write(s, kRed, s.X_a(5), s.Y_a(5), s.T_a(2) == 1 ? "合同である" : "合同ではない");
 }
 
 // One triangle of scene ④, its verdict and the comparison of AB^2 with
@@ -72,7 +73,7 @@ void NearRightTriangle(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1, "問　△ABCは直角三角形ですか。");
+    Write(s, kBlack, s.XI1, s.YI1, "問　△ABCは直角三角形ですか。");
     ClearBelowQuestion(s);
     ChooseConverseProblem(s);
     Frame(s, 72, 90, 10, 5, 50);
@@ -83,19 +84,19 @@ void NearRightTriangle(State& s) {
 
     s.XI1 = 684;
     s.YI1 = 90;
-    Write(s, 5, s.XI1, s.YI1, s.T_a(2) == 1 ? "直角三角形である" : "直角三角形ではない");
+    Write(s, kRed, s.XI1, s.YI1, s.T_a(2) == 1 ? "直角三角形である" : "直角三角形ではない");
     WaitForKey(s);
-    NewLine(s, 60, 0, " " + F(s, 1) + "^2+" + F(s, 2) + "^2");
+    NewLine(s, 60, kBlack, " " + F(s, 1) + "^2+" + F(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "=" + F(s, 4) + "+" + F(s, 5) + "=");
-    Continue(s, 5, F(s, 16));
+    NewLine(s, 60, kBlack, "=" + F(s, 4) + "+" + F(s, 5) + "=");
+    Continue(s, kRed, F(s, 16));
     WaitForKey(s);
-    NewLine(s, 60, 0, "(" + F(s, 3) + ")^2=");
-    Continue(s, 5, F(s, 6));
+    NewLine(s, 60, kBlack, "(" + F(s, 3) + ")^2=");
+    Continue(s, kRed, F(s, 6));
     WaitForKey(s);
-    NewLine(s, 60, 0, F(s, 1) + "^2+" + F(s, 2) + "^2");
-    Continue(s, 0, s.T_a(2) == 1 ? "=" : "≠");
-    Continue(s, 0, "(" + F(s, 3) + ")^2");
+    NewLine(s, 60, kBlack, F(s, 1) + "^2+" + F(s, 2) + "^2");
+    Continue(s, kBlack, s.T_a(2) == 1 ? "=" : "≠");
+    Continue(s, kBlack, "(" + F(s, 3) + ")^2");
 }
 
 }  // namespace
@@ -146,22 +147,22 @@ void RunCongruenceTask(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1, "問　△ABCと△DEFは合同ですか。");
+    Write(s, kBlack, s.XI1, s.YI1, "問　△ABCと△DEFは合同ですか。");
     Drill(s, CongruencePair);
 
     s.XI1 = 72;
     s.YI1 = s.GY2;
-    NewLine(s, 60, 0, "DE^2=" + F(s, 1) + "^2+" + F(s, 2) + "^2");
+    NewLine(s, 60, kBlack, "DE^2=" + F(s, 1) + "^2+" + F(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "  =" + F(s, 4) + "+" + F(s, 5) + "=" + F(s, 16));
+    NewLine(s, 60, kBlack, "  =" + F(s, 4) + "+" + F(s, 5) + "=" + F(s, 16));
     WaitForKey(s);
-    NewLine(s, 60, 0, "DE>0 だから DE=");
-    Continue(s, 5, F(s, 13));
+    NewLine(s, 60, kBlack, "DE>0 だから DE=");
+    Continue(s, kRed, F(s, 13));
 }
 
 void RunConversePractice(State& s) {
     Drill(s, NearRightTriangle);
-    FixedLine(s, 7, "教科書P191 問1　をしなさい。");
+    FixedLine(s, kPurple, "教科書P191 問1　をしなさい。");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -28,12 +29,12 @@ void ShowConverseStatement(State& s) {
 
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 + 36, s.YI1, "<三平方の定理の逆>");
-    NewLine(s, 50, 0, "三角形の3辺の長さa,b,cの間に、");
-    NewLine(s, 50, 3, " a^2+b^2=c^2");
-    NewLine(s, 50, 0, "という関係が成り立てば、その三角形は");
-    NewLine(s, 50, 0, "長さcの辺を斜辺とする直角三角形である。 ");
-    Write(s, 5, s.XI1 + 432, s.YI1 + 150, "a^2+b^2=c^2 ならば ∠C=90°");
+    Write(s, kBlue, s.XI1 + 36, s.YI1, "<三平方の定理の逆>");
+    NewLine(s, 50, kBlack, "三角形の3辺の長さa,b,cの間に、");
+    NewLine(s, 50, kBlue, " a^2+b^2=c^2");
+    NewLine(s, 50, kBlack, "という関係が成り立てば、その三角形は");
+    NewLine(s, 50, kBlack, "長さcの辺を斜辺とする直角三角形である。 ");
+    Write(s, kRed, s.XI1 + 432, s.YI1 + 150, "a^2+b^2=c^2 ならば ∠C=90°");
 }
 
 namespace {
@@ -43,12 +44,12 @@ namespace {
 // line, its value, the longest side squared and "だから " at XI1.
 void Check(State& s, float gap, const char* letter, const char* sum, const char* value,
            const char* longest) {
-    Write(s, 7, s.XI0, s.YI1 + gap, letter);
+    Write(s, kPurple, s.XI0, s.YI1 + gap, letter);
     WaitForKey(s);
-    Continue(s, 0, sum);
-    NewLine(s, 60, 0, value);
-    NewLine(s, 60, 0, longest);
-    NewLine(s, 60, 0, "だから ");
+    Continue(s, kBlack, sum);
+    NewLine(s, 60, kBlack, value);
+    NewLine(s, 60, kBlack, longest);
+    NewLine(s, 60, kBlack, "だから ");
 }
 
 }  // namespace
@@ -58,21 +59,21 @@ void ConverseProblemAnswer(State& s) {
     s.XI0 = 30;
     s.XI1 = s.XI0 + 36;
     s.YI1 = 20;
-    Write(s, 3, s.XI1, s.YI1, "教科書P191 問1 解答  ");
-    Continue(s, 5, "イ,ウ,エ");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P191 問1 解答  ");
+    Continue(s, kRed, "イ,ウ,エ");
 
     Check(s, 50, "ア", " 2^2+3^2", "=4+9=13", "4^2=16");
-    Continue(s, 3, "2^2+3^2≠4^2");
+    Continue(s, kBlue, "2^2+3^2≠4^2");
     Check(s, 60, "イ", " 8^2+15^2", "=64+225=289", "17^2=289");
-    Continue(s, 3, "8^2+15^2=17^2");
+    Continue(s, kBlue, "8^2+15^2=17^2");
 
     s.XI0 = 600;
     s.XI1 = 636;
     s.YI1 = 20;
     Check(s, 60, "ウ", " 7^2+24^2", "=49+576=625", "25^2=625");
-    Continue(s, 3, "7^2+24^2=25^2");
+    Continue(s, kBlue, "7^2+24^2=25^2");
     Check(s, 60, "エ", " (!7ﾝ)^2+(!11ﾝ)^2", "=7+11=18", "(3!2ﾝ)^2=9*2=18");
-    NewLine(s, 60, 3, "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2");
+    NewLine(s, 60, kBlue, "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2");
 }
 
 }  // namespace vm

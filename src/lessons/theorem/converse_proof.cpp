@@ -7,6 +7,7 @@
 #include "lessons/common/text.h"
 #include "lessons/theorem/converse_lesson.h"
 #include "lessons/theorem/steps.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -26,39 +27,39 @@ void ShowConverseProof(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "a^2+b^2=c^2 ならば ∠C=90°");
-    Write(s, 0, s.XI1, s.YI1 + 50, "     <証明>");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "a^2+b^2=c^2 ならば ∠C=90°");
+    Write(s, kBlack, s.XI1, s.YI1 + 50, "     <証明>");
     Frame(s, 900, 60, 6, 10, 55);
     s.P.SetDrawWidth(5);
     // ABC, and DEF the same triangle 5 units lower.
     Put(s, {{kA, 5, 9}, {kB, 1, 6}, {kC, 5, 6}, {kD, 5, 4}, {kE, 1, 1}, {kF, 5, 1}});
-    Polygon(s, {kA, kB, kC}, "A", 3, 3);
-    LengthArc(s, kA, kB, 1, 3, "c", {0, 0, 20});
-    LengthArc(s, kB, kC, 1, 4, "a", {0, 0, 20});
-    LengthArc(s, kC, kA, 1, 5, "b", {0, 0, 20});
+    Polygon(s, {kA, kB, kC}, "A", kBlue, kBlue);
+    LengthArc(s, kA, kB, 1, 3, "c", {kBlack, kBlack, 20});
+    LengthArc(s, kB, kC, 1, 4, "a", {kBlack, kBlack, 20});
+    LengthArc(s, kC, kA, 1, 5, "b", {kBlack, kBlack, 20});
     WaitForKey(s);
 
-    Polygon(s, {kD, kE, kF}, "D", 3, 3);
-    LengthArc(s, kE, kF, 1, 4, "a", {0, 0, 20});
-    LengthArc(s, kF, kD, 1, 5, "b", {0, 0, 20});
-    RightAngle(s, kF, kD, kE, 25, 5);
+    Polygon(s, {kD, kE, kF}, "D", kBlue, kBlue);
+    LengthArc(s, kE, kF, 1, 4, "a", {kBlack, kBlack, 20});
+    LengthArc(s, kF, kD, 1, 5, "b", {kBlack, kBlack, 20});
+    RightAngle(s, kF, kD, kE, 25, kRed);
     WaitForKey(s);
 
-    LengthArc(s, kD, kE, 1, 3, "x", {7, 0, 20});
-    NewLine(s, 50, 0, "DE=x とすると、三平方の定理から");
-    NewLine(s, 60, 0, "x^2=");
+    LengthArc(s, kD, kE, 1, 3, "x", {kPurple, kBlack, 20});
+    NewLine(s, 50, kBlack, "DE=x とすると、三平方の定理から");
+    NewLine(s, 60, kBlack, "x^2=");
     Box(s, 1);
-    NewLine(s, 60, 0, "仮定から a^2+b^2=c^2 だから、x^2=");
+    NewLine(s, 60, kBlack, "仮定から a^2+b^2=c^2 だから、x^2=");
     Box(s, 2);
-    NewLine(s, 60, 0, "x>0,c>0だから、x=");
+    NewLine(s, 60, kBlack, "x>0,c>0だから、x=");
     Box(s, 3);
     // A line that starts with its box.
     s.YI1 += 60;
     s.XI2 = s.XI1;
     Box(s, 4);
-    Write(s, 0, s.XI2 + 10, s.YI1, "がそれぞれ等しいので");
-    NewLine(s, 60, 0, "△ABC≡△DEF");
-    NewLine(s, 60, 0, "したがって、∠C=");
+    Write(s, kBlack, s.XI2 + 10, s.YI1, "がそれぞれ等しいので");
+    NewLine(s, 60, kBlack, "△ABC≡△DEF");
+    NewLine(s, 60, kBlack, "したがって、∠C=");
     Box(s, 5);
     WaitForKey(s);
 

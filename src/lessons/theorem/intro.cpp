@@ -7,6 +7,7 @@
 #include "frame/frame.h"
 #include "frame/lesson.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -82,9 +83,9 @@ void DrawSquaresFigure(State& s) {
 
     auto pt = [&](int row) { return Point{s.X_a(row), s.Y_a(row)}; };
     s.P.SetDrawWidth(5);
-    s.P.FillPolygon({pt(1), pt(4), pt(5), pt(2), pt(1)}, 3, 12);
-    s.P.FillPolygon({pt(2), pt(6), pt(7), pt(3), pt(2)}, 3, 8);
-    s.P.FillPolygon({pt(3), pt(8), pt(9), pt(1), pt(3)}, 3, 8);
+    s.P.FillPolygon({pt(1), pt(4), pt(5), pt(2), pt(1)}, kBlue, kPlum);
+    s.P.FillPolygon({pt(2), pt(6), pt(7), pt(3), pt(2)}, kBlue, kDarkGrey);
+    s.P.FillPolygon({pt(3), pt(8), pt(9), pt(1), pt(3)}, kBlue, kDarkGrey);
 
     // The triangle over the squares, lettered A, B, C outside its corners.
     for (int i = 1; i <= 3; ++i) {
@@ -92,15 +93,15 @@ void DrawSquaresFigure(State& s) {
         s.G_a(i, 2) = s.Y_a(i);
     }
     s.SIZE1 = 5;
-    s.CCC1 = 5;
-    s.CCC2 = 3;
+    s.CCC1 = kRed;
+    s.CCC2 = kBlue;
     s.NAGASA = 20;
     s.KAKU = 3;
     s.AAA_s = "A";
     DrawPolygon(s);
 
     // Square letters near the middle of each square.
-    s.CCC1 = 13;
+    s.CCC1 = kAmber;
     Label(s, s.CCC1, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");
     Label(s, s.CCC1, (s.X_a(2) + s.X_a(7)) / 2 - 40, (s.Y_a(2) + s.Y_a(7)) / 2 - 20, "P");
     Label(s, s.CCC1, (s.X_a(3) + s.X_a(9)) / 2, (s.Y_a(3) + s.Y_a(9)) / 2 - 20, "Q");
@@ -119,7 +120,7 @@ void DrawSquaresFigure(State& s) {
         s.ZY0 = s.Y_a(side.from);
         s.ZX1 = s.X_a(side.to);
         s.ZY1 = s.Y_a(side.to);
-        s.CCC2 = 15;
+        s.CCC2 = kWhite;
         s.HOUKOU = 1;
         s.TAKASA = 20;
         s.HABA = side.step;
@@ -128,13 +129,13 @@ void DrawSquaresFigure(State& s) {
     }
 
     s.P.SetDrawWidth(5);
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     Label(s, s.CCC1, s.X_a(11), 30, "Ｐ,Q,Rの関係は？");
 }
 
 void ShowTheoremStatement(State& s) {
     EraseKeyPrompt(s);
-    s.CCC1 = 5;
+    s.CCC1 = kRed;
     Label(s, s.CCC1, s.X_a(14) - 216, s.Y_a(14), "∠C=90°ならば a^2+b^2=c^2");
 }
 

@@ -5,6 +5,7 @@
 #include "frame/frame.h"
 #include "lessons/theorem/intro.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -14,7 +15,7 @@ namespace {
 const char kMovePrompt[] = "←→（C),↑↓(A)で点を動かす。Enterキーで決定";
 
 void AskMoveKey(State& s) {
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.AA_s = kMovePrompt;
     ShowKeyPrompt(s);
 }
@@ -79,11 +80,11 @@ void RedrawMovedTriangle(State& s) {
     s.ITI = 1;
     ComputeAngleSize(s);
     s.T_sa(1) = s.KAKUDO_s;
-    s.CCC1 = 7;
+    s.CCC1 = kPurple;
     Label(s, s.CCC1, s.X_a(11), s.Y_a(11) - 60, "∠C=" + s.T_sa(1) + "°");
     if (s.T_sa(1) == "90") {
         aim_at_c();
-        s.CCC2 = 5;
+        s.CCC2 = kRed;
         s.NAGASA = 30;
         s.HONSU = 0;
         s.ITI = -1;
@@ -99,18 +100,18 @@ void RedrawMovedTriangle(State& s) {
     s.T_a(7) = SquareArea(xa - xb, ya - yb);
     s.T_a(8) = s.T_a(5) + s.T_a(6);
     const float x = s.X_a(11), y = s.Y_a(11);
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     Label(s, s.CCC1, x, y, "P=" + Str(s.T_a(5)) + "cm^2");
     Label(s, s.CCC1, x, y + 50, "Q=" + Str(s.T_a(6)) + "cm^2");
     Label(s, s.CCC1, x, y + 100, "R=" + Str(s.T_a(7)) + "cm^2");
-    s.CCC1 = 3;
+    s.CCC1 = kBlue;
     Label(s, s.CCC1, x, y + 150, "P+Q=" + Str(s.T_a(8)) + "cm^2");
 
     // Side lengths in centimetres.
     s.T_a(2) = (xc - xb) / 16;
     s.T_a(3) = SideLength(xa - xc, ya - yc);
     s.T_a(4) = SideLength(xa - xb, ya - yb);
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     const float y13 = s.Y_a(13);
     Label(s, s.CCC1, s.X_a(13), y13 + 50, "a=" + Str(s.T_a(2)) + "cm");
     Label(s, s.CCC1, s.X_a(13), y13 + 100, "b=" + Str(s.T_a(3)) + "cm");

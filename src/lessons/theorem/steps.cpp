@@ -4,15 +4,16 @@
 #include "formula/formula.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm::theorem {
 
 namespace {
 
 void DrawBox(State& s, float x, float y, float width, float height, const std::string& text) {
-    s.CCC1 = 5;
-    s.CCC2 = 3;
-    s.CCC3 = 13;
+    s.CCC1 = kRed;
+    s.CCC2 = kBlue;
+    s.CCC3 = kAmber;
     s.HABA = width;
     s.TATE = height;
     s.X = x;
@@ -54,11 +55,11 @@ void DrawSidesTriangle(State& s, float ggy) {
     Frame(s, 72, ggy, 8, 6, 50);
     s.P.SetDrawWidth(5);
     Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
-    Polygon(s, {1, 2, 3}, "A", 0, 0);
-    RightAngle(s, 3, 1, 2, 25, 5);
-    LengthArc(s, 1, 2, 1, 5, "c", {3, 3, 20});
-    LengthArc(s, 2, 3, 1, 8, "a", {3, 3, 20});
-    LengthArc(s, 3, 1, 1, 9, "b", {3, 3, 20});
+    Polygon(s, {1, 2, 3}, "A", kBlack, kBlack);
+    RightAngle(s, 3, 1, 2, 25, kRed);
+    LengthArc(s, 1, 2, 1, 5, "c", {kBlue, kBlue, 20});
+    LengthArc(s, 2, 3, 1, 8, "a", {kBlue, kBlue, 20});
+    LengthArc(s, 3, 1, 1, 9, "b", {kBlue, kBlue, 20});
 }
 
 }  // namespace vm::theorem

@@ -6,6 +6,7 @@
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -17,49 +18,49 @@ void ShowTheoremStatementScene(State& s) {
 
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 + 36, s.YI1, "<三平方の定理>");
-    NewLine(s, 50, 0, "直角三角形の直角をはさむ2辺の長さをa,b,");
-    NewLine(s, 50, 0, "斜辺の長さをcとすると、 ");
-    NewLine(s, 50, 3, " a^2+b^2=c^2");
-    Continue(s, 0, "   が成り立つ。");
-    Write(s, 5, s.XI1 + 432, s.YI1 + 150, "∠C=90°ならば a^2+b^2=c^2");
+    Write(s, kBlue, s.XI1 + 36, s.YI1, "<三平方の定理>");
+    NewLine(s, 50, kBlack, "直角三角形の直角をはさむ2辺の長さをa,b,");
+    NewLine(s, 50, kBlack, "斜辺の長さをcとすると、 ");
+    NewLine(s, 50, kBlue, " a^2+b^2=c^2");
+    Continue(s, kBlack, "   が成り立つ。");
+    Write(s, kRed, s.XI1 + 432, s.YI1 + 150, "∠C=90°ならば a^2+b^2=c^2");
 }
 
 void ShowTheoremTextbookAnswers(State& s) {
     ClearScreen(s);
     s.XI1 = 36;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "教科書P189 問1 解答");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P189 問1 解答");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "(1) ");
-    Continue(s, 5, "x=8");
+    NewLine(s, 60, kBlack, "(1) ");
+    Continue(s, kRed, "x=8");
     WaitForKey(s);
-    NewLine(s, 60, 0, "17^2=x^2+15^2");
-    NewLine(s, 60, 0, "x^2=17^2-15^2");
-    NewLine(s, 60, 0, "  =(17+15)*(17-15)");
-    NewLine(s, 60, 0, "  =32*2=64");
-    NewLine(s, 60, 0, "x>0 だから x=!64ﾝ=8");
-    NewLine(s, 60, 0, "(2) ");
+    NewLine(s, 60, kBlack, "17^2=x^2+15^2");
+    NewLine(s, 60, kBlack, "x^2=17^2-15^2");
+    NewLine(s, 60, kBlack, "  =(17+15)*(17-15)");
+    NewLine(s, 60, kBlack, "  =32*2=64");
+    NewLine(s, 60, kBlack, "x>0 だから x=!64ﾝ=8");
+    NewLine(s, 60, kBlack, "(2) ");
     WaitForKey(s);
-    Continue(s, 5, "x=5!2ﾝ");
+    Continue(s, kRed, "x=5!2ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=5^2+5^2");
-    NewLine(s, 50, 0, "  =25+25");
-    NewLine(s, 50, 0, "  =50");
+    NewLine(s, 60, kBlack, "x^2=5^2+5^2");
+    NewLine(s, 50, kBlack, "  =25+25");
+    NewLine(s, 50, kBlack, "  =50");
     s.XI1 = 648;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1, "x>0 だから x=!50ﾝ=5!2ﾝ");
+    Write(s, kBlack, s.XI1, s.YI1, "x>0 だから x=!50ﾝ=5!2ﾝ");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "(3) ");
-    Continue(s, 5, "x=!21ﾝ");
+    NewLine(s, 60, kBlack, "(3) ");
+    Continue(s, kRed, "x=!21ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "5^2=x^2+2^2");
-    NewLine(s, 60, 0, "x^2=5^2-2^2");
-    NewLine(s, 60, 0, "  =25-4");
-    NewLine(s, 60, 0, "  =21");
-    NewLine(s, 60, 0, "x>0 だから x=!21ﾝ");
+    NewLine(s, 60, kBlack, "5^2=x^2+2^2");
+    NewLine(s, 60, kBlack, "x^2=5^2-2^2");
+    NewLine(s, 60, kBlack, "  =25-4");
+    NewLine(s, 60, kBlack, "  =21");
+    NewLine(s, 60, kBlack, "x>0 だから x=!21ﾝ");
 }
 
 }  // namespace vm

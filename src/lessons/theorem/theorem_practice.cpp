@@ -12,6 +12,7 @@
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -24,7 +25,9 @@ constexpr float kLeft = 0, kRight = 650;
 
 // The half of the screen a problem works in, below the heading. The two
 // boxes overlap between x 650 and 700.
-void ClearHalf(State& s, float x) { s.P.FillBox(x, 80, x + 700, 80 + 1800, 15, 15); }
+void ClearHalf(State& s, float x) {
+    s.P.FillBox(x, 80, x + 700, 80 + 1800, kBackground, kBackground);
+}
 
 // The triangle with its right angle at the bottom right: the vertical leg
 // (points 3 to 1) three units long, the horizontal one (2 to 3) `across`
@@ -40,12 +43,12 @@ void DrawFigure(State& s, const Figure& f) {
     Frame(s, f.ggx, 90, 10, 4, 50);
     s.P.SetDrawWidth(5);
     Put(s, {{3, 9, 1}, {1, 9, 4}, {2, 9 - f.across, 1}, {5, f.number_x, 4}});
-    Polygon(s, {1, 2, 3}, "", 0, 0);
-    RightAngle(s, 3, 1, 2, 25, 5);
-    LengthArc(s, 1, 2, 1, 5, f.hypotenuse, {3, 0, 20});
-    LengthArc(s, 2, 3, 1, 8, f.horizontal, {3, 0, 20});
-    LengthArc(s, 3, 1, 1, 9, f.vertical, {3, 0, 20});
-    Write(s, 0, s.X_a(5), s.Y_a(5), f.number);
+    Polygon(s, {1, 2, 3}, "", kBlack, kBlack);
+    RightAngle(s, 3, 1, 2, 25, kRed);
+    LengthArc(s, 1, 2, 1, 5, f.hypotenuse, {kBlue, kBlack, 20});
+    LengthArc(s, 2, 3, 1, 8, f.horizontal, {kBlue, kBlack, 20});
+    LengthArc(s, 3, 1, 1, 9, f.vertical, {kBlue, kBlack, 20});
+    Write(s, kBlack, s.X_a(5), s.Y_a(5), f.number);
 }
 
 // The working starts under the frame, at the problem's margin.
@@ -81,12 +84,12 @@ void ProblemOne(State& s) {
     DrawFigure(s, {72, 3 * s.T_a(2) / s.T_a(1), 0, "(1)", "xcm", T(s, 2) + "cm", T(s, 1) + "cm"});
     WaitForKey(s);
     StartWorking(s, 72);
-    NewLine(s, 60, 0, "x^2=" + T(s, 1) + "^2+" + T(s, 2) + "^2");
+    NewLine(s, 60, kBlack, "x^2=" + T(s, 1) + "^2+" + T(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "  =" + T(s, 4) + "+" + T(s, 5) + "=" + T(s, 6));
+    NewLine(s, 60, kBlack, "  =" + T(s, 4) + "+" + T(s, 5) + "=" + T(s, 6));
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0 だから x=!" + T(s, 6) + "ﾝ=");
-    Continue(s, 5, T(s, 3));
+    NewLine(s, 60, kBlack, "x>0 だから x=!" + T(s, 6) + "ﾝ=");
+    Continue(s, kRed, T(s, 3));
 }
 
 void ProblemTwo(State& s) {
@@ -103,13 +106,13 @@ void ProblemTwo(State& s) {
                {650, 3 * s.F_a(2) / s.F_a(1), 1.5f, "(2)", "xcm", F(s, 2) + "cm", F(s, 1) + "cm"});
     WaitForKey(s);
     StartWorking(s, 750);
-    NewLine(s, 60, 0, "x^2=" + F(s, 1) + "^2+" + F(s, 2) + "^2");
+    NewLine(s, 60, kBlack, "x^2=" + F(s, 1) + "^2+" + F(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "  =" + F(s, 4) + "+" + F(s, 5) + "=" + F(s, 6));
+    NewLine(s, 60, kBlack, "  =" + F(s, 4) + "+" + F(s, 5) + "=" + F(s, 6));
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0 だから ");
-    NewLine(s, 60, 0, "x=");
-    Continue(s, 5, answer);
+    NewLine(s, 60, kBlack, "x>0 だから ");
+    NewLine(s, 60, kBlack, "x=");
+    Continue(s, kRed, answer);
 }
 
 void ProblemThree(State& s) {
@@ -122,12 +125,12 @@ void ProblemThree(State& s) {
     DrawFigure(s, {72, 3 * s.T_a(2) / s.T_a(1), 0, "(3)", T(s, 3) + "cm", T(s, 2) + "cm", "xcm"});
     WaitForKey(s);
     StartWorking(s, 72);
-    NewLine(s, 60, 0, T(s, 3) + "^2=x^2+" + T(s, 2) + "^2");
+    NewLine(s, 60, kBlack, T(s, 3) + "^2=x^2+" + T(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=" + T(s, 4) + "-" + T(s, 5) + "=" + T(s, 6));
+    NewLine(s, 60, kBlack, "x^2=" + T(s, 4) + "-" + T(s, 5) + "=" + T(s, 6));
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0 だから x=!" + T(s, 6) + "ﾝ=");
-    Continue(s, 5, T(s, 1));
+    NewLine(s, 60, kBlack, "x>0 だから x=!" + T(s, 6) + "ﾝ=");
+    Continue(s, kRed, T(s, 1));
 }
 
 void ProblemFour(State& s) {
@@ -143,13 +146,13 @@ void ProblemFour(State& s) {
                {650, 3 * s.F_a(2) / s.F_a(1), 1.5f, "(4)", F(s, 3) + "cm", F(s, 2) + "cm", "xcm"});
     WaitForKey(s);
     StartWorking(s, 750);
-    NewLine(s, 60, 0, F(s, 3) + "^2=x^2+" + F(s, 2) + "^2");
+    NewLine(s, 60, kBlack, F(s, 3) + "^2=x^2+" + F(s, 2) + "^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=" + F(s, 4) + "-" + F(s, 5) + "=" + F(s, 6));
+    NewLine(s, 60, kBlack, "x^2=" + F(s, 4) + "-" + F(s, 5) + "=" + F(s, 6));
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0 だから ");
-    NewLine(s, 60, 0, "x=");
-    Continue(s, 5, answer);
+    NewLine(s, 60, kBlack, "x>0 だから ");
+    NewLine(s, 60, kBlack, "x=");
+    Continue(s, kRed, answer);
 }
 
 }  // namespace
@@ -171,12 +174,12 @@ void RunTheoremPractice(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1, "問　xの値を求めなさい。");
+    Write(s, kBlack, s.XI1, s.YI1, "問　xの値を求めなさい。");
     Drill(s, ProblemOne);
     Drill(s, ProblemTwo);
     Drill(s, ProblemThree);
     Drill(s, ProblemFour);
-    FixedLine(s, 7, "教科書P189 問1　をしなさい。");
+    FixedLine(s, kPurple, "教科書P189 問1　をしなさい。");
 }
 
 }  // namespace vm

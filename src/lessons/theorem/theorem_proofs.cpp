@@ -8,6 +8,7 @@
 #include "lessons/common/text.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -19,22 +20,22 @@ namespace {
 // "  =④" 100 px apart. One KAKKO makes the "(" and the ")" after box 1 large.
 void ProofSkeleton(State& s, const char* close) {
     s.KAKKO = 1;
-    Continue(s, 0, "(");
+    Continue(s, kBlack, "(");
     EmptyBox(s, 1, 144, 50);
-    Write(s, 0, s.XI2 + 4, s.YI1, close);
+    Write(s, kBlack, s.XI2 + 4, s.YI1, close);
     EmptyBox(s, 2, 144, 80);
-    NewLine(s, 100, 0, "  =");
+    NewLine(s, 100, kBlack, "  =");
     EmptyBox(s, 3, 396, 50);
-    NewLine(s, 100, 0, "  =");
+    NewLine(s, 100, kBlack, "  =");
     EmptyBox(s, 4, 180, 50);
 }
 
 // The square of `side` grid units with point i as its top left, filled 8
 // and framed 3, its name centred in it in colour 13.
 void SquareFrom(State& s, int i, float side, const char* name) {
-    s.CCC1 = 13;
-    s.CCC2 = 3;
-    s.CCC3 = 8;
+    s.CCC1 = kAmber;
+    s.CCC2 = kBlue;
+    s.CCC3 = kDarkGrey;
     s.HABA = s.TATE = side * s.SIZE;
     s.X = s.X_a(i);
     s.Y = s.Y_a(i);
@@ -48,8 +49,8 @@ void ShowTheoremProof(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "直角三角形ABCで");
-    Write(s, 3, s.XI1 - 36, s.YI1 + 50, "∠C=90°ならば a^2+b^2=c^2");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "直角三角形ABCで");
+    Write(s, kBlue, s.XI1 - 36, s.YI1 + 50, "∠C=90°ならば a^2+b^2=c^2");
     Frame(s, 792, 100, 10, 11, 45);
     s.P.SetDrawWidth(5);
     // A, B, C; the corners of the square on AB on DE (8) and on DF (9);
@@ -59,13 +60,13 @@ void ShowTheoremProof(State& s) {
     s.X_sa(1) = "";
     s.X_sa(2) = "";
     s.X_sa(3) = "C";
-    Polygon(s, {1, 2, 3}, "1", 3, 5);
-    LengthArc(s, 1, 2, 1, 3, "c", {0, 0, 20});
-    LengthArc(s, 2, 3, 1, 4, "a", {0, 0, 20});
-    LengthArc(s, 3, 1, 1, 5, "b", {0, 0, 20});
-    RightAngle(s, 3, 1, 2, 25, 5);
-    Label(s, 5, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
-    Label(s, 5, s.X_a(2) - 45, s.Y_a(2) + 10, "B");
+    Polygon(s, {1, 2, 3}, "1", kBlue, kRed);
+    LengthArc(s, 1, 2, 1, 3, "c", {kBlack, kBlack, 20});
+    LengthArc(s, 2, 3, 1, 4, "a", {kBlack, kBlack, 20});
+    LengthArc(s, 3, 1, 1, 5, "b", {kBlack, kBlack, 20});
+    RightAngle(s, 3, 1, 2, 25, kRed);
+    Label(s, kRed, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
+    Label(s, kRed, s.X_a(2) - 45, s.Y_a(2) + 10, "B");
     WaitForKey(s);
 
     // The squares on BC and CA, then on AB. They cover the arcs of the
@@ -75,19 +76,19 @@ void ShowTheoremProof(State& s) {
     s.P.SetDrawWidth(5);
     s.P.FillPolygon({{s.X_a(1), s.Y_a(1)}, {s.X_a(9), s.Y_a(9)}, {s.X_a(8), s.Y_a(8)},
                      {s.X_a(2), s.Y_a(2)}, {s.X_a(1), s.Y_a(1)}},
-                    3, 12);
-    Label(s, 13, (s.X_a(1) + s.X_a(8)) / 2 - 20, (s.Y_a(1) + s.Y_a(8)) / 2 - 20, "c^2");
-    Label(s, 5, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
+                    kBlue, kPlum);
+    Label(s, kAmber, (s.X_a(1) + s.X_a(8)) / 2 - 20, (s.Y_a(1) + s.Y_a(8)) / 2 - 20, "c^2");
+    Label(s, kRed, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
     WaitForKey(s);
 
     s.X_sa(1) = "D";
     s.X_sa(2) = "E";
     s.X_sa(3) = "";
     s.X_sa(4) = "F";
-    Polygon(s, {11, 12, 3, 13}, "1", 3, 5);
-    RightAngle(s, 13, 1, 9, 25, 5);
-    RightAngle(s, 11, 8, 9, 25, 5);
-    RightAngle(s, 12, 8, 2, 25, 5);
+    Polygon(s, {11, 12, 3, 13}, "1", kBlue, kRed);
+    RightAngle(s, 13, 1, 9, 25, kRed);
+    RightAngle(s, 11, 8, 9, 25, kRed);
+    RightAngle(s, 12, 8, 2, 25, kRed);
     WaitForKey(s);
 
     // The legs a and b of the corner triangles at F, D and E. (Their
@@ -97,13 +98,13 @@ void ShowTheoremProof(State& s) {
         int from, to;
     } legs_a[] = {{1, 13}, {9, 11}, {8, 12}}, legs_b[] = {{13, 9}, {11, 8}, {12, 2}};
     for (int ij = 0; ij < 3; ++ij) {
-        LengthArc(s, legs_a[ij].from, legs_a[ij].to, 1, 4, "a", {0, 0, 20});
-        LengthArc(s, legs_b[ij].from, legs_b[ij].to, 1, 5, "b", {0, 0, 20});
+        LengthArc(s, legs_a[ij].from, legs_a[ij].to, 1, 4, "a", {kBlack, kBlack, 20});
+        LengthArc(s, legs_b[ij].from, legs_b[ij].to, 1, 5, "b", {kBlack, kBlack, 20});
     }
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "<証明しよう>");
-    NewLine(s, 80, 0, "c^2=");
+    NewLine(s, 50, kBlack, "<証明しよう>");
+    NewLine(s, 80, kBlack, "c^2=");
     WaitForKey(s);
 
     ProofSkeleton(s, ")\\2-4*");
@@ -117,22 +118,22 @@ void ShowTheoremProof(State& s) {
     FillInBox(s, 4, 180, 50, "a^2+b^2");
     WaitForKey(s);
 
-    FixedLine(s, 7, "別な証明を考えよう。");
+    FixedLine(s, kPurple, "別な証明を考えよう。");
 }
 
 void ShowAlternativeProof(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "直角三角形ABEで");
-    Write(s, 3, s.XI1 - 36, s.YI1 + 50, "∠E=90°ならば a^2+b^2=c^2");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "直角三角形ABEで");
+    Write(s, kBlue, s.XI1 - 36, s.YI1 + 50, "∠E=90°ならば a^2+b^2=c^2");
     Frame(s, 756, 100, 10, 10, 50);
     s.P.SetDrawWidth(5);
     // The square ABCD on the hypotenuse and the inner square EFGH; from A
     // each corner is the one before moved by the legs b = 3 and a = 5.
     Put(s, {{1, 1, 6}, {2, 4, 1}, {3, 9, 4}, {4, 6, 9}, {5, 4, 6}, {6, 4, 4}, {7, 6, 4}, {8, 6, 6}});
-    Polygon(s, {1, 2, 3, 4}, "A", 3, 3);
-    Polygon(s, {5, 6, 7, 8}, "E", 3, 3);
+    Polygon(s, {1, 2, 3, 4}, "A", kBlue, kBlue);
+    Polygon(s, {5, 6, 7, 8}, "E", kBlue, kBlue);
     // Each triangle: its long leg a from a corner of ABCD to its right angle,
     // its short leg b on to the next corner. Each long leg runs through a corner of the
     // inner square and so draws a short leg and an inner side as well.
@@ -140,18 +141,18 @@ void ShowAlternativeProof(State& s) {
         int far_a, corner, far_b;
     } triangles[] = {{1, 8, 4}, {2, 5, 1}, {3, 6, 2}, {4, 7, 3}};
     for (const auto& t : triangles) {
-        Segment(s, t.far_a, t.corner, 3);
-        RightAngle(s, t.corner, t.far_a, t.far_b, 25, 5);
+        Segment(s, t.far_a, t.corner, kBlue);
+        RightAngle(s, t.corner, t.far_a, t.far_b, 25, kRed);
     }
     WaitForKey(s);
 
-    LengthArc(s, 1, 2, 1, 5, "c", {0, 0, 20});
-    LengthArc(s, 2, 5, 1, 8, "a", {0, 0, 20});
-    LengthArc(s, 5, 1, 1, 9, "b", {0, 0, 20});
+    LengthArc(s, 1, 2, 1, 5, "c", {kBlack, kBlack, 20});
+    LengthArc(s, 2, 5, 1, 8, "a", {kBlack, kBlack, 20});
+    LengthArc(s, 5, 1, 1, 9, "b", {kBlack, kBlack, 20});
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "<証明しよう>");
-    NewLine(s, 80, 0, "c^2=");
+    NewLine(s, 50, kBlack, "<証明しよう>");
+    NewLine(s, 80, kBlack, "c^2=");
     WaitForKey(s);
 
     ProofSkeleton(s, ")\\2+4*");
