@@ -7,6 +7,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -27,40 +28,40 @@ void ChainedSpecialTrianglesProblem(State& s) {
             {6, (x1 + x4) / 2 - 0.5f, y4}});
 
     Polygon(s, {1, 2, 3, 4}, "");
-    Segment(s, 1, 3, 0);
+    Segment(s, 1, 3, kBlack);
     // The dots mark the two angles the ratios rest on.
-    Disc(s, 5, 8, 0);
-    Disc(s, 6, 8, 0);
-    DimensionArc(s, 1, 2, 1, 20, "acm", 3, 3);
-    DimensionArc(s, 3, 1, -1, 20, "8cm", 3, 3, 5, 0, 20);
-    DimensionArc(s, 2, 3, 1, 40, "bcm", 3, 3);
-    DimensionArc(s, 3, 4, 1, 20, "ccm", 3, 3);
-    DimensionArc(s, 1, 4, -1, 20, "ccm", 3, 3);
+    Disc(s, 5, 8, kBlack);
+    Disc(s, 6, 8, kBlack);
+    DimensionArc(s, 1, 2, 1, 20, "acm", kBlue, kBlue);
+    DimensionArc(s, 3, 1, -1, 20, "8cm", kBlue, kBlue, 5, 0, 20);
+    DimensionArc(s, 2, 3, 1, 40, "bcm", kBlue, kBlue);
+    DimensionArc(s, 3, 4, 1, 20, "ccm", kBlue, kBlue);
+    DimensionArc(s, 1, 4, -1, 20, "ccm", kBlue, kBlue);
 
     WaitForKey(s);
-    NumberedLine(s, 50, 0, "① 2:!3ﾝ=a:8");
+    NumberedLine(s, 50, kBlack, "① 2:!3ﾝ=a:8");
     WaitForKey(s);
-    NewLine(s, 60, 0, "!3ﾝa=16");
-    NewLine(s, 70, 0, "a=ﾀ16/!3ﾝﾀ=");
-    Continue(s, 5, "ﾀ16!3ﾝ/3ﾀ");
+    NewLine(s, 60, kBlack, "!3ﾝa=16");
+    NewLine(s, 70, kBlack, "a=ﾀ16/!3ﾝﾀ=");
+    Continue(s, kRed, "ﾀ16!3ﾝ/3ﾀ");
     WaitForKey(s);
-    NumberedLine(s, 100, 0, "② 2:1=ﾀ16!3ﾝ/3ﾀ:b");
+    NumberedLine(s, 100, kBlack, "② 2:1=ﾀ16!3ﾝ/3ﾀ:b");
     WaitForKey(s);
-    NewLine(s, 90, 0, "2b=ﾀ16!3ﾝ/3ﾀ");
-    NewLine(s, 90, 0, "b=");
-    Continue(s, 5, "ﾀ8!3ﾝ/3ﾀ");
+    NewLine(s, 90, kBlack, "2b=ﾀ16!3ﾝ/3ﾀ");
+    NewLine(s, 90, kBlack, "b=");
+    Continue(s, kRed, "ﾀ8!3ﾝ/3ﾀ");
 
     // The second column.
     s.XI1 = 540;
     s.YI1 = 30;
     WaitForKey(s);
-    NumberedLine(s, 50, 0, "③ !2ﾝ:1=8:c");
+    NumberedLine(s, 50, kBlack, "③ !2ﾝ:1=8:c");
     WaitForKey(s);
-    NewLine(s, 60, 0, "!2ﾝc=8");
-    NewLine(s, 70, 0, "c=ﾀ8/!2ﾝﾀ=ﾀ8!2ﾝ/2ﾀ");
-    NewLine(s, 80, 0, " =");
-    Continue(s, 5, "4!2ﾝ");
-    FixedLine(s, 0, "教科書P195 問4　をしなさい。");
+    NewLine(s, 60, kBlack, "!2ﾝc=8");
+    NewLine(s, 70, kBlack, "c=ﾀ8/!2ﾝﾀ=ﾀ8!2ﾝ/2ﾀ");
+    NewLine(s, 80, kBlack, " =");
+    Continue(s, kRed, "4!2ﾝ");
+    FixedLine(s, kBlack, "教科書P195 問4　をしなさい。");
 }
 
 }  // namespace vm

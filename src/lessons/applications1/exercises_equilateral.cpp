@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -16,7 +17,7 @@ constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
 // A line whose parentheses are drawn large around a stacked fraction.
 void Bracketed(State& s, const std::string& text) {
     s.KAKKO = 1;
-    Continue(s, 0, text);
+    Continue(s, kBlack, text);
 }
 
 }  // namespace
@@ -25,43 +26,43 @@ void EquilateralTriangleAreaProblem(State& s) {
     OpenExercise(s, "問4 解答", 792, 90, 8, 8);
     Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "a", 0, 3);
+    DimensionArc(s, kA, kB, 1, 20, "a", kBlack, kBlue);
 
     WaitForKey(s);
-    DimensionArc(s, kB, kD, 1, 20, "ﾀa/2ﾀ", 0, 3);
+    DimensionArc(s, kB, kD, 1, 20, "ﾀa/2ﾀ", kBlack, kBlue);
     Ticks(s, kB, kD);
     Ticks(s, kD, kC);
-    Disc(s, kD, 5, 0);
-    PointLetter(s, kD, 0, "D");
+    Disc(s, kD, 5, kBlack);
+    PointLetter(s, kD, kBlack, "D");
     WaitForKey(s);
-    Segment(s, kA, kD, 0);
+    Segment(s, kA, kD, kBlack);
     WaitForKey(s);
-    RightAngle(s, kD, kA, kB, 40, 5);
+    RightAngle(s, kD, kA, kB, 40, kRed);
     WaitForKey(s);
-    NewLine(s, 50, 0, "AD=hとすると");
-    DimensionArc(s, kA, kD, -1, 20, "h", 3, 3);
+    NewLine(s, 50, kBlack, "AD=hとすると");
+    DimensionArc(s, kA, kD, -1, 20, "h", kBlue, kBlue);
 
     WaitForKey(s);
-    NewLine(s, 60, 0, "a^2=");
+    NewLine(s, 60, kBlack, "a^2=");
     WaitForKey(s);
     Bracketed(s, "(ﾀa/2ﾀ)\\2+h^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "h^2=");
+    NewLine(s, 80, kBlack, "h^2=");
     WaitForKey(s);
     Bracketed(s, "a^2-(ﾀa/2ﾀ)\\2=");
     WaitForKey(s);
-    Continue(s, 0, "a^2-ﾀa^2/4ﾀ=ﾀ3/4ﾀa^2");
+    Continue(s, kBlack, "a^2-ﾀa^2/4ﾀ=ﾀ3/4ﾀa^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "h>0,a>0 だから ");
+    NewLine(s, 80, kBlack, "h>0,a>0 だから ");
     WaitForKey(s);
-    Continue(s, 0, "h=");
+    Continue(s, kBlack, "h=");
     WaitForKey(s);
-    Continue(s, 3, "ﾀ!3ﾝ/2ﾀa");
+    Continue(s, kBlue, "ﾀ!3ﾝ/2ﾀa");
     WaitForKey(s);
-    NewLine(s, 100, 0, "面積 S=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
+    NewLine(s, 100, kBlack, "面積 S=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
     WaitForKey(s);
-    Continue(s, 3, "ﾀ!3ﾝ/4ﾀa^2");
-    FixedLine(s, 7, "教科書P196 問5　をしなさい。");
+    Continue(s, kBlue, "ﾀ!3ﾝ/4ﾀa^2");
+    FixedLine(s, kPurple, "教科書P196 問5　をしなさい。");
 }
 
 }  // namespace vm

@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -14,42 +15,42 @@ void IsoscelesTriangleAreaProblem(State& s) {
     constexpr int kA = 1, kB = 2, kC = 3, kH = 4;
     Put(s, {{kB, 1, 1}, {kA, 1 + 4, 1 + 4 * Sqr(7) / 3}, {kC, 1 + 8, 1}, {kH, 1 + 4, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "4cm", 0, 3);
-    DimensionArc(s, kC, kA, 1, 20, "4cm", 0, 3);
-    DimensionArc(s, kB, kC, 1, 40, "6cm", 0, 3);
+    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kBlue);
+    DimensionArc(s, kC, kA, 1, 20, "4cm", kBlack, kBlue);
+    DimensionArc(s, kB, kC, 1, 40, "6cm", kBlack, kBlue);
     Ticks(s, kA, kB, 16);
     Ticks(s, kA, kC, 16);
 
     WaitForKey(s);
-    Segment(s, kA, kH, 0);
-    PointLetter(s, kH, 0, "H");
-    RightAngle(s, kH, kA, kB, 40, 5);
+    Segment(s, kA, kH, kBlack);
+    PointLetter(s, kH, kBlack, "H");
+    RightAngle(s, kH, kA, kB, 40, kRed);
     WaitForKey(s);
-    DimensionArc(s, kB, kH, 1, 20, "3cm", 5, 5);
+    DimensionArc(s, kB, kH, 1, 20, "3cm", kRed, kRed);
     WaitForKey(s);
-    NewLine(s, 50, 0, "AH=hとすると");
-    DimensionArc(s, kA, kH, -1, 20, "h", 3, 3);
+    NewLine(s, 50, kBlack, "AH=hとすると");
+    DimensionArc(s, kA, kH, -1, 20, "h", kBlue, kBlue);
 
     WaitForKey(s);
-    NewLine(s, 60, 0, "4^2=");
+    NewLine(s, 60, kBlack, "4^2=");
     WaitForKey(s);
-    Continue(s, 0, "3^2+h^2");
+    Continue(s, kBlack, "3^2+h^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "h^2=");
+    NewLine(s, 80, kBlack, "h^2=");
     WaitForKey(s);
-    Continue(s, 0, "4^2-3^2=");
+    Continue(s, kBlack, "4^2-3^2=");
     WaitForKey(s);
-    Continue(s, 0, "16-9=7");
+    Continue(s, kBlack, "16-9=7");
     WaitForKey(s);
-    NewLine(s, 80, 0, "h>0 だから ");
+    NewLine(s, 80, kBlack, "h>0 だから ");
     WaitForKey(s);
-    Continue(s, 0, "h=");
+    Continue(s, kBlack, "h=");
     WaitForKey(s);
-    Continue(s, 5, "!7ﾝ (cm)");
+    Continue(s, kRed, "!7ﾝ (cm)");
     WaitForKey(s);
-    NewLine(s, 80, 0, "面積 S=ﾀ1/2ﾀ*6*!7ﾝ=");
+    NewLine(s, 80, kBlack, "面積 S=ﾀ1/2ﾀ*6*!7ﾝ=");
     WaitForKey(s);
-    Continue(s, 5, "3!7ﾝ (cm^2)");
+    Continue(s, kRed, "3!7ﾝ (cm^2)");
 }
 
 }  // namespace vm

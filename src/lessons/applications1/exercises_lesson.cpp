@@ -2,6 +2,7 @@
 #include "lessons/applications1/exercises.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -23,7 +24,7 @@ void OpenExercise(State& s, const std::string& title, float ggx, float ggy, floa
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    NumberedLine(s, 0, 3, title);
+    NumberedLine(s, 0, kBlue, title);
     Frame(s, ggx, ggy, yoko, tate, 50);
     s.P.SetDrawWidth(5);
 }

@@ -4,6 +4,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -12,26 +13,26 @@ void RectangleDiagonalProblem(State& s) {
     constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
     Put(s, {{kB, 1, 1}, {kA, 1, 1 + 4}, {kC, 1 + 6, 1}, {kD, 1 + 6, 1 + 4}});
     Polygon(s, {kA, kB, kC, kD}, "A");
-    DimensionArc(s, kB, kC, 1, 20, "a", 0, 3);
-    DimensionArc(s, kC, kD, 1, 20, "b", 0, 3);
+    DimensionArc(s, kB, kC, 1, 20, "a", kBlack, kBlue);
+    DimensionArc(s, kC, kD, 1, 20, "b", kBlack, kBlue);
 
     WaitForKey(s);
-    NewLine(s, 50, 0, "BD=xとすると");
-    Segment(s, kB, kD, 0);
-    RightAngle(s, kC, kB, kD, 40, 5);
-    DimensionArc(s, kB, kD, -1, 20, "x", 3, 3);
+    NewLine(s, 50, kBlack, "BD=xとすると");
+    Segment(s, kB, kD, kBlack);
+    RightAngle(s, kC, kB, kD, 40, kRed);
+    DimensionArc(s, kB, kD, -1, 20, "x", kBlue, kBlue);
 
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "a^2+b^2");
+    Continue(s, kBlack, "a^2+b^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "x>0 だから ");
+    NewLine(s, 80, kBlack, "x>0 だから ");
     WaitForKey(s);
-    Continue(s, 0, "x=");
+    Continue(s, kBlack, "x=");
     WaitForKey(s);
-    Continue(s, 3, "!a^2+b^2ﾝ");
-    FixedLine(s, 7, "教科書P196 問6　をしなさい。");
+    Continue(s, kBlue, "!a^2+b^2ﾝ");
+    FixedLine(s, kPurple, "教科書P196 問6　をしなさい。");
 }
 
 }  // namespace vm

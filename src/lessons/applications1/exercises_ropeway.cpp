@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -13,7 +14,7 @@ void RopewayLengthProblem(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    NumberedLine(s, 0, 3, "問7 解答");
+    NumberedLine(s, 0, kBlue, "問7 解答");
     // √73 in single precision, as its text shows it.
     s.T_a(1) = Sqr(73);
     FormatNumberTables(s);
@@ -26,32 +27,32 @@ void RopewayLengthProblem(State& s) {
     s.X_sa(2) = "ふもと";
     s.X_sa(3) = "";
     Polygon(s, {kSummit, kFoot, kBelow}, "1");
-    RightAngle(s, kBelow, kSummit, kFoot, 40, 5);
-    DimensionArc(s, kFoot, kBelow, 1, 20, "800m", 3, 3);
-    DimensionArc(s, kSummit, kBelow, -1, 20, "300m", 3, 3, 5, -108);
+    RightAngle(s, kBelow, kSummit, kFoot, 40, kRed);
+    DimensionArc(s, kFoot, kBelow, 1, 20, "800m", kBlue, kBlue);
+    DimensionArc(s, kSummit, kBelow, -1, 20, "300m", kBlue, kBlue, 5, -108);
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "ロープウェーの長さをxmとすると");
-    DimensionArc(s, kSummit, kFoot, 1, 20, "xm", 0, 3);
+    NewLine(s, 50, kBlack, "ロープウェーの長さをxmとすると");
+    DimensionArc(s, kSummit, kFoot, 1, 20, "xm", kBlack, kBlue);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "800^2+300^2=");
+    Continue(s, kBlack, "800^2+300^2=");
     WaitForKey(s);
-    Continue(s, 0, "640000+90000=");
+    Continue(s, kBlack, "640000+90000=");
     WaitForKey(s);
-    Continue(s, 0, "730000");
+    Continue(s, kBlack, "730000");
     WaitForKey(s);
-    NewLine(s, 80, 0, "x>0 だから ");
+    NewLine(s, 80, kBlack, "x>0 だから ");
     WaitForKey(s);
-    Continue(s, 0, "x=!730000ﾝ=");
+    Continue(s, kBlack, "x=!730000ﾝ=");
     WaitForKey(s);
-    Continue(s, 3, "100!73ﾝ");
+    Continue(s, kBlue, "100!73ﾝ");
     WaitForKey(s);
-    NewLine(s, 80, 0, "!73ﾝ=" + s.T_sa(1) + "… だから");
+    NewLine(s, 80, kBlack, "!73ﾝ=" + s.T_sa(1) + "… だから");
     WaitForKey(s);
-    NewLine(s, 80, 5, "答　約854m");
+    NewLine(s, 80, kRed, "答　約854m");
 }
 
 }  // namespace vm

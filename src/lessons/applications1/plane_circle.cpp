@@ -8,6 +8,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -16,7 +17,7 @@ namespace {
 // Every length arc of the circle scenes: 20 px high, its label in colour 3
 // over dots in colour 9.
 void Length(State& s, int i, int j, float side, float step, const std::string& label) {
-    DimensionArc(s, i, j, side, 20, label, 3, 9, step);
+    DimensionArc(s, i, j, side, 20, label, kBlue, kGreen, step);
 }
 
 // The chord figure: centre O (1) at grid (ox, oy) of a yoko by tate frame,
@@ -27,7 +28,7 @@ void DrawChordFigure(State& s, const char* title, float yoko, float tate, float 
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 72, s.YI1, title);
+    Write(s, kBlue, s.XI1 - 72, s.YI1, title);
     Frame(s, 660, 70, yoko, tate, 40);
     Put(s, 1, ox, oy);
     const float r1 = 7 * s.SIZE;
@@ -37,26 +38,26 @@ void DrawChordFigure(State& s, const char* title, float yoko, float tate, float 
     s.Y_a(4) = (s.Y_a(2) + s.Y_a(3)) / 2;
     s.P.SetDrawWidth(5);
     // Only the lower half: the upper one would leave the screen.
-    s.P.Circle(s.X_a(1), s.Y_a(1), r1, 0, 1, 0, 0.5f);
-    Disc(s, 1, 4, 0);
-    Label(s, 0, s.X_a(1) - 16, s.Y_a(1) - 46, "O");
-    Segment(s, 2, 3, 0);
-    Segment(s, 1, 2, 0);
-    Segment(s, 1, 3, 0);
-    Label(s, 0, s.X_a(2) - 40, s.Y_a(2) + 4, "A");
-    Label(s, 0, s.X_a(3) + 10, s.Y_a(3) + 4, "B");
+    s.P.Circle(s.X_a(1), s.Y_a(1), r1, kBlack, 1, 0, 0.5f);
+    Disc(s, 1, 4, kBlack);
+    Label(s, kBlack, s.X_a(1) - 16, s.Y_a(1) - 46, "O");
+    Segment(s, 2, 3, kBlack);
+    Segment(s, 1, 2, kBlack);
+    Segment(s, 1, 3, kBlack);
+    Label(s, kBlack, s.X_a(2) - 40, s.Y_a(2) + 4, "A");
+    Label(s, kBlack, s.X_a(3) + 10, s.Y_a(3) + 4, "B");
 }
 
 // The foot H of the perpendicular from O: OH, its letter and the right angle.
 void DrawFoot(State& s) {
-    Segment(s, 1, 4, 0);
-    Label(s, 0, s.X_a(4) - 20, s.Y_a(4) + 8, "H");
+    Segment(s, 1, 4, kBlack);
+    Label(s, kBlack, s.X_a(4) - 20, s.Y_a(4) + 8, "H");
 }
 
 // One tick on AH and one on HB: H halves the chord.
 void MarkHalves(State& s) {
-    Ticks(s, 2, 4, 10, 3, 1, 8, 0);
-    Ticks(s, 4, 3, 10, 3, 1, 8, 0);
+    Ticks(s, 2, 4, 10, kBlue, 1, 8, 0);
+    Ticks(s, 4, 3, 10, kBlue, 1, 8, 0);
 }
 
 }  // namespace
@@ -67,31 +68,31 @@ void ChordLengthExample(State& s) {
     WaitForKey(s);
     DrawFoot(s);
     Length(s, 1, 4, -1, 15, "2cm");
-    RightAngle(s, 4, 1, 2, 30, 5);
+    RightAngle(s, 4, 1, 2, 30, kRed);
     WaitForKey(s);
     MarkHalves(s);
     WaitForKey(s);
-    NewLine(s, 50, 0, "AH=xcm　とすると");
+    NewLine(s, 50, kBlack, "AH=xcm　とすると");
     Length(s, 2, 4, 1, 7, "xcm");
     WaitForKey(s);
-    NewLine(s, 50, 0, "7^2=x^2+2^2");
+    NewLine(s, 50, kBlack, "7^2=x^2+2^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "7^2-2^2=49-4=45");
+    Continue(s, kBlack, "7^2-2^2=49-4=45");
     WaitForKey(s);
-    NewLine(s, 50, 0, "x>0 だから");
-    NewLine(s, 60, 0, "x=!45ﾝ=");
+    NewLine(s, 50, kBlack, "x>0 だから");
+    NewLine(s, 60, kBlack, "x=!45ﾝ=");
     WaitForKey(s);
-    Continue(s, 3, "3!5ﾝ");
+    Continue(s, kBlue, "3!5ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "したがって AB=");
+    NewLine(s, 60, kBlack, "したがって AB=");
     WaitForKey(s);
-    Continue(s, 0, "2*3!5ﾝ=");
-    Continue(s, 3, "6!5ﾝ");
-    NewLine(s, 60, 5, "答　6!5ﾝcm");
+    Continue(s, kBlack, "2*3!5ﾝ=");
+    Continue(s, kBlue, "6!5ﾝ");
+    NewLine(s, 60, kRed, "答　6!5ﾝcm");
     WaitForKey(s);
-    FixedLine(s, 0, "教科書P198 問9　をしなさい。");
+    FixedLine(s, kBlack, "教科書P198 問9　をしなさい。");
 }
 
 void ChordProblemAnswer(State& s) {
@@ -99,32 +100,32 @@ void ChordProblemAnswer(State& s) {
     Length(s, 1, 2, 1, 5, "6cm");
     DrawFoot(s);
     Length(s, 2, 4, 1, 8, "4cm");
-    RightAngle(s, 4, 1, 2, 30, 5);
+    RightAngle(s, 4, 1, 2, 30, kRed);
     MarkHalves(s);
     WaitForKey(s);
-    NewLine(s, 50, 0, "OH=xcm　とすると");
+    NewLine(s, 50, kBlack, "OH=xcm　とすると");
     Length(s, 1, 4, -1, 7, "xcm");
     WaitForKey(s);
-    NewLine(s, 50, 0, "6^2=x^2+4^2");
+    NewLine(s, 50, kBlack, "6^2=x^2+4^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "6^2-4^2=36-16=20");
+    Continue(s, kBlack, "6^2-4^2=36-16=20");
     WaitForKey(s);
-    NewLine(s, 50, 0, "x>0 だから");
-    NewLine(s, 60, 0, "x=!20ﾝ=");
+    NewLine(s, 50, kBlack, "x>0 だから");
+    NewLine(s, 60, kBlack, "x=!20ﾝ=");
     WaitForKey(s);
-    Continue(s, 3, "2!5ﾝ");
-    NewLine(s, 60, 5, "答　2!5ﾝcm");
+    Continue(s, kBlue, "2!5ﾝ");
+    NewLine(s, 60, kRed, "答　2!5ﾝcm");
     WaitForKey(s);
-    FixedLine(s, 0, "教科書P198 問10　をしなさい。");
+    FixedLine(s, kBlack, "教科書P198 問10　をしなさい。");
 }
 
 void TangentProblemAnswer(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 72, s.YI1, "問10　解答");
+    Write(s, kBlue, s.XI1 - 72, s.YI1, "問10　解答");
     Frame(s, 660, 70, 12, 8, 40);
     // Q (0), the middle of AO, is the centre of the circle on AO as
     // diameter; the tangent points T (2) and T' (3) lie on it and on the
@@ -147,36 +148,36 @@ void TangentProblemAnswer(State& s) {
     const float r2 = std::hypot(s.X_a(2) - s.X_a(1), s.Y_a(2) - s.Y_a(1));
 
     s.P.SetDrawWidth(5);
-    s.P.Circle(s.X_a(1), s.Y_a(1), r2, 0);
-    Disc(s, 1, 4, 0);
-    Label(s, 0, s.X_a(1) + 8, s.Y_a(1) - 24, "O");
-    Segment(s, 4, 5, 0);
-    Segment(s, 4, 6, 0);
-    Segment(s, 4, 1, 0);
-    Segment(s, 1, 2, 0);
-    Segment(s, 1, 3, 0);
-    Label(s, 0, s.X_a(4) - 40, s.Y_a(4) - 24, "A");
-    RightAngle(s, 2, 4, 1, 30, 5);
-    RightAngle(s, 3, 4, 1, 30, 5);
+    s.P.Circle(s.X_a(1), s.Y_a(1), r2, kBlack);
+    Disc(s, 1, 4, kBlack);
+    Label(s, kBlack, s.X_a(1) + 8, s.Y_a(1) - 24, "O");
+    Segment(s, 4, 5, kBlack);
+    Segment(s, 4, 6, kBlack);
+    Segment(s, 4, 1, kBlack);
+    Segment(s, 1, 2, kBlack);
+    Segment(s, 1, 3, kBlack);
+    Label(s, kBlack, s.X_a(4) - 40, s.Y_a(4) - 24, "A");
+    RightAngle(s, 2, 4, 1, 30, kRed);
+    RightAngle(s, 3, 4, 1, 30, kRed);
     WaitForKey(s);
 
     Length(s, 1, 2, 1, 5, "2cm");
     Length(s, 1, 4, -1, 3, "6cm");
     WaitForKey(s);
-    NewLine(s, 50, 0, "接線の長さをxcm　とすると");
+    NewLine(s, 50, kBlack, "接線の長さをxcm　とすると");
     Length(s, 4, 2, -1, 4, "xcm");
     WaitForKey(s);
-    NewLine(s, 50, 0, "6^2=x^2+2^2");
+    NewLine(s, 50, kBlack, "6^2=x^2+2^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "6^2-2^2=36-4=32");
+    Continue(s, kBlack, "6^2-2^2=36-4=32");
     WaitForKey(s);
-    NewLine(s, 50, 0, "x>0 だから");
-    NewLine(s, 60, 0, "x=!32ﾝ=");
+    NewLine(s, 50, kBlack, "x>0 だから");
+    NewLine(s, 60, kBlack, "x=!32ﾝ=");
     WaitForKey(s);
-    Continue(s, 3, "4!2ﾝ");
-    NewLine(s, 60, 5, "答　4!2ﾝcm");
+    Continue(s, kBlue, "4!2ﾝ");
+    NewLine(s, 60, kRed, "答　4!2ﾝcm");
 }
 
 }  // namespace vm

@@ -9,6 +9,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -29,7 +30,7 @@ void DrawDistanceProblem(State& s) {
 void TwoPointDistanceDrill(State& s) {
     ClearScreen(s);
     Drill(s, DrawDistanceProblem);
-    FixedLine(s, 7, "教科書P197 問8　をしなさい。");
+    FixedLine(s, kPurple, "教科書P197 問8　をしなさい。");
 }
 
 void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float p) {
@@ -67,7 +68,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     for (int i = 1; i <= 2; ++i) {
-        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, 3, s.X_sa(i), 10, -10);
+        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, kBlue, s.X_sa(i), 10, -10);
     }
     s.P.SetDrawWidth(5);
     for (int i = 1; i <= 3; ++i) Put(s, 10 + i, s.X_a(i), s.Y_a(i));
@@ -75,26 +76,26 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
 
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1,
+    Write(s, kBlack, s.XI1, s.YI1,
           "問　２点A(" + s.T_sa(1) + "," + s.F_sa(1) + ")、B(" + s.T_sa(2) + "," + s.F_sa(2) +
               ")の距離を求めなさい。");
     WaitForKey(s);
 
-    Segment(s, 11, 12, 3);
-    Segment(s, 11, 13, 3);
-    Segment(s, 13, 12, 3);
+    Segment(s, 11, 12, kBlue);
+    Segment(s, 11, 13, kBlue);
+    Segment(s, 13, 12, kBlue);
     // The side that puts the letter away from the triangle.
     s.ITI = a_lower ? -1 : 1;
     s.ZX0 = s.X_a(13), s.ZY0 = s.Y_a(13);
     s.ZX1 = s.X_a(11), s.ZY1 = s.Y_a(11);
     s.ZX2 = s.X_a(12), s.ZY2 = s.Y_a(12);
     s.AAA_s = "C";
-    s.CCC1 = 3;
+    s.CCC1 = kBlue;
     s.NAGASA = 10;
     s.AAAX = 0;
     s.AAAY = 0;
     PlaceAngleLabel(s);
-    RightAngle(s, 13, 11, 12, 40, 5);
+    RightAngle(s, 13, 11, 12, 40, kRed);
     WaitForKey(s);
 
     // Each leg as the right (upper) coordinate minus the left (lower) one:
@@ -105,25 +106,25 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     } else {
         s.X_sa(1) = "BC";
     }
-    NewLine(s, 80, 0, s.X_sa(1) + "=" + s.T_sa(2) + "-(" + s.T_sa(1) + ")=" + s.T_sa(4));
-    DimensionArc(s, a_lower ? 11 : 12, 13, -1, 20, s.T_sa(4), 5, 0);
+    NewLine(s, 80, kBlack, s.X_sa(1) + "=" + s.T_sa(2) + "-(" + s.T_sa(1) + ")=" + s.T_sa(4));
+    DimensionArc(s, a_lower ? 11 : 12, 13, -1, 20, s.T_sa(4), kRed, kBlack);
     if (s.F_a(1) < 0) {
         std::swap(s.F_sa(1), s.F_sa(2));
         s.X_sa(1) = "BC";
     } else {
         s.X_sa(1) = "AC";
     }
-    NewLine(s, 60, 0, s.X_sa(1) + "=" + s.F_sa(1) + "-(" + s.F_sa(2) + ")=" + s.T_sa(5));
-    DimensionArc(s, a_lower ? 12 : 11, 13, 1, 20, s.T_sa(5), 5, 0);
+    NewLine(s, 60, kBlack, s.X_sa(1) + "=" + s.F_sa(1) + "-(" + s.F_sa(2) + ")=" + s.T_sa(5));
+    DimensionArc(s, a_lower ? 12 : 11, 13, 1, 20, s.T_sa(5), kRed, kBlack);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "AB=xとすると、");
-    DimensionArc(s, 11, 12, a_lower ? 1 : -1, 20, "x", 5, 0);
-    NewLine(s, 60, 0, "x^2=" + s.T_sa(4) + "^2+" + s.T_sa(5) + "^2");
-    NewLine(s, 60, 0, "  =" + s.T_sa(6) + "+" + s.T_sa(7));
-    NewLine(s, 60, 0, "  =" + s.T_sa(8));
-    NewLine(s, 60, 0, "x>0 だから、x=" + s.RABM_sa(1));
-    Continue(s, 5, s.RAB_sa(1));
+    NewLine(s, 60, kBlack, "AB=xとすると、");
+    DimensionArc(s, 11, 12, a_lower ? 1 : -1, 20, "x", kRed, kBlack);
+    NewLine(s, 60, kBlack, "x^2=" + s.T_sa(4) + "^2+" + s.T_sa(5) + "^2");
+    NewLine(s, 60, kBlack, "  =" + s.T_sa(6) + "+" + s.T_sa(7));
+    NewLine(s, 60, kBlack, "  =" + s.T_sa(8));
+    NewLine(s, 60, kBlack, "x>0 だから、x=" + s.RABM_sa(1));
+    Continue(s, kRed, s.RAB_sa(1));
 }
 
 }  // namespace vm

@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -25,7 +26,7 @@ void TwoPointDistanceExample(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。");
 
     Plane(s, 880, 120, -3, 7, -5, 6, 30, 10);
 
@@ -36,62 +37,62 @@ void TwoPointDistanceExample(State& s) {
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     for (int i = 1; i <= 2; ++i) {
-        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, 3, s.X_sa(i), 0, 0);
+        PlanePoint(s, s.X_a(i), s.Y_a(i), 7, kBlue, s.X_sa(i), 0, 0);
     }
     WaitForKey(s);
 
     s.P.SetDrawWidth(5);
     for (int i = 1; i <= 3; ++i) Put(s, i, s.X_a(i), s.Y_a(i));
-    Segment(s, 1, 2, 3);
+    Segment(s, 1, 2, kBlue);
     WaitForKey(s);
 
     // A and B carry their letters from the plot: the triangle names C only.
     s.X_sa(1) = "";
     s.X_sa(2) = "";
     s.X_sa(3) = "C";
-    Polygon(s, {1, 2, 3}, "1", 3, 3, 5, 10);
-    RightAngle(s, 3, 1, 2, 40, 5);
+    Polygon(s, {1, 2, 3}, "1", kBlue, kBlue, 5, 10);
+    RightAngle(s, 3, 1, 2, 40, kRed);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "   <解答>");
-    NewLine(s, 60, 0, "BC=");
+    NewLine(s, 60, kBlack, "   <解答>");
+    NewLine(s, 60, kBlack, "BC=");
     WaitForKey(s);
-    Continue(s, 0, "5-(-1)=5+1=");
-    Continue(s, 3, "6");
-    DimensionArc(s, 2, 3, 1, 20, "6", 5, 9);
+    Continue(s, kBlack, "5-(-1)=5+1=");
+    Continue(s, kBlue, "6");
+    DimensionArc(s, 2, 3, 1, 20, "6", kRed, kGreen);
     WaitForKey(s);
-    NewLine(s, 60, 0, "AC=");
+    NewLine(s, 60, kBlack, "AC=");
     WaitForKey(s);
-    Continue(s, 0, "4-(-3)=4+3=");
-    Continue(s, 3, "7");
-    DimensionArc(s, 1, 3, -1, 20, "7", 5, 9);
+    Continue(s, kBlack, "4-(-3)=4+3=");
+    Continue(s, kBlue, "7");
+    DimensionArc(s, 1, 3, -1, 20, "7", kRed, kGreen);
     WaitForKey(s);
-    NewLine(s, 60, 0, "AB=d　とすると");
-    DimensionArc(s, 1, 2, 1, 20, "d", 5, 9);
+    NewLine(s, 60, kBlack, "AB=d　とすると");
+    DimensionArc(s, 1, 2, 1, 20, "d", kRed, kGreen);
     WaitForKey(s);
-    NewLine(s, 60, 0, "d^2=");
+    NewLine(s, 60, kBlack, "d^2=");
     WaitForKey(s);
-    Continue(s, 0, "6^2+7^2=36+49=");
-    Continue(s, 3, "85");
+    Continue(s, kBlack, "6^2+7^2=36+49=");
+    Continue(s, kBlue, "85");
     WaitForKey(s);
-    NewLine(s, 60, 0, "d>0 だから");
-    Continue(s, 3, "!85ﾝ");
-    NewLine(s, 60, 5, "答　!85ﾝ");
+    NewLine(s, 60, kBlack, "d>0 だから");
+    Continue(s, kBlue, "!85ﾝ");
+    NewLine(s, 60, kRed, "答　!85ﾝ");
 }
 
 void TwoPointDistanceAnswers(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 72, s.YI1, "問8 解答");
-    Write(s, 0, s.XI1 - 72, s.YI1 + 50, "(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5");
-    NewLine(s, 60, 0, "AB^2=4^2+5^2=16+25=41");
-    NewLine(s, 60, 0, "AB>0 だから AB=");
-    Continue(s, 5, "!41ﾝ");
-    Write(s, 0, s.XI1 - 72, s.YI1 + 80, "(2) x座標:3-(-3)=3+3=6 ,y座標:4-2=2");
-    NewLine(s, 60, 0, "AB^2=6^2+2^2=36+4=40");
-    NewLine(s, 60, 0, "AB>0 だから AB=!40ﾝ=");
-    Continue(s, 5, "2!10ﾝ");
+    Write(s, kBlue, s.XI1 - 72, s.YI1, "問8 解答");
+    Write(s, kBlack, s.XI1 - 72, s.YI1 + 50, "(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5");
+    NewLine(s, 60, kBlack, "AB^2=4^2+5^2=16+25=41");
+    NewLine(s, 60, kBlack, "AB>0 だから AB=");
+    Continue(s, kRed, "!41ﾝ");
+    Write(s, kBlack, s.XI1 - 72, s.YI1 + 80, "(2) x座標:3-(-3)=3+3=6 ,y座標:4-2=2");
+    NewLine(s, 60, kBlack, "AB^2=6^2+2^2=36+4=40");
+    NewLine(s, 60, kBlack, "AB>0 だから AB=!40ﾝ=");
+    Continue(s, kRed, "2!10ﾝ");
 }
 
 }  // namespace vm

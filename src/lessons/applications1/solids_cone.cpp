@@ -6,6 +6,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -21,26 +22,26 @@ void DrawCone(State& s) {
     Frame(s, 836, 90, 12, 10, 35);
     s.P.SetDrawWidth(5);
     Put(s, {{kLeft, 1, 1}, {kApex, 5, 9}, {kCentre, 5, 1}, {kRight, 9, 1}});
-    Segment(s, kApex, kLeft, 0);
-    Segment(s, kApex, kRight, 0);
-    Segment(s, kLeft, kCentre, 0);
-    DimensionArc(s, kLeft, kRight, 1, 30, "", 3, 0, 1);
-    DimensionArc(s, kLeft, kRight, -1, 30, "", 3, 0, 7);
-    Label(s, 0, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, 0, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, 0, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    Segment(s, kApex, kLeft, kBlack);
+    Segment(s, kApex, kRight, kBlack);
+    Segment(s, kLeft, kCentre, kBlack);
+    DimensionArc(s, kLeft, kRight, 1, 30, "", kBlue, kBlack, 1);
+    DimensionArc(s, kLeft, kRight, -1, 30, "", kBlue, kBlack, 7);
+    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
+    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
+    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
 }
 
 // The height AO with its right angle at O.
 void DrawHeight(State& s) {
-    Segment(s, kApex, kCentre, 0);
-    RightAngle(s, kCentre, kLeft, kApex, 30, 5);
+    Segment(s, kApex, kCentre, kBlack);
+    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
 }
 
 // A length arc of these scenes: dots and label in colour 3.
 void Length(State& s, int i, int j, float side, float step, float height,
             const std::string& label) {
-    DimensionArc(s, i, j, side, height, label, 3, 3, step);
+    DimensionArc(s, i, j, side, height, label, kBlue, kBlue, step);
 }
 
 }  // namespace
@@ -49,7 +50,7 @@ void ConeVolumeExample(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "問　円錐の体積を求めなさい。");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "問　円錐の体積を求めなさい。");
     DrawCone(s);
     WaitForKey(s);
     s.P.SetDrawWidth(3);
@@ -57,42 +58,42 @@ void ConeVolumeExample(State& s) {
     Length(s, kApex, kLeft, 1, 2, 1, "13㎝");
     s.P.SetDrawWidth(5);
     WaitForKey(s);
-    NewLine(s, 60, 3, "高さをhcmとすると");
+    NewLine(s, 60, kBlue, "高さをhcmとすると");
     DrawHeight(s);
     s.P.SetDrawWidth(3);
     Length(s, kApex, kCentre, -1, 2, 20, "h㎝");
     WaitForKey(s);
-    NewLine(s, 60, 0, "13^2=");
+    NewLine(s, 60, kBlack, "13^2=");
     WaitForKey(s);
-    Continue(s, 0, "5^2+h^2");
+    Continue(s, kBlack, "5^2+h^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h^2=");
+    NewLine(s, 60, kBlack, "h^2=");
     WaitForKey(s);
-    Continue(s, 0, "13^2-5^2=169-25=144");
+    Continue(s, kBlack, "13^2-5^2=169-25=144");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h>0 だから、");
-    NewLine(s, 60, 0, "h=!144ﾝ=");
+    NewLine(s, 60, kBlack, "h>0 だから、");
+    NewLine(s, 60, kBlack, "h=!144ﾝ=");
     WaitForKey(s);
-    Continue(s, 3, "12");
+    Continue(s, kBlue, "12");
     WaitForKey(s);
-    NewLine(s, 60, 0, "体積は");
+    NewLine(s, 60, kBlack, "体積は");
     WaitForKey(s);
-    NewLine(s, 80, 0, "ﾀ1/3ﾀ*π*5^2*12=");
+    NewLine(s, 80, kBlack, "ﾀ1/3ﾀ*π*5^2*12=");
     WaitForKey(s);
-    Continue(s, 0, "π*25*4=");
+    Continue(s, kBlack, "π*25*4=");
     WaitForKey(s);
-    Continue(s, 3, "100π");
+    Continue(s, kBlue, "100π");
     WaitForKey(s);
-    NewLine(s, 60, 5, "答　100πcm^3");
+    NewLine(s, 60, kRed, "答　100πcm^3");
     WaitForKey(s);
-    FixedLine(s, 0, "教科書P200 問14　をしなさい。");
+    FixedLine(s, kBlack, "教科書P200 問14　をしなさい。");
 }
 
 void ConeVolumeProblem(State& s) {
     ClearScreen(s);
     s.XI1 = 54;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "教科書P200 問14 解答  ");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P200 問14 解答  ");
     DrawCone(s);
     DrawHeight(s);
     s.P.SetDrawWidth(3);
@@ -100,21 +101,21 @@ void ConeVolumeProblem(State& s) {
     Length(s, kLeft, kCentre, 1, 7, 1, "r㎝");
     Length(s, kApex, kLeft, 1, 2, 1, "6㎝");
     s.P.SetDrawWidth(5);
-    NewLine(s, 60, 3, "底面の半径をrcmとすると");
+    NewLine(s, 60, kBlue, "底面の半径をrcmとすると");
     WaitForKey(s);
-    NewLine(s, 60, 0, "6^2=r^2+4^2");
+    NewLine(s, 60, kBlack, "6^2=r^2+4^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "r^2=6^2-4^2=36-16=20");
+    NewLine(s, 60, kBlack, "r^2=6^2-4^2=36-16=20");
     WaitForKey(s);
-    NewLine(s, 60, 0, "r>0 だから、");
-    Continue(s, 0, "r=!20ﾝ=");
-    Continue(s, 3, "2!5ﾝ");
-    NewLine(s, 80, 0, "体積は");
+    NewLine(s, 60, kBlack, "r>0 だから、");
+    Continue(s, kBlack, "r=!20ﾝ=");
+    Continue(s, kBlue, "2!5ﾝ");
+    NewLine(s, 80, kBlack, "体積は");
     WaitForKey(s);
-    NewLine(s, 80, 0, "ﾀ1/3ﾀ*π*(2!5ﾝ)^2*4=ﾀ1/3ﾀ*π*20*4=");
-    Continue(s, 5, "ﾀ80/3ﾀπ");
-    NewLine(s, 80, 5, "答　ﾀ80/3ﾀπcm^3");
-    Write(s, 0, 308, 590, "教科書P200 問15　をしなさい。");
+    NewLine(s, 80, kBlack, "ﾀ1/3ﾀ*π*(2!5ﾝ)^2*4=ﾀ1/3ﾀ*π*20*4=");
+    Continue(s, kRed, "ﾀ80/3ﾀπ");
+    NewLine(s, 80, kRed, "答　ﾀ80/3ﾀπcm^3");
+    Write(s, kBlack, 308, 590, "教科書P200 問15　をしなさい。");
 }
 
 }  // namespace vm

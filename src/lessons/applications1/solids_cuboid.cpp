@@ -7,6 +7,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -16,7 +17,7 @@ using namespace cuboid;
 
 // An edge length of the cuboid, outside it: 16 px high, in colour 3.
 void Edge(State& s, int i, int j, float step, const std::string& label) {
-    DimensionArc(s, i, j, 1, 1, label, 3, 3, step);
+    DimensionArc(s, i, j, 1, 1, label, kBlue, kBlue, step);
 }
 
 // The figure of ② and ③: the diagonal BH under the cuboid, and its edges
@@ -26,7 +27,7 @@ void DrawLabelledCuboid(State& s, const char* gh, const char* fg, const char* bf
     s.P.SetDrawWidth(5);
     Frame(s, 836, 90, 12, 10, 35);
     ComputeSolidsCuboidPoints(s);
-    Segment(s, kB, kH, 5);
+    Segment(s, kB, kH, kRed);
     DrawCuboid(s);
     Edge(s, kG, kH, 10, gh);
     Edge(s, kF, kG, 5, fg);
@@ -36,7 +37,7 @@ void DrawLabelledCuboid(State& s, const char* gh, const char* fg, const char* bf
 // A diagonal named on the segment itself: the dots fall on it and the
 // label stands at its middle.
 void NameOnSegment(State& s, int i, int j, const std::string& label) {
-    DimensionArc(s, i, j, 1, 0, label, 5, 5, 5);
+    DimensionArc(s, i, j, 1, 0, label, kRed, kRed, 5);
 }
 
 }  // namespace
@@ -76,10 +77,10 @@ void CuboidDiagonalExample(State& s) {
     s.YI1 = 30;
     s.P.SetDrawWidth(5);
     const std::string title = "問　直方体の対角線BHの長さを求めなさい。";
-    Write(s, 3, s.XI1 - 36, s.YI1, title);
+    Write(s, kBlue, s.XI1 - 36, s.YI1, title);
     Frame(s, 836, 90, 12, 10, 35);
     ComputeSolidsCuboidPoints(s);
-    Segment(s, kB, kH, 3);
+    Segment(s, kB, kH, kBlue);
     DrawCuboid(s);
     s.P.SetDrawWidth(3);
     Edge(s, kG, kH, 7, "2㎝");
@@ -89,91 +90,91 @@ void CuboidDiagonalExample(State& s) {
 
     // The right triangle BFH, with the edges and letters over its colour.
     s.P.SetDrawWidth(5);
-    Triangle(s, kB, kF, kH, 13);
-    Segment(s, kB, kH, 3);
-    Segment(s, kF, kH, 3);
+    Triangle(s, kB, kF, kH, kAmber);
+    Segment(s, kB, kH, kBlue);
+    Segment(s, kF, kH, kBlue);
     DrawCuboid(s);
-    RightAngle(s, kF, kB, kH, 30, 5);
+    RightAngle(s, kF, kB, kH, 30, kRed);
     WaitForKey(s);
 
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, title);
-    NewLine(s, 60, 0, "BH^2=");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, title);
+    NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
-    Continue(s, 0, "3^2+");
+    Continue(s, kBlack, "3^2+");
     WaitForKey(s);
-    Continue(s, 0, "FH^2");
+    Continue(s, kBlack, "FH^2");
     WaitForKey(s);
 
     // The right triangle FGH on the bottom face.
-    Triangle(s, kF, kG, kH, 11);
-    RightAngle(s, kG, kF, kH, 30, 5);
-    Segment(s, kF, kH, 3);
+    Triangle(s, kF, kG, kH, kCyan);
+    RightAngle(s, kG, kF, kH, 30, kRed);
+    Segment(s, kF, kH, kBlue);
     DrawCuboid(s);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "FH^2=");
+    NewLine(s, 60, kBlack, "FH^2=");
     WaitForKey(s);
-    Continue(s, 0, "4^2+2^2");
+    Continue(s, kBlack, "4^2+2^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "したがって、");
-    NewLine(s, 60, 0, "BH^2");
+    NewLine(s, 60, kBlack, "したがって、");
+    NewLine(s, 60, kBlack, "BH^2");
     s.XI3 = s.X;
-    Continue(s, 0, "=3^2+");
+    Continue(s, kBlack, "=3^2+");
     WaitForKey(s);
-    Continue(s, 0, "4^2+2^2");
+    Continue(s, kBlack, "4^2+2^2");
     WaitForKey(s);
-    Write(s, 0, s.XI3, s.YI1 + 60, "=9+16+4=29");
+    Write(s, kBlack, s.XI3, s.YI1 + 60, "=9+16+4=29");
     WaitForKey(s);
-    NewLine(s, 60, 0, "BH>0 だから、");
-    NewLine(s, 60, 0, "BH=!29ﾝ");
+    NewLine(s, 60, kBlack, "BH>0 だから、");
+    NewLine(s, 60, kBlack, "BH=!29ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 5, "答　!29ﾝcm");
+    NewLine(s, 60, kRed, "答　!29ﾝcm");
     WaitForKey(s);
-    FixedLine(s, 0, "教科書P199 問11　をしなさい。");
+    FixedLine(s, kBlack, "教科書P199 問11　をしなさい。");
 }
 
 void CuboidDiagonalAnswer(State& s) {
     DrawLabelledCuboid(s, "3㎝", "5㎝", "4㎝");
     s.XI1 = 36;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "教科書P199 問11 解答");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問11 解答");
     WaitForKey(s);
-    NewLine(s, 60, 0, "底面の対角線の長さをxcmとすると");
-    Segment(s, kF, kH, 5);
+    NewLine(s, 60, kBlack, "底面の対角線の長さをxcmとすると");
+    Segment(s, kF, kH, kRed);
     NameOnSegment(s, kF, kH, "x㎝");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=3^2+5^2");
-    NewLine(s, 60, 0, "直方体の対角線の長さをycmとすると");
+    NewLine(s, 60, kBlack, "x^2=3^2+5^2");
+    NewLine(s, 60, kBlack, "直方体の対角線の長さをycmとすると");
     NameOnSegment(s, kB, kH, "y㎝");
     WaitForKey(s);
-    NewLine(s, 60, 0, "y^2=x^2+4^2=9+25+16=50");
+    NewLine(s, 60, kBlack, "y^2=x^2+4^2=9+25+16=50");
     WaitForKey(s);
-    NewLine(s, 60, 0, "y>0 だから、　y=!50ﾝ=");
-    Continue(s, 3, "5!2ﾝ");
-    NewLine(s, 60, 5, "答　5!2ﾝcm");
-    FixedLine(s, 7, "教科書P199 問12　をしなさい。");
+    NewLine(s, 60, kBlack, "y>0 だから、　y=!50ﾝ=");
+    Continue(s, kBlue, "5!2ﾝ");
+    NewLine(s, 60, kRed, "答　5!2ﾝcm");
+    FixedLine(s, kPurple, "教科書P199 問12　をしなさい。");
 }
 
 void CuboidDiagonalFormula(State& s) {
     DrawLabelledCuboid(s, "a", "b", "c");
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "教科書P199 問12 解答");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問12 解答");
     WaitForKey(s);
-    NewLine(s, 60, 0, "底面の対角線の長さをxとすると");
-    Segment(s, kF, kH, 5);
+    NewLine(s, 60, kBlack, "底面の対角線の長さをxとすると");
+    Segment(s, kF, kH, kRed);
     NameOnSegment(s, kF, kH, "x");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=a^2+b^2");
-    NewLine(s, 60, 0, "直方体の対角線の長さをyとすると");
+    NewLine(s, 60, kBlack, "x^2=a^2+b^2");
+    NewLine(s, 60, kBlack, "直方体の対角線の長さをyとすると");
     NameOnSegment(s, kB, kH, "y");
     WaitForKey(s);
-    NewLine(s, 60, 0, "y^2=x^2+c^2=a^2+b^2+c^2");
+    NewLine(s, 60, kBlack, "y^2=x^2+c^2=a^2+b^2+c^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "y>0 だから、　y=!a^2+b^2+c^2ﾝ");
-    FixedLine(s, 7, "教科書P199 問13　をしなさい。");
+    NewLine(s, 60, kBlack, "y>0 だから、　y=!a^2+b^2+c^2ﾝ");
+    FixedLine(s, kPurple, "教科書P199 問13　をしなさい。");
 }
 
 }  // namespace vm

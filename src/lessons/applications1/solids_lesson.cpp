@@ -2,6 +2,7 @@
 
 #include "frame/frame.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -22,12 +23,12 @@ void CubeDiagonalAnswer(State& s) {
     ClearScreen(s);
     s.XI1 = 36;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "教科書P199 問13 解答");
-    NewLine(s, 60, 0, "立方体の対角線は、");
-    NewLine(s, 60, 0, " !6^2+6^2+6^2ﾝ");
-    NewLine(s, 60, 0, "=!3*6^2ﾝ");
-    NewLine(s, 60, 0, "=6!3ﾝ");
-    NewLine(s, 60, 5, "答　6!3ﾝcm");
+    Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問13 解答");
+    NewLine(s, 60, kBlack, "立方体の対角線は、");
+    NewLine(s, 60, kBlack, " !6^2+6^2+6^2ﾝ");
+    NewLine(s, 60, kBlack, "=!3*6^2ﾝ");
+    NewLine(s, 60, kBlack, "=6!3ﾝ");
+    NewLine(s, 60, kRed, "答　6!3ﾝcm");
 }
 
 }  // namespace vm

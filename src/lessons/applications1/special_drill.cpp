@@ -13,6 +13,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -78,7 +79,7 @@ std::string Answer(int problem, const std::string& coefficient, const std::strin
 
 void ShowProblem(State& s, int k) {
     const Problem& p = kProblems[k];
-    s.P.FillBox(p.erase_from, 80, p.erase_to, 1880, 15, 15);
+    s.P.FillBox(p.erase_from, 80, p.erase_to, 1880, kBackground, kBackground);
 
     s.T_a(1) = RandInt(s, 9, 1);
     if (p.divisor > 0) {
@@ -100,21 +101,22 @@ void ShowProblem(State& s, int k) {
         Put(s, {{1, 4, 4}, {2, 4, 0}, {3, 8, 0}, {kLabelPoint, 0, 4}});
     }
     Polygon(s, {1, 2, 3}, "");
-    RightAngle(s, p.right[0], p.right[1], p.right[2], 25, 5);
-    AngleSector(s, p.angle[0], p.angle[1], p.angle[2], p.iti, p.radius, p.degrees, 0, 9, 3);
+    RightAngle(s, p.right[0], p.right[1], p.right[2], 25, kRed);
+    AngleSector(s, p.angle[0], p.angle[1], p.angle[2], p.iti, p.radius, p.degrees, kBlack, kGreen,
+                kBlue);
     const std::string given = s.T_sa(1) + "cm";
     for (const Arc& a : p.arcs)
-        DimensionArc(s, a.from, a.to, a.side, 20, a.given ? given : "xcm", 0, 3, a.step);
-    Label(s, 0, s.X_a(kLabelPoint), s.Y_a(kLabelPoint), p.name);
+        DimensionArc(s, a.from, a.to, a.side, 20, a.given ? given : "xcm", kBlack, kBlue, a.step);
+    Label(s, kBlack, s.X_a(kLabelPoint), s.Y_a(kLabelPoint), p.name);
     WaitForKey(s);
 
     s.XI1 = p.margin;
     s.YI1 = s.GY2;
     for (const auto& line : WorkingLines(k, s.T_sa(1), s.T_sa(11))) {
-        NewLine(s, 60, 0, line);
+        NewLine(s, 60, kBlack, line);
         WaitForKey(s);
     }
-    Continue(s, 5, Answer(k, s.T_sa(11), s.A2_s));
+    Continue(s, kRed, Answer(k, s.T_sa(11), s.A2_s));
 }
 
 }  // namespace
@@ -123,12 +125,12 @@ void SpecialTrianglesSceneDrill(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 0, s.XI1, s.YI1, "問　xの値を求めなさい。");
+    Write(s, kBlack, s.XI1, s.YI1, "問　xの値を求めなさい。");
     Drill(s, [](State& t) { ShowProblem(t, 0); });
     Drill(s, [](State& t) { ShowProblem(t, 1); });
     Drill(s, [](State& t) { ShowProblem(t, 2); });
     Drill(s, [](State& t) { ShowProblem(t, 3); });
-    FixedLine(s, 7, "教科書P195 問2　をしなさい。");
+    FixedLine(s, kPurple, "教科書P195 問2　をしなさい。");
 }
 
 }  // namespace vm

@@ -4,6 +4,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -19,50 +20,50 @@ void SpecialTrianglesSceneEquilateral(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    NumberedLine(s, 0, 7, "課　1辺が2cmの正三角形の高さを求めなさい。");
+    NumberedLine(s, 0, kPurple, "課　1辺が2cmの正三角形の高さを求めなさい。");
     Frame(s, 792, 90, 8, 8, 50);
     s.P.SetDrawWidth(5);
 
     // A side of 2 cm is 6 grid units; the apex stands 3√3 above the base.
     Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "2cm", 0, 3);
+    DimensionArc(s, kA, kB, 1, 20, "2cm", kBlack, kBlue);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kD, 1, 20, "1cm", 0, 3);
+    DimensionArc(s, kB, kD, 1, 20, "1cm", kBlack, kBlue);
     Ticks(s, kB, kD);
     Ticks(s, kD, kC);
-    Disc(s, kD, 5, 0);
-    PointLetter(s, kD, 0, "D");
+    Disc(s, kD, 5, kBlack);
+    PointLetter(s, kD, kBlack, "D");
     WaitForKey(s);
 
-    Segment(s, kA, kD, 0);
+    Segment(s, kA, kD, kBlack);
     WaitForKey(s);
 
-    RightAngle(s, kD, kA, kB, 40, 5);
+    RightAngle(s, kD, kA, kB, 40, kRed);
     WaitForKey(s);
 
-    NumberedLine(s, 60, 3, "      <解答>");
-    NewLine(s, 50, 0, "AD=hcmとすると");
+    NumberedLine(s, 60, kBlue, "      <解答>");
+    NewLine(s, 50, kBlack, "AD=hcmとすると");
     // Right of the altitude, clear of the mark in ADB.
-    DimensionArc(s, kA, kD, -1, 20, "hcm", 3, 3);
+    DimensionArc(s, kA, kD, -1, 20, "hcm", kBlue, kBlue);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "2^2=");
+    NewLine(s, 60, kBlack, "2^2=");
     WaitForKey(s);
-    Continue(s, 0, "1^2+h^2");
+    Continue(s, kBlack, "1^2+h^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h^2=");
+    NewLine(s, 60, kBlack, "h^2=");
     WaitForKey(s);
-    Continue(s, 0, "2^2-1^2=4-1=3");
+    Continue(s, kBlack, "2^2-1^2=4-1=3");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h>0 だから");
+    NewLine(s, 60, kBlack, "h>0 だから");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h=");
+    NewLine(s, 60, kBlack, "h=");
     WaitForKey(s);
-    Continue(s, 3, "!3ﾝ");
+    Continue(s, kBlue, "!3ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 5, "答 !3ﾝcm");
+    NewLine(s, 60, kRed, "答 !3ﾝcm");
 }
 
 }  // namespace vm

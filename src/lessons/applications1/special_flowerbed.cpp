@@ -6,6 +6,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -35,7 +36,7 @@ void Arrow(State& s, int i, int j) {
     s.ZY = s.Y_a(j);
     s.MUKI = -1;
     s.YA = 2;
-    s.CCC2 = 3;
+    s.CCC2 = kBlue;
     s.NAGASA = 16;
     DrawArrow(s);
 }
@@ -47,8 +48,8 @@ void SpecialTrianglesSceneFlowerBed(State& s) {
     s.XI0 = 30;
     s.YI1 = 30;
     s.P.SetDrawWidth(5);
-    Write(s, 7, s.XI0, s.YI1, "P193Q ");
-    Continue(s, 0, "円形の花だんを囲む");
+    Write(s, kPurple, s.XI0, s.YI1, "P193Q ");
+    Continue(s, kBlack, "円形の花だんを囲む");
 
     Frame(s, 680, s.YI1 + 80, 10, 9, 50);
     // One metre is one grid unit.
@@ -56,10 +57,10 @@ void SpecialTrianglesSceneFlowerBed(State& s) {
     Put(s, {{kWideFrom, 1, 1}, {kWideTo, 9, 1}, {kHighFrom, 9, 2}, {kHighTo, 9, 8}});
     const float r1 = 4 * s.SIZE;
     // The bed seen at a slant: its depth is an eighth of its width.
-    s.P.Sector(s.X_a(kO), s.Y_a(kO), r1, 0, 13, 0.125f);
+    s.P.Sector(s.X_a(kO), s.Y_a(kO), r1, kBlack, kAmber, 0.125f);
     WaitForKey(s);
 
-    Continue(s, 0, "8本の棒に、イルミネーションを取りつけます。");
+    Continue(s, kBlack, "8本の棒に、イルミネーションを取りつけます。");
     s.KAKUDO = 35;
     for (int cord = 1; cord <= 8; ++cord) {
         s.KAKUDO += 45;
@@ -72,79 +73,79 @@ void SpecialTrianglesSceneFlowerBed(State& s) {
         ComputeArcPoint(s);
         s.X_a(kRim) = s.ZX;
         s.Y_a(kRim) = s.ZY;
-        Segment(s, kA, kRim, 0);
+        Segment(s, kA, kRim, kBlack);
     }
     WaitForKey(s);
 
-    Line(s, 50, 3, "コードの長さはどれくらい必要？");
+    Line(s, 50, kBlue, "コードの長さはどれくらい必要？");
     WaitForKey(s);
 
-    Dimension(s, kWideFrom, kWideTo, 1, "8m", 3, 3);
+    Dimension(s, kWideFrom, kWideTo, 1, "8m", kBlue, kBlue);
     s.P.SetDrawWidth(5);
     Arrow(s, kWideFrom, kWideTo);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    Dimension(s, kHighFrom, kHighTo, 1, "6m", 3, 3);
+    Dimension(s, kHighFrom, kHighTo, 1, "6m", kBlue, kBlue);
     s.P.SetDrawWidth(5);
     Arrow(s, kHighFrom, kHighTo);
     WaitForKey(s);
 
-    Line(s, 50, 7, "コード1本分の長さは?");
+    Line(s, 50, kPurple, "コード1本分の長さは?");
     WaitForKey(s);
 
     s.P.SetDrawWidth(10);
-    Outline(s, {kA, kB, kO}, 7);
-    Label(s, 0, s.X_a(kA) - 14, s.Y_a(kA) - 50, "A");
-    Label(s, 0, s.X_a(kB) - 40, s.Y_a(kB) - 25, "B");
-    Label(s, 0, s.X_a(kO) + 8, s.Y_a(kO) - 20, "O");
+    Outline(s, {kA, kB, kO}, kPurple);
+    Label(s, kBlack, s.X_a(kA) - 14, s.Y_a(kA) - 50, "A");
+    Label(s, kBlack, s.X_a(kB) - 40, s.Y_a(kB) - 25, "B");
+    Label(s, kBlack, s.X_a(kO) + 8, s.Y_a(kO) - 20, "O");
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    RightAngle(s, kO, kB, kA, 40, 3);
+    RightAngle(s, kO, kB, kA, 40, kBlue);
     WaitForKey(s);
 
-    Continue(s, 3, " 線分ABの長さ");
+    Continue(s, kBlue, " 線分ABの長さ");
     WaitForKey(s);
 
-    Line(s, 50, 0, "AB=xm とすると");
-    Dimension(s, kB, kA, -1, "xm", 5, 7);
+    Line(s, 50, kBlack, "AB=xm とすると");
+    Dimension(s, kB, kA, -1, "xm", kRed, kPurple);
     WaitForKey(s);
 
-    Line(s, 50, 0, "AO=6m,BO=4m だから");
-    Dimension(s, kA, kO, -1, "6m", 5, 7);
-    Dimension(s, kB, kO, 1, "4m", 5, 7);
+    Line(s, 50, kBlack, "AO=6m,BO=4m だから");
+    Dimension(s, kA, kO, -1, "6m", kRed, kPurple);
+    Dimension(s, kB, kO, 1, "4m", kRed, kPurple);
     WaitForKey(s);
 
-    Line(s, 60, 0, "x^2=6^2+4^2");
+    Line(s, 60, kBlack, "x^2=6^2+4^2");
     WaitForKey(s);
-    Continue(s, 0, "=36+16");
+    Continue(s, kBlack, "=36+16");
     WaitForKey(s);
-    Continue(s, 0, "=52");
-    WaitForKey(s);
-
-    Line(s, 60, 0, "x>0 だから ");
-    WaitForKey(s);
-    Continue(s, 5, "x=");
-    WaitForKey(s);
-    Continue(s, 0, "!52ﾝ=");
-    WaitForKey(s);
-    Continue(s, 5, "2!13ﾝ(m)");
+    Continue(s, kBlack, "=52");
     WaitForKey(s);
 
-    Line(s, 80, 7, "教科書P194 問1をやろう。");
+    Line(s, 60, kBlack, "x>0 だから ");
+    WaitForKey(s);
+    Continue(s, kRed, "x=");
+    WaitForKey(s);
+    Continue(s, kBlack, "!52ﾝ=");
+    WaitForKey(s);
+    Continue(s, kRed, "2!13ﾝ(m)");
     WaitForKey(s);
 
-    Line(s, 60, 0, "8*2!13ﾝ");
-    WaitForKey(s);
-    Continue(s, 0, "=16!13ﾝ");
-    WaitForKey(s);
-    Continue(s, 0, "=16*3.6");
-    WaitForKey(s);
-    Continue(s, 0, "=57.6");
+    Line(s, 80, kPurple, "教科書P194 問1をやろう。");
     WaitForKey(s);
 
-    Line(s, 60, 5, "答　約57.6m");
+    Line(s, 60, kBlack, "8*2!13ﾝ");
+    WaitForKey(s);
+    Continue(s, kBlack, "=16!13ﾝ");
+    WaitForKey(s);
+    Continue(s, kBlack, "=16*3.6");
+    WaitForKey(s);
+    Continue(s, kBlack, "=57.6");
+    WaitForKey(s);
+
+    Line(s, 60, kRed, "答　約57.6m");
 }
 
 }  // namespace vm

@@ -2,6 +2,7 @@
 #include "frame/frame.h"
 #include "lessons/applications1/special.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -9,13 +10,13 @@ void SpecialTrianglesSceneQuestion2(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    NumberedLine(s, 0, 3, "問2 解答");
-    NumberedLine(s, 50, 0, "(1) 1:!2ﾝ=3:x");
-    NewLine(s, 60, 5, "x=3!2ﾝ");
-    NumberedLine(s, 70, 0, "(2) 2:1=x:4");
-    NewLine(s, 60, 5, "x=8");
-    NewLine(s, 60, 0, "1:!3ﾝ=4:y");
-    NewLine(s, 60, 5, "y=4!3ﾝ");
+    NumberedLine(s, 0, kBlue, "問2 解答");
+    NumberedLine(s, 50, kBlack, "(1) 1:!2ﾝ=3:x");
+    NewLine(s, 60, kRed, "x=3!2ﾝ");
+    NumberedLine(s, 70, kBlack, "(2) 2:1=x:4");
+    NewLine(s, 60, kRed, "x=8");
+    NewLine(s, 60, kBlack, "1:!3ﾝ=4:y");
+    NewLine(s, 60, kRed, "y=4!3ﾝ");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -20,7 +21,7 @@ constexpr int kA2 = 11, kB2 = 12, kFar = 13, kC2 = 14;
 
 // A side's length in the lesson's units: an arc outside its triangle.
 void SideLabel(State& s, int i, int j, const std::string& label) {
-    DimensionArc(s, i, j, 1, 20, label, 5, 9);
+    DimensionArc(s, i, j, 1, 20, label, kRed, kGreen);
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ void SpecialTrianglesSceneSideRatios(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "<特別な直角三角形の3辺の比>");
+    Write(s, kBlue, s.XI1, s.YI1, "<特別な直角三角形の3辺の比>");
     Frame(s, 72, 90, 7, 8, 50);
     s.P.SetDrawWidth(5);
 
@@ -40,16 +41,16 @@ void SpecialTrianglesSceneSideRatios(State& s) {
     s.X_sa(1) = "C";
     s.X_sa(2) = "A";
     s.X_sa(3) = "B";
-    Polygon(s, {kC1, kA1, kB1}, "1", 3, 3);
-    DottedLine(s, kCorner, kC1, 5, 0);
-    DottedLine(s, kCorner, kA1, 5, 0);
-    RightAngle(s, kB1, kA1, kC1, 40, 5);
+    Polygon(s, {kC1, kA1, kB1}, "1", kBlue, kBlue);
+    DottedLine(s, kCorner, kC1, 5, kBlack);
+    DottedLine(s, kCorner, kA1, 5, kBlack);
+    RightAngle(s, kB1, kA1, kC1, 40, kRed);
 
-    Polygon(s, {kA2, kB2, kC2}, "A", 3, 3);
-    DottedLine(s, kA2, kFar, 5, 0);
+    Polygon(s, {kA2, kB2, kC2}, "A", kBlue, kBlue);
+    DottedLine(s, kA2, kFar, 5, kBlack);
     // Every 7 degrees: the last dot falls just short of the far corner.
-    DottedLine(s, kC2, kFar, 7, 0);
-    RightAngle(s, kC2, kA2, kB2, 40, 5);
+    DottedLine(s, kC2, kFar, 7, kBlack);
+    RightAngle(s, kC2, kA2, kB2, 40, kRed);
     WaitForKey(s);
 
     AngleSector(s, kA1, kC1, kB1, -1, 50, "45°");

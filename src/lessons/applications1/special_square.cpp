@@ -4,6 +4,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -18,40 +19,40 @@ void SpecialTrianglesSceneSquare(State& s) {
     s.XI1 = 108;
     s.YI1 = 30;
     s.P.SetDrawWidth(5);
-    NumberedLine(s, 0, 7, "課　1辺が1cmの正方形の");
-    NewLine(s, 50, 7, "対角線の長さを求めなさい。");
+    NumberedLine(s, 0, kPurple, "課　1辺が1cmの正方形の");
+    NewLine(s, 50, kPurple, "対角線の長さを求めなさい。");
 
     // A side of 1 cm is 5 grid units.
     Frame(s, 792, 90, 7, 8, 50);
     Put(s, {{kA, 1, 6}, {kB, 1, 1}, {kC, 6, 1}, {kD, 6, 6}});
     Polygon(s, {kA, kB, kC, kD}, "A");
-    DimensionArc(s, kB, kC, 1, 20, "1cm", 0, 3);
-    DimensionArc(s, kC, kD, 1, 20, "1cm", 0, 3);
+    DimensionArc(s, kB, kC, 1, 20, "1cm", kBlack, kBlue);
+    DimensionArc(s, kC, kD, 1, 20, "1cm", kBlack, kBlue);
     WaitForKey(s);
 
-    Segment(s, kB, kD, 0);
-    RightAngle(s, kC, kB, kD, 40, 5);
+    Segment(s, kB, kD, kBlack);
+    RightAngle(s, kC, kB, kD, 40, kRed);
     WaitForKey(s);
 
-    NumberedLine(s, 60, 3, "      <解答>");
-    NewLine(s, 50, 0, "対角線の長さをxcmとすると");
+    NumberedLine(s, 60, kBlue, "      <解答>");
+    NewLine(s, 50, kBlack, "対角線の長さをxcmとすると");
     // On A's side of BD, clear of the mark at C.
-    DimensionArc(s, kB, kD, -1, 20, "xcm", 3, 3);
+    DimensionArc(s, kB, kD, -1, 20, "xcm", kBlue, kBlue);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "x^2=");
+    NewLine(s, 60, kBlack, "x^2=");
     WaitForKey(s);
-    Continue(s, 0, "1^2+1^2");
+    Continue(s, kBlack, "1^2+1^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "  =2");
+    NewLine(s, 60, kBlack, "  =2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0 だから");
+    NewLine(s, 60, kBlack, "x>0 だから");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x=");
+    NewLine(s, 60, kBlack, "x=");
     WaitForKey(s);
-    Continue(s, 3, "!2ﾝ");
+    Continue(s, kBlue, "!2ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 5, "答 !2ﾝcm");
+    NewLine(s, 60, kRed, "答 !2ﾝcm");
 }
 
 }  // namespace vm
