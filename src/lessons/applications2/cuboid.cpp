@@ -4,6 +4,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -32,9 +33,9 @@ constexpr Face kFaces[] = {
 // The three edge lengths of the view, drawn thinner than the figure.
 void DrawLengths(State& s) {
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kG, kH, 1, 1, "4㎝", 3, 3, 7);
-    DimensionArc(s, kF, kG, 1, 1, "5㎝", 3, 3, 2);
-    DimensionArc(s, kB, kF, 1, 1, "3㎝", 3, 3, 5);
+    DimensionArc(s, kG, kH, 1, 1, "4㎝", kBlue, kBlue, 7);
+    DimensionArc(s, kF, kG, 1, 1, "5㎝", kBlue, kBlue, 2);
+    DimensionArc(s, kB, kF, 1, 1, "3㎝", kBlue, kBlue, 5);
     s.P.SetDrawWidth(5);
 }
 
@@ -84,26 +85,26 @@ void DrawCuboid(State& s) {
             s.X_sa(k + 1) = f.label[k];
         }
         s.KAKU = 4;
-        s.CCC1 = 0;
-        s.CCC2 = 0;
+        s.CCC1 = kBlack;
+        s.CCC2 = kBlack;
         s.NAGASA = 10;
         s.AAA_s = "1";
         DrawPolygon(s);
     }
-    DottedLine(s, kA, kE, 7, 0);
-    DottedLine(s, kF, kE, 7, 0);
-    DottedLine(s, kH, kE, 7, 0);
-    Label(s, 0, s.X_a(kE) - 36, s.Y_a(kE) - 40, "E");
+    DottedLine(s, kA, kE, 7, kBlack);
+    DottedLine(s, kF, kE, 7, kBlack);
+    DottedLine(s, kH, kE, 7, kBlack);
+    Label(s, kBlack, s.X_a(kE) - 36, s.Y_a(kE) - 40, "E");
     if (s.data.cuboid_lengths) DrawLengths(s);
 }
 
 void DrawCuboidNet(State& s) {
-    Outline(s, {11, 13, 14, 16, 17, 18, 20, 21, 22, 24}, 0);
+    Outline(s, {11, 13, 14, 16, 17, 18, 20, 21, 22, 24}, kBlack);
     // The folds: A-E, D-C, B-F, B-C, F-G.
     const int folds[][2] = {{12, 23}, {15, 18}, {13, 22}, {13, 18}, {22, 19}};
-    for (const auto& f : folds) DottedLine(s, f[0], f[1], 10, 0);
+    for (const auto& f : folds) DottedLine(s, f[0], f[1], 10, kBlack);
     for (const NetLetter& l : kNetLetters)
-        Label(s, 0, s.X_a(l.corner) + l.dx, s.Y_a(l.corner) + l.dy, l.letter);
+        Label(s, kBlack, s.X_a(l.corner) + l.dx, s.Y_a(l.corner) + l.dy, l.letter);
     DrawLengths(s);
 }
 

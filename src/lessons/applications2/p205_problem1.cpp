@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -13,8 +14,8 @@ namespace {
 
 // Point 1 the top corner, 2 and 3 the base corners, 4 the altitude's foot.
 void DrawTriangleAndAltitude(State& s) {
-    Outline(s, {1, 2, 3}, 0);
-    Segment(s, 1, 4, 0);
+    Outline(s, {1, 2, 3}, kBlack);
+    Segment(s, 1, 4, kBlack);
 }
 
 // The 30°-60° triangle with its right angle at the top: 60 px a unit.
@@ -26,13 +27,13 @@ void DrawFigure1(State& s) {
     Put(s, 3, x2 + 8, y2);
     Put(s, 4, x2 + 2, y2);
     DrawTriangleAndAltitude(s);
-    RightAngle(s, 1, 2, 3, 30, 5);
-    RightAngle(s, 4, 2, 1, 30, 5);
-    LengthArc(s, 4, 3, 1, 5, "y", {3, 3, 20});
-    LengthArc(s, 1, 4, -1, 5, "x", {3, 3, 20});
-    LengthArc(s, 1, 2, 1, 5, "4", {3, 3, 20});
-    AngleMark(s, 2, 3, 1, 40, 0, 0, 3, "60%", 3);
-    AngleMark(s, 3, 1, 2, 60, 0, 0, 3, "30%", 3);
+    RightAngle(s, 1, 2, 3, 30, kRed);
+    RightAngle(s, 4, 2, 1, 30, kRed);
+    LengthArc(s, 4, 3, 1, 5, "y", {kBlue, kBlue, 20});
+    LengthArc(s, 1, 4, -1, 5, "x", {kBlue, kBlue, 20});
+    LengthArc(s, 1, 2, 1, 5, "4", {kBlue, kBlue, 20});
+    AngleMark(s, 2, 3, 1, 40, 0, kBlack, kBlue, "60%", kBlue);
+    AngleMark(s, 3, 1, 2, 60, 0, kBlack, kBlue, "30%", kBlue);
 }
 
 // The 45°-60° triangle: 100 px a unit.
@@ -45,12 +46,12 @@ void DrawFigure2(State& s) {
     Put(s, 3, 2 * Sqr(6) / 3 + x1, y2);
     Put(s, 4, x1, y2);
     DrawTriangleAndAltitude(s);
-    RightAngle(s, 4, 2, 1, 30, 5);
-    LengthArc(s, 2, 3, 1, 2, "y", {3, 3, 20});
-    LengthArc(s, 1, 4, -1, 5, "x", {3, 3, 20});
-    LengthArc(s, 1, 2, 1, 3, "4", {3, 3, 20});
-    AngleMark(s, 2, 3, 1, 40, 0, 0, 3, "45%", 3);
-    AngleMark(s, 3, 1, 2, 60, 0, 0, 3, "60%", 3);
+    RightAngle(s, 4, 2, 1, 30, kRed);
+    LengthArc(s, 2, 3, 1, 2, "y", {kBlue, kBlue, 20});
+    LengthArc(s, 1, 4, -1, 5, "x", {kBlue, kBlue, 20});
+    LengthArc(s, 1, 2, 1, 3, "4", {kBlue, kBlue, 20});
+    AngleMark(s, 2, 3, 1, 40, 0, kBlack, kBlue, "45%", kBlue);
+    AngleMark(s, 3, 1, 2, 60, 0, kBlack, kBlue, "60%", kBlue);
 }
 
 }  // namespace
@@ -62,61 +63,61 @@ void BasicProblem1Answer(State& s) {
     s.YI1 = 30;
     s.P.SetDrawWidth(kPen);
     DrawFigure1(s);
-    Item(s, 70, 0, "(1)");
+    Item(s, 70, kBlack, "(1)");
     WaitForKey(s);
-    Continue(s, 3, "30%,60%の直角三角形 だから");
+    Continue(s, kBlue, "30%,60%の直角三角形 だから");
     WaitForKey(s);
-    NewLine(s, 60, 0, "4:x=");
+    NewLine(s, 60, kBlack, "4:x=");
     WaitForKey(s);
-    Continue(s, 0, "2:!3ﾝ");
+    Continue(s, kBlack, "2:!3ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "2x=4!3ﾝ  ");
-    Continue(s, 0, "x=");
-    Continue(s, 5, "2!3ﾝ");
+    NewLine(s, 60, kBlack, "2x=4!3ﾝ  ");
+    Continue(s, kBlack, "x=");
+    Continue(s, kRed, "2!3ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x:y=");
+    NewLine(s, 60, kBlack, "x:y=");
     WaitForKey(s);
-    Continue(s, 0, "1:!3ﾝ");
+    Continue(s, kBlack, "1:!3ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "2!3ﾝ:y=1:!3ﾝ ");
+    NewLine(s, 60, kBlack, "2!3ﾝ:y=1:!3ﾝ ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "y=2!3ﾝ*!3ﾝ=2*3=");
-    Continue(s, 5, "6");
+    NewLine(s, 60, kBlack, "y=2!3ﾝ*!3ﾝ=2*3=");
+    Continue(s, kRed, "6");
     WaitForKey(s);
 
     ClearBelowTags(s);
     s.YI1 = 30;
     DrawFigure2(s);
     WaitForKey(s);
-    Item(s, 70, 0, "(2)");
+    Item(s, 70, kBlack, "(2)");
     WaitForKey(s);
-    Continue(s, 3, "45%の直角三角形 だから");
+    Continue(s, kBlue, "45%の直角三角形 だから");
     WaitForKey(s);
-    NewLine(s, 60, 0, "4:x=");
+    NewLine(s, 60, kBlack, "4:x=");
     WaitForKey(s);
-    Continue(s, 0, "!2ﾝ:1");
+    Continue(s, kBlack, "!2ﾝ:1");
     WaitForKey(s);
-    NewLine(s, 60, 0, "!2ﾝx=4 ");
-    Continue(s, 0, "x=ﾀ4/!2ﾝﾀ=ﾀ4!2ﾝ/2ﾀ=");
-    Continue(s, 5, "2!2ﾝ");
+    NewLine(s, 60, kBlack, "!2ﾝx=4 ");
+    Continue(s, kBlack, "x=ﾀ4/!2ﾝﾀ=ﾀ4!2ﾝ/2ﾀ=");
+    Continue(s, kRed, "2!2ﾝ");
     WaitForKey(s);
-    NewLine(s, 80, 3, "y=x+zとすると");
-    LengthArc(s, 2, 4, 1, 5, "x", {7, 7, 60});
-    LengthArc(s, 4, 3, 1, 5, "z", {7, 7, 60});
+    NewLine(s, 80, kBlue, "y=x+zとすると");
+    LengthArc(s, 2, 4, 1, 5, "x", {kPurple, kPurple, 60});
+    LengthArc(s, 4, 3, 1, 5, "z", {kPurple, kPurple, 60});
     // The prompt comes twice here: the first key only brings it back.
     WaitForKey(s);
     WaitForKey(s);
-    NewLine(s, 60, 0, "x:z=");
+    NewLine(s, 60, kBlack, "x:z=");
     WaitForKey(s);
-    Continue(s, 0, "!3ﾝ:1");
+    Continue(s, kBlack, "!3ﾝ:1");
     WaitForKey(s);
-    NewLine(s, 60, 0, "2!2ﾝ:z=!3ﾝ:1 ");
+    NewLine(s, 60, kBlack, "2!2ﾝ:z=!3ﾝ:1 ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "!3ﾝz=2!2ﾝ ");
-    NewLine(s, 70, 0, "z=ﾀ2!2ﾝ/!3ﾝﾀ=ﾀ2!2ﾝ*!3ﾝ/3ﾀ=");
-    Continue(s, 3, "ﾀ2!6ﾝ/3ﾀ");
+    NewLine(s, 60, kBlack, "!3ﾝz=2!2ﾝ ");
+    NewLine(s, 70, kBlack, "z=ﾀ2!2ﾝ/!3ﾝﾀ=ﾀ2!2ﾝ*!3ﾝ/3ﾀ=");
+    Continue(s, kBlue, "ﾀ2!6ﾝ/3ﾀ");
     WaitForKey(s);
-    Write(s, 5, s.XI2 + 90, s.YI1, "y=2!2ﾝ+ﾀ2!6ﾝ/3ﾀ");
+    Write(s, kRed, s.XI2 + 90, s.YI1, "y=2!2ﾝ+ﾀ2!6ﾝ/3ﾀ");
 }
 
 }  // namespace vm

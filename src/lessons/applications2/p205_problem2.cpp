@@ -5,6 +5,7 @@
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/textbook.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -20,11 +21,11 @@ constexpr int kO = 1, kChordA = 2, kChordB = 3, kM = 4;
 // (3): A(-3, 3) and B(-1, -3) on a plane with its unit grid and numbers.
 void DrawPlane(State& s) {
     Plane(s, 748, 120, -5, 2, -5, 5, 40, 10);
-    PlanePoint(s, -3, 3, 7, 3, "A", 0, -20);
-    PlanePoint(s, -1, -3, 7, 3, "B", 30, 60);
+    PlanePoint(s, -3, 3, 7, kBlue, "A", 0, -20);
+    PlanePoint(s, -1, -3, 7, kBlue, "B", 30, 60);
     Put(s, {{kA, -3, 3}, {kB, -1, -3}, {kCorner, -3, -3}});
-    Outline(s, {kA, kB, kCorner}, 3);
-    RightAngle(s, kCorner, kA, kB, 30, 5);
+    Outline(s, {kA, kB, kCorner}, kBlue);
+    RightAngle(s, kCorner, kA, kB, 30, kRed);
 }
 
 // (4): the lower half of a circle of radius 7 units with the chord AB at
@@ -37,20 +38,20 @@ void DrawChord(State& s) {
     Polar(s, kChordB, kO, r1, -30);
     Midpoint(s, kM, kChordA, kChordB);
     s.P.SetDrawWidth(kPen);
-    s.P.Circle(s.X_a(kO), s.Y_a(kO), r1, 0, 1, 0, 0.5f);
-    Disc(s, kO, 4, 0);
-    Label(s, 0, s.X_a(kO) - 16, s.Y_a(kO) - 46, "O");
-    Segment(s, kChordA, kChordB, 0);
-    Segment(s, kO, kChordA, 0);
-    Segment(s, kO, kChordB, 0);
-    Label(s, 0, s.X_a(kChordA) - 40, s.Y_a(kChordA) + 4, "A");
-    Label(s, 0, s.X_a(kChordB) + 10, s.Y_a(kChordB) + 4, "B");
-    LengthArc(s, kO, kChordA, 1, 5, "10cm", {3, 3, 20});
-    Segment(s, kO, kM, 0);
-    LengthArc(s, kO, kM, -1, 15, "5cm", {3, 3, 20});
-    RightAngle(s, kM, kO, kChordA, 30, 5);
-    Ticks(s, kChordA, kM, 10, 3, 1, 8, 0);
-    Ticks(s, kM, kChordB, 10, 3, 1, 8, 0);
+    s.P.Circle(s.X_a(kO), s.Y_a(kO), r1, kBlack, 1, 0, 0.5f);
+    Disc(s, kO, 4, kBlack);
+    Label(s, kBlack, s.X_a(kO) - 16, s.Y_a(kO) - 46, "O");
+    Segment(s, kChordA, kChordB, kBlack);
+    Segment(s, kO, kChordA, kBlack);
+    Segment(s, kO, kChordB, kBlack);
+    Label(s, kBlack, s.X_a(kChordA) - 40, s.Y_a(kChordA) + 4, "A");
+    Label(s, kBlack, s.X_a(kChordB) + 10, s.Y_a(kChordB) + 4, "B");
+    LengthArc(s, kO, kChordA, 1, 5, "10cm", {kBlue, kBlue, 20});
+    Segment(s, kO, kM, kBlack);
+    LengthArc(s, kO, kM, -1, 15, "5cm", {kBlue, kBlue, 20});
+    RightAngle(s, kM, kO, kChordA, 30, kRed);
+    Ticks(s, kChordA, kM, 10, kBlue, 1, 8, 0);
+    Ticks(s, kM, kChordB, 10, kBlue, 1, 8, 0);
 }
 
 }  // namespace
@@ -62,42 +63,42 @@ void BasicProblem2Answer(State& s) {
     s.YI1 = 30;
     s.P.SetDrawWidth(kPen);
     WaitForKey(s);
-    Item(s, 70, 0, "(1)対角線の長さは、1辺の!2ﾝ倍 ");
-    NewLine(s, 60, 0, "だから ");
-    Continue(s, 5, "10!2ﾝcm");
+    Item(s, 70, kBlack, "(1)対角線の長さは、1辺の!2ﾝ倍 ");
+    NewLine(s, 60, kBlack, "だから ");
+    Continue(s, kRed, "10!2ﾝcm");
     WaitForKey(s);
-    Item(s, 70, 0, "(2)正三角形の高さは、1辺のﾀ!3ﾝ/2ﾀ倍 ");
-    NewLine(s, 80, 0, "だから 12*ﾀ!3ﾝ/2ﾀ=");
-    Continue(s, 5, "6!3ﾝ(cm)");
+    Item(s, 70, kBlack, "(2)正三角形の高さは、1辺のﾀ!3ﾝ/2ﾀ倍 ");
+    NewLine(s, 80, kBlack, "だから 12*ﾀ!3ﾝ/2ﾀ=");
+    Continue(s, kRed, "6!3ﾝ(cm)");
     WaitForKey(s);
     DrawPlane(s);
-    Item(s, 70, 0, "(3)");
+    Item(s, 70, kBlack, "(3)");
     WaitForKey(s);
-    Continue(s, 0, "x座標:-1-(-3)=-1+3=2 ");
-    LengthArc(s, kCorner, kB, 1, 10, "2", {3, 7, 0});
+    Continue(s, kBlack, "x座標:-1-(-3)=-1+3=2 ");
+    LengthArc(s, kCorner, kB, 1, 10, "2", {kBlue, kPurple, 0});
     WaitForKey(s);
-    NewLine(s, 60, 0, "y座標:3-(-3)=3+3=6");
-    LengthArc(s, kA, kCorner, 1, 10, "6", {3, 7, 0});
+    NewLine(s, 60, kBlack, "y座標:3-(-3)=3+3=6");
+    LengthArc(s, kA, kCorner, 1, 10, "6", {kBlue, kPurple, 0});
     WaitForKey(s);
-    NewLine(s, 60, 0, "だから !2^2+6^2ﾝ");
-    NewLine(s, 60, 0, "=!4+36ﾝ=!40ﾝ=");
-    Continue(s, 5, "2!10ﾝ");
+    NewLine(s, 60, kBlack, "だから !2^2+6^2ﾝ");
+    NewLine(s, 60, kBlack, "=!4+36ﾝ=!40ﾝ=");
+    Continue(s, kRed, "2!10ﾝ");
     WaitForKey(s);
 
     ClearBelowTags(s);
     DrawChord(s);
     s.YI1 = 30;
-    Item(s, 70, 0, "(4)ﾀ1/2ﾀAB=xcm とすると");
-    LengthArc(s, kChordA, kM, 1, 7, "xcm", {5, 5, 20});
+    Item(s, 70, kBlack, "(4)ﾀ1/2ﾀAB=xcm とすると");
+    LengthArc(s, kChordA, kM, 1, 7, "xcm", {kRed, kRed, 20});
     WaitForKey(s);
-    NewLine(s, 60, 0, "10^2=x^2+5^2");
+    NewLine(s, 60, kBlack, "10^2=x^2+5^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=10^2-5^2=100-25=75");
-    NewLine(s, 60, 0, "x>0だから x=!75ﾝ=");
-    Continue(s, 3, "5!3ﾝ");
-    NewLine(s, 60, 0, "よって");
-    NewLine(s, 60, 0, "AB=2*5!3ﾝ=");
-    Continue(s, 5, "10!3ﾝ(cm)");
+    NewLine(s, 60, kBlack, "x^2=10^2-5^2=100-25=75");
+    NewLine(s, 60, kBlack, "x>0だから x=!75ﾝ=");
+    Continue(s, kBlue, "5!3ﾝ");
+    NewLine(s, 60, kBlack, "よって");
+    NewLine(s, 60, kBlack, "AB=2*5!3ﾝ=");
+    Continue(s, kRed, "10!3ﾝ(cm)");
 }
 
 }  // namespace vm

@@ -2,6 +2,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -18,20 +19,20 @@ void DrawCone(State& s) {
     const float xb = 1, yb = 1;
     const float xa = xb + 4, ya = yb + 5.5f;
     Put(s, {{kApex, xa, ya}, {kLeft, xb, yb}, {kCentre, xa, yb}, {kRight, xa + 4, yb}});
-    Segment(s, kApex, kLeft, 0);
-    Segment(s, kApex, kRight, 0);
-    Segment(s, kLeft, kCentre, 0);
+    Segment(s, kApex, kLeft, kBlack);
+    Segment(s, kApex, kRight, kBlack);
+    Segment(s, kLeft, kCentre, kBlack);
     // The base: a dense front half below the diameter, a sparse back half.
-    LengthArc(s, kLeft, kRight, 1, 1, "", {0, 0, 30});
-    LengthArc(s, kLeft, kRight, -1, 7, "", {0, 0, 30});
-    Label(s, 0, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, 0, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, 0, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
-    Segment(s, kApex, kCentre, 0);
-    RightAngle(s, kCentre, kLeft, kApex, 30, 5);
-    LengthArc(s, kApex, kCentre, -1, 5, "x㎝", {3, 5, 20});
-    LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", {3, 3, 1});
-    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {3, 3, 1});
+    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlack, 30});
+    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlack, 30});
+    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
+    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
+    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    Segment(s, kApex, kCentre, kBlack);
+    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
+    LengthArc(s, kApex, kCentre, -1, 5, "x㎝", {kBlue, kRed, 20});
+    LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", {kBlue, kBlue, 1});
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {kBlue, kBlue, 1});
 }
 
 }  // namespace
@@ -42,24 +43,24 @@ void BasicProblem3Answer(State& s) {
     s.XI1 = 114;
     s.YI1 = 30;
     WaitForKey(s);
-    Item(s, 70, 0, "(1) !3^2+4^2+12^2ﾝ");
+    Item(s, 70, kBlack, "(1) !3^2+4^2+12^2ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "=!9+16+144ﾝ");
+    NewLine(s, 60, kBlack, "=!9+16+144ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "=!169ﾝ=");
-    Continue(s, 5, "13(cm)");
+    NewLine(s, 60, kBlack, "=!169ﾝ=");
+    Continue(s, kRed, "13(cm)");
     WaitForKey(s);
     DrawCone(s);
-    Item(s, 70, 0, "(2)円錐の高さをxcm とすると");
+    Item(s, 70, kBlack, "(2)円錐の高さをxcm とすると");
     WaitForKey(s);
-    NewLine(s, 60, 0, "10^2=x^2+6^2");
+    NewLine(s, 60, kBlack, "10^2=x^2+6^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2=10^2-6^2=100-36=64");
-    NewLine(s, 60, 0, "x>0だから x=!64ﾝ=");
-    Continue(s, 3, "8");
+    NewLine(s, 60, kBlack, "x^2=10^2-6^2=100-36=64");
+    NewLine(s, 60, kBlack, "x>0だから x=!64ﾝ=");
+    Continue(s, kBlue, "8");
     WaitForKey(s);
-    NewLine(s, 60, 0, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=");
-    Continue(s, 5, "96π(cm^3)");
+    NewLine(s, 60, kBlack, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=");
+    Continue(s, kRed, "96π(cm^3)");
 }
 
 }  // namespace vm

@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p206.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -21,7 +22,7 @@ void DrawPlaneAndParabola(State& s) {
     Plane(s, 836, 120, -3, 3, -1, 9, 50, 0);
     s.IROIRO = 2;
     s.AA = 2;
-    s.CCC3 = 0;
+    s.CCC3 = kBlack;
     s.AAA_s = "y=2x^2";
     s.KASANARIX = 0;
     s.KASANARIY = 0;
@@ -51,44 +52,44 @@ void ChapterAProblem5Answer(State& s) {
     s.P.SetDrawWidth(kPen);
     Tags(s, kP206, "5", s.XI1, s.YI1, 20);
     DrawPlaneAndParabola(s);
-    PlanePoint(s, -1, 2, 7, 3, "A", -30, 25);
-    PlanePoint(s, 2, 8, 7, 3, "B", 30, 40);
-    Segment(s, kA, kFootA, 7);
-    Label(s, 3, s.X_a(kFootA) - 38, s.Y_a(kFootA), "-1");
-    Segment(s, kB, kFootB, 7);
-    Label(s, 3, s.X_a(kFootB) - 19, s.Y_a(kFootB), "2");
-    Segment(s, kA, kB, 3);
+    PlanePoint(s, -1, 2, 7, kBlue, "A", -30, 25);
+    PlanePoint(s, 2, 8, 7, kBlue, "B", 30, 40);
+    Segment(s, kA, kFootA, kPurple);
+    Label(s, kBlue, s.X_a(kFootA) - 38, s.Y_a(kFootA), "-1");
+    Segment(s, kB, kFootB, kPurple);
+    Label(s, kBlue, s.X_a(kFootB) - 19, s.Y_a(kFootB), "2");
+    Segment(s, kA, kB, kBlue);
     WaitForKey(s);
-    PlanePoint(s, s.X_a(kCPlane), s.Y_a(kCPlane), 7, 3, "C", 30, 40);
-    Segment(s, kA, kB, 3);
-    Segment(s, kB, kC, 3);
-    Segment(s, kC, kA, 3);
-    RightAngle(s, kC, kA, kB, 40, 5);
+    PlanePoint(s, s.X_a(kCPlane), s.Y_a(kCPlane), 7, kBlue, "C", 30, 40);
+    Segment(s, kA, kB, kBlue);
+    Segment(s, kB, kC, kBlue);
+    Segment(s, kC, kA, kBlue);
+    RightAngle(s, kC, kA, kB, 40, kRed);
     WaitForKey(s);
-    NewLine(s, 60, 0, "点Aのy座標は、");
+    NewLine(s, 60, kBlack, "点Aのy座標は、");
     WaitForKey(s);
-    Continue(s, 0, "y=2*(-1)^2=2*1=2");
-    Label(s, 7, s.X_a(kLevelA), s.Y_a(kLevelA) - 48, "2");
+    Continue(s, kBlack, "y=2*(-1)^2=2*1=2");
+    Label(s, kPurple, s.X_a(kLevelA), s.Y_a(kLevelA) - 48, "2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "点Bのy座標は、");
+    NewLine(s, 60, kBlack, "点Bのy座標は、");
     WaitForKey(s);
-    Continue(s, 0, "y=2*2^2=2*4=8");
-    Segment(s, kB, kLevelB, 7);
-    Label(s, 7, s.X_a(kLevelB) - 48, s.Y_a(kLevelB) - 19, "8");
+    Continue(s, kBlack, "y=2*2^2=2*4=8");
+    Segment(s, kB, kLevelB, kPurple);
+    Label(s, kPurple, s.X_a(kLevelB) - 48, s.Y_a(kLevelB) - 19, "8");
     WaitForKey(s);
-    NewLine(s, 60, 0, "BC=8-2=6");
-    LengthArc(s, kB, kC, -1, 5, "6", {9, 5, 20});
+    NewLine(s, 60, kBlack, "BC=8-2=6");
+    LengthArc(s, kB, kC, -1, 5, "6", {kGreen, kRed, 20});
     WaitForKey(s);
-    NewLine(s, 60, 0, "AC=2-(-1)=2+1=3");
-    LengthArc(s, kA, kC, 1, 9, "3", {9, 5, 20});
+    NewLine(s, 60, kBlack, "AC=2-(-1)=2+1=3");
+    LengthArc(s, kA, kC, 1, 9, "3", {kGreen, kRed, 20});
     WaitForKey(s);
-    NewLine(s, 60, 0, "AB^2=");
+    NewLine(s, 60, kBlack, "AB^2=");
     WaitForKey(s);
-    Continue(s, 0, "6^2+3^2=36+9=45");
+    Continue(s, kBlack, "6^2+3^2=36+9=45");
     WaitForKey(s);
-    NewLine(s, 60, 0, "AB>0 だから AB=!45ﾝ=");
-    Continue(s, 3, "3!5ﾝ");
-    NewLine(s, 60, 5, "答　3!5ﾝ");
+    NewLine(s, 60, kBlack, "AB>0 だから AB=!45ﾝ=");
+    Continue(s, kBlue, "3!5ﾝ");
+    NewLine(s, 60, kRed, "答　3!5ﾝ");
 }
 
 }  // namespace vm

@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p206.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -50,22 +51,22 @@ void DrawFigure(State& s) {
     Construct(s);
     // The names P, Q, R through arcs in the background colour; drawn first,
     // as their end dots would cut holes in the sides.
-    LengthArc(s, kBC, kRight, 1, 4, "P", {15, 5, 60, 40, -40});
-    LengthArc(s, kRight, kAC, 1, 5, "Q", {15, 5, 60});
-    LengthArc(s, kAC, kBC, 1, 3, "R", {15, 5, 70});
-    Segment(s, kAC, kBC, 3);
-    Segment(s, kBC, kRight, 3);
-    Segment(s, kRight, kAC, 3);
-    Segment(s, kAC, kR, 3);
-    Segment(s, kBC, kR, 3);
-    Segment(s, kBC, kP, 3);
-    Segment(s, kRight, kP, 3);
-    Segment(s, kRight, kQ, 3);
-    Segment(s, kAC, kQ, 3);
-    LengthArc(s, kAC, kBC, 1, 3, "c", {0, 0, 20});
-    LengthArc(s, kBC, kRight, -1, 4, "a", {0, 0, 20});
-    LengthArc(s, kRight, kAC, 1, 5, "b", {0, 0, 20});
-    RightAngle(s, kRight, kAC, kBC, 25, 5);
+    LengthArc(s, kBC, kRight, 1, 4, "P", {kWhite, kRed, 60, 40, -40});
+    LengthArc(s, kRight, kAC, 1, 5, "Q", {kWhite, kRed, 60});
+    LengthArc(s, kAC, kBC, 1, 3, "R", {kWhite, kRed, 70});
+    Segment(s, kAC, kBC, kBlue);
+    Segment(s, kBC, kRight, kBlue);
+    Segment(s, kRight, kAC, kBlue);
+    Segment(s, kAC, kR, kBlue);
+    Segment(s, kBC, kR, kBlue);
+    Segment(s, kBC, kP, kBlue);
+    Segment(s, kRight, kP, kBlue);
+    Segment(s, kRight, kQ, kBlue);
+    Segment(s, kAC, kQ, kBlue);
+    LengthArc(s, kAC, kBC, 1, 3, "c", {kBlack, kBlack, 20});
+    LengthArc(s, kBC, kRight, -1, 4, "a", {kBlack, kBlack, 20});
+    LengthArc(s, kRight, kAC, 1, 5, "b", {kBlack, kBlack, 20});
+    RightAngle(s, kRight, kAC, kBC, 25, kRed);
 }
 
 }  // namespace
@@ -77,32 +78,32 @@ void ChapterAProblem6Answer(State& s) {
     Tags(s, kP206, "6", s.XI1, s.YI1, 44);
     DrawFigure(s);
     WaitForKey(s);
-    NewLine(s, 60, 3, "正三角形Pの高さをhとすると");
-    LengthArc(s, kFoot, kP, 1, 1, "h", {7, 7, 0});
+    NewLine(s, 60, kBlue, "正三角形Pの高さをhとすると");
+    LengthArc(s, kFoot, kP, 1, 1, "h", {kPurple, kPurple, 0});
     WaitForKey(s);
-    NewLine(s, 60, 0, "h:a=!3ﾝ:2");
+    NewLine(s, 60, kBlack, "h:a=!3ﾝ:2");
     WaitForKey(s);
-    Write(s, 0, s.XI2 + 40, s.YI1, "2h=!3ﾝa ");
+    Write(s, kBlack, s.XI2 + 40, s.YI1, "2h=!3ﾝa ");
     WaitForKey(s);
-    NewLine(s, 80, 0, "h=ﾀ!3ﾝ/2ﾀa だから面積は");
+    NewLine(s, 80, kBlack, "h=ﾀ!3ﾝ/2ﾀa だから面積は");
     WaitForKey(s);
-    NewLine(s, 80, 0, "P=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
-    Continue(s, 3, "ﾀ!3ﾝ/4ﾀa^2");
+    NewLine(s, 80, kBlack, "P=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=");
+    Continue(s, kBlue, "ﾀ!3ﾝ/4ﾀa^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "同じようにして、");
-    Continue(s, 3, "Q=ﾀ!3ﾝ/4ﾀb^2,R=ﾀ!3ﾝ/4ﾀc^2");
+    NewLine(s, 80, kBlack, "同じようにして、");
+    Continue(s, kBlue, "Q=ﾀ!3ﾝ/4ﾀb^2,R=ﾀ!3ﾝ/4ﾀc^2");
     WaitForKey(s);
-    NewLine(s, 80, 0, "直角三角形だから、a^2+b^2=c^2");
+    NewLine(s, 80, kBlack, "直角三角形だから、a^2+b^2=c^2");
     WaitForKey(s);
-    NewLine(s, 80, 5, "P+Q");
+    NewLine(s, 80, kRed, "P+Q");
     WaitForKey(s);
-    Continue(s, 0, "=ﾀ!3ﾝ/4ﾀa^2+ﾀ!3ﾝ/4ﾀb^2=");
+    Continue(s, kBlack, "=ﾀ!3ﾝ/4ﾀa^2+ﾀ!3ﾝ/4ﾀb^2=");
     WaitForKey(s);
-    Continue(s, 3, "ﾀ!3ﾝ/4ﾀ(a^2+b^2)=");
+    Continue(s, kBlue, "ﾀ!3ﾝ/4ﾀ(a^2+b^2)=");
     WaitForKey(s);
-    Continue(s, 3, "ﾀ!3ﾝ/4ﾀc^2=");
+    Continue(s, kBlue, "ﾀ!3ﾝ/4ﾀc^2=");
     WaitForKey(s);
-    Continue(s, 5, "R");
+    Continue(s, kRed, "R");
 }
 
 }  // namespace vm

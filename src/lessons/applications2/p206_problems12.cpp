@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p206.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -15,15 +16,15 @@ void ChapterAProblems1And2Answer(State& s) {
     s.YI1 = 30;
     NumberTag(s, "1", s.XI1, s.YI1 + 60);
     WaitForKey(s);
-    Item(s, 70, 0, "(1)x^2=5^2+4^2=25+16=41");
-    NewLine(s, 60, 0, "x>0だから x=");
-    Continue(s, 5, "!41ﾝcm");
+    Item(s, 70, kBlack, "(1)x^2=5^2+4^2=25+16=41");
+    NewLine(s, 60, kBlack, "x>0だから x=");
+    Continue(s, kRed, "!41ﾝcm");
     WaitForKey(s);
-    Item(s, 70, 0, "(2)6^2=x^2+(!10ﾝ)^2");
-    NewLine(s, 60, 0, "x^2=6^2-(!10ﾝ)^2");
-    NewLine(s, 60, 0, "  =36-10=26");
-    NewLine(s, 60, 0, "x>0だから x=");
-    Continue(s, 5, "!26ﾝcm");
+    Item(s, 70, kBlack, "(2)6^2=x^2+(!10ﾝ)^2");
+    NewLine(s, 60, kBlack, "x^2=6^2-(!10ﾝ)^2");
+    NewLine(s, 60, kBlack, "  =36-10=26");
+    NewLine(s, 60, kBlack, "x>0だから x=");
+    Continue(s, kRed, "!26ﾝcm");
     WaitForKey(s);
     NumberTag(s, "2", s.XI1 + 720, 30);
     WaitForKey(s);
@@ -31,19 +32,19 @@ void ChapterAProblems1And2Answer(State& s) {
     // Problem 2 in the right-hand column, its lines 50 px apart.
     s.XI1 = 684;
     s.YI1 = 30;
-    Item(s, 60, 0, "ア 5^2+6^2=25+36=61");
-    NewLine(s, 50, 0, "7^2=49　だから 7^2≠5^2+6^2");
-    NewLine(s, 50, 5, "直角三角形ではない。");
+    Item(s, 60, kBlack, "ア 5^2+6^2=25+36=61");
+    NewLine(s, 50, kBlack, "7^2=49　だから 7^2≠5^2+6^2");
+    NewLine(s, 50, kRed, "直角三角形ではない。");
     WaitForKey(s);
-    Item(s, 60, 0, "イ 1.5^2+2^2=2.25+4=6.25");
+    Item(s, 60, kBlack, "イ 1.5^2+2^2=2.25+4=6.25");
     // The long line starts further left to stay on the screen.
-    Write(s, 0, s.XI1 - 152, s.YI1 + 50, "2.5^2=6.25　だから 2.5^2=1.5^2+2^2");
-    NewLine(s, 50, 5, "直角三角形である。");
+    Write(s, kBlack, s.XI1 - 152, s.YI1 + 50, "2.5^2=6.25　だから 2.5^2=1.5^2+2^2");
+    NewLine(s, 50, kRed, "直角三角形である。");
     WaitForKey(s);
-    Item(s, 60, 0, "ウ (!3ﾝ)^2+2^2=3+4=7");
-    NewLine(s, 50, 0, "(!7ﾝ)^2=7　だから ");
-    NewLine(s, 50, 0, "(!7ﾝ)^2=(!3ﾝ)^2+2^2");
-    NewLine(s, 50, 5, "直角三角形である。");
+    Item(s, 60, kBlack, "ウ (!3ﾝ)^2+2^2=3+4=7");
+    NewLine(s, 50, kBlack, "(!7ﾝ)^2=7　だから ");
+    NewLine(s, 50, kBlack, "(!7ﾝ)^2=(!3ﾝ)^2+2^2");
+    NewLine(s, 50, kRed, "直角三角形である。");
 }
 
 }  // namespace vm

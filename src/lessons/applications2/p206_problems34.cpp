@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p206.h"
 #include "lessons/applications2/textbook.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -19,16 +20,16 @@ void DrawCone(State& s) {
     const float x2 = 1, y2 = 1;
     const float x1 = x2 + 4, y1 = y2 + 8;
     Put(s, {{kApex, x1, y1}, {kLeft, x2, y2}, {kCentre, x1, y2}, {kRight, x1 + 4, y2}});
-    Segment(s, kApex, kLeft, 0);
-    Segment(s, kApex, kRight, 0);
-    Segment(s, kLeft, kCentre, 0);
+    Segment(s, kApex, kLeft, kBlack);
+    Segment(s, kApex, kRight, kBlack);
+    Segment(s, kLeft, kCentre, kBlack);
     // The base: a dense front half below the diameter, a sparse back half.
-    LengthArc(s, kLeft, kRight, 1, 1, "", {0, 3, 30});
-    LengthArc(s, kLeft, kRight, -1, 7, "", {0, 3, 30});
-    Label(s, 0, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, 0, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, 0, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
-    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {3, 3, 1});
+    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlue, 30});
+    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlue, 30});
+    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
+    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
+    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {kBlue, kBlue, 1});
 }
 
 }  // namespace
@@ -40,20 +41,20 @@ void ChapterAProblems3And4Answer(State& s) {
     TitleTag(s, kP206, s.XI1, s.YI1);
     NumberTag(s, "3", s.XI1, s.YI1 + 60);
     WaitForKey(s);
-    Continue(s, 0, "(1)6:AC=2:1");
-    NewLine(s, 60, 0, "2AC=6だから ");
-    Continue(s, 0, "AC=");
-    Continue(s, 5, "3cm");
-    NewLine(s, 60, 0, "3:BC=1:!3ﾝ");
-    NewLine(s, 60, 0, "BC=");
-    Continue(s, 5, "3!3ﾝcm");
+    Continue(s, kBlack, "(1)6:AC=2:1");
+    NewLine(s, 60, kBlack, "2AC=6だから ");
+    Continue(s, kBlack, "AC=");
+    Continue(s, kRed, "3cm");
+    NewLine(s, 60, kBlack, "3:BC=1:!3ﾝ");
+    NewLine(s, 60, kBlack, "BC=");
+    Continue(s, kRed, "3!3ﾝcm");
     WaitForKey(s);
-    NewLine(s, 70, 0, "(2) AB=AC だから ");
-    NewLine(s, 60, 0, "AC=");
-    Continue(s, 5, "7cm");
-    NewLine(s, 70, 0, "7:BC=1:!2ﾝ");
-    NewLine(s, 60, 0, "BC=");
-    Continue(s, 5, "7!2ﾝcm");
+    NewLine(s, 70, kBlack, "(2) AB=AC だから ");
+    NewLine(s, 60, kBlack, "AC=");
+    Continue(s, kRed, "7cm");
+    NewLine(s, 70, kBlack, "7:BC=1:!2ﾝ");
+    NewLine(s, 60, kBlack, "BC=");
+    Continue(s, kRed, "7!2ﾝcm");
     WaitForKey(s);
     NumberTag(s, "4", s.XI1 + 520, 30);
     DrawCone(s);
@@ -63,30 +64,30 @@ void ChapterAProblems3And4Answer(State& s) {
     // in the column from x 570.
     s.XI1 = 570;
     s.YI1 = 30;
-    Write(s, 3, s.XI2 + 20, s.YI1, "底面の半径は、");
+    Write(s, kBlue, s.XI2 + 20, s.YI1, "底面の半径は、");
     WaitForKey(s);
-    Continue(s, 3, "10*ﾀ180/360ﾀ=5cm");
-    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", {3, 3, 1});
+    Continue(s, kBlue, "10*ﾀ180/360ﾀ=5cm");
+    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", {kBlue, kBlue, 1});
     WaitForKey(s);
-    NewLine(s, 50, 0, "高さを hcm とすると");
-    Segment(s, kApex, kCentre, 0);
-    RightAngle(s, kCentre, kLeft, kApex, 30, 5);
-    LengthArc(s, kApex, kCentre, -1, 5, "h㎝", {3, 3, 20});
+    NewLine(s, 50, kBlack, "高さを hcm とすると");
+    Segment(s, kApex, kCentre, kBlack);
+    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
+    LengthArc(s, kApex, kCentre, -1, 5, "h㎝", {kBlue, kBlue, 20});
     WaitForKey(s);
-    NewLine(s, 60, 0, "10^2=");
-    Continue(s, 0, "5^2+h^2");
+    NewLine(s, 60, kBlack, "10^2=");
+    Continue(s, kBlack, "5^2+h^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h^2=");
-    Continue(s, 0, "100-25=75");
+    NewLine(s, 60, kBlack, "h^2=");
+    Continue(s, kBlack, "100-25=75");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h>0 だから、");
-    NewLine(s, 60, 0, "h=!75ﾝ=");
-    Continue(s, 5, "5!3ﾝcm");
+    NewLine(s, 60, kBlack, "h>0 だから、");
+    NewLine(s, 60, kBlack, "h=!75ﾝ=");
+    Continue(s, kRed, "5!3ﾝcm");
     WaitForKey(s);
-    NewLine(s, 60, 0, "体積は");
+    NewLine(s, 60, kBlack, "体積は");
     WaitForKey(s);
-    NewLine(s, 80, 0, " ﾀ1/3ﾀ*π*5^2*5!3ﾝ");
-    NewLine(s, 80, 5, "=ﾀ125!3ﾝ/3ﾀπcm^3");
+    NewLine(s, 80, kBlack, " ﾀ1/3ﾀ*π*5^2*5!3ﾝ");
+    NewLine(s, 80, kRed, "=ﾀ125!3ﾝ/3ﾀπcm^3");
 }
 
 }  // namespace vm

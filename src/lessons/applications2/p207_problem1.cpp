@@ -4,6 +4,7 @@
 #include "lessons/applications2/p207.h"
 #include "lessons/applications2/textbook.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -13,7 +14,7 @@ namespace {
 
 constexpr int kA = 1, kB = 2, kC = 3;
 
-constexpr ArcLook kSide{3, 3, 20};
+constexpr ArcLook kSide{kBlue, kBlue, 20};
 
 }  // namespace
 
@@ -29,33 +30,33 @@ void ChapterBProblem1Answer(State& s) {
     Put(s, {{kB, xb, yb}, {kC, xc, yc}, {kA, xc, yb + 6}});
     // A, B, C run anticlockwise on the screen: the letters stand outside.
     Polygon(s, {kA, kB, kC}, "A");
-    RightAngle(s, kC, kA, kB, 40, 5);
+    RightAngle(s, kC, kA, kB, 40, kRed);
     s.XI1 = 38;
     s.YI1 = 30;
-    NewLine(s, 60, 3, "AC=xcmとすると");
+    NewLine(s, 60, kBlue, "AC=xcmとすると");
     LengthArc(s, kC, kA, 1, 5, "x", kSide);
     WaitForKey(s);
-    NewLine(s, 60, 0, "BC=(x+1)cm,AB=(x+9)cm だから");
+    NewLine(s, 60, kBlack, "BC=(x+1)cm,AB=(x+9)cm だから");
     LengthArc(s, kA, kB, 1, 3, "x+9", kSide);
     LengthArc(s, kB, kC, 1, 4, "x+1", kSide);
     WaitForKey(s);
-    NewLine(s, 60, 0, "(x+1)^2+x^2=(x+9)^2");
+    NewLine(s, 60, kBlack, "(x+1)^2+x^2=(x+9)^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x^2+2x+1+x^2=x^2+18x+81");
+    NewLine(s, 60, kBlack, "x^2+2x+1+x^2=x^2+18x+81");
     WaitForKey(s);
-    NewLine(s, 60, 0, "2x^2-x^2+2x-18x+1-81=0");
-    NewLine(s, 60, 0, "x^2-16x-80=0");
+    NewLine(s, 60, kBlack, "2x^2-x^2+2x-18x+1-81=0");
+    NewLine(s, 60, kBlack, "x^2-16x-80=0");
     WaitForKey(s);
-    NewLine(s, 60, 0, "(x-20)(x+4)=0");
+    NewLine(s, 60, kBlack, "(x-20)(x+4)=0");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x=20,-4");
+    NewLine(s, 60, kBlack, "x=20,-4");
     WaitForKey(s);
-    NewLine(s, 60, 0, "x>0だから ");
+    NewLine(s, 60, kBlack, "x>0だから ");
     WaitForKey(s);
-    Continue(s, 0, "x=20 したがって　AB=");
+    Continue(s, kBlack, "x=20 したがって　AB=");
     WaitForKey(s);
-    Continue(s, 0, "20+9=");
-    Continue(s, 5, "29(cm)");
+    Continue(s, kBlack, "20+9=");
+    Continue(s, kRed, "29(cm)");
 }
 
 }  // namespace vm

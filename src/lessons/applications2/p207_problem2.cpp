@@ -4,6 +4,7 @@
 #include "lessons/applications2/p207.h"
 #include "lessons/applications2/textbook.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -13,7 +14,7 @@ namespace {
 
 constexpr int kA = 1, kB = 2, kC = 3, kH = 4;
 
-constexpr ArcLook kLength{3, 3, 20};
+constexpr ArcLook kLength{kBlue, kBlue, 20};
 
 void DrawFigure(State& s) {
     Frame(s, 720, 70, 16, 14, 30);
@@ -21,14 +22,14 @@ void DrawFigure(State& s) {
     const float xa = xb + 5, ya = yb + 12;
     Put(s, {{kB, xb, yb}, {kC, xb + 14, yb}, {kA, xa, ya}, {kH, xa, yb}});
     Polygon(s, {kA, kB, kC}, "A");
-    Segment(s, kA, kH, 0);
-    RightAngle(s, kH, kA, kB, 40, 5);
-    Label(s, 0, s.X_a(kH) - 19, s.Y_a(kH) + 6, "H");
+    Segment(s, kA, kH, kBlack);
+    RightAngle(s, kH, kA, kB, 40, kRed);
+    Label(s, kBlack, s.X_a(kH) - 19, s.Y_a(kH) + 6, "H");
     LengthArc(s, kA, kH, -1, 4, "h", kLength);
     LengthArc(s, kA, kB, 1, 3, "13", kLength);
     LengthArc(s, kA, kC, -1, 3, "15", kLength);
     LengthArc(s, kB, kH, 1, 4, "x", kLength);
-    LengthArc(s, kB, kC, 1, 3, "14", {3, 3, 60});
+    LengthArc(s, kB, kC, 1, 3, "14", {kBlue, kBlue, 60});
 }
 
 }  // namespace
@@ -43,35 +44,35 @@ void ChapterBProblem2Answer(State& s) {
     s.XI1 = 38;
     s.YI1 = 30;
     WaitForKey(s);
-    NewLine(s, 60, 0, "△ABHで、13^2=");
+    NewLine(s, 60, kBlack, "△ABHで、13^2=");
     WaitForKey(s);
-    Continue(s, 0, "x^2+h^2");
+    Continue(s, kBlack, "x^2+h^2");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h^2=");
+    NewLine(s, 60, kBlack, "h^2=");
     WaitForKey(s);
-    Continue(s, 0, "13^2-x^2=");
-    Continue(s, 3, "169-x^2");
-    Continue(s, 0, "…①");
+    Continue(s, kBlack, "13^2-x^2=");
+    Continue(s, kBlue, "169-x^2");
+    Continue(s, kBlack, "…①");
     WaitForKey(s);
-    NewLine(s, 60, 0, "△ACHで、15^2=");
-    LengthArc(s, kH, kC, 1, 4, "14-x", {7, 7, 20});
+    NewLine(s, 60, kBlack, "△ACHで、15^2=");
+    LengthArc(s, kH, kC, 1, 4, "14-x", {kPurple, kPurple, 20});
     WaitForKey(s);
-    Continue(s, 0, "(14-x)^2+h^2");
-    NewLine(s, 60, 0, "h^2=15^2-(14-x)^2=");
-    Continue(s, 3, "-x^2+28x+29");
+    Continue(s, kBlack, "(14-x)^2+h^2");
+    NewLine(s, 60, kBlack, "h^2=15^2-(14-x)^2=");
+    Continue(s, kBlue, "-x^2+28x+29");
     WaitForKey(s);
-    NewLine(s, 60, 0, "よって、169-x^2=-x^2+28x+29");
+    NewLine(s, 60, kBlack, "よって、169-x^2=-x^2+28x+29");
     WaitForKey(s);
-    NewLine(s, 60, 0, "整理すると、28x=140 ");
-    Continue(s, 3, "x=5");
+    NewLine(s, 60, kBlack, "整理すると、28x=140 ");
+    Continue(s, kBlue, "x=5");
     WaitForKey(s);
-    NewLine(s, 60, 0, "①に代入して、h^2=169-5^2=144");
+    NewLine(s, 60, kBlack, "①に代入して、h^2=169-5^2=144");
     WaitForKey(s);
-    NewLine(s, 60, 0, "h>0 だから、h=!144ﾝ=");
-    Continue(s, 3, "12");
+    NewLine(s, 60, kBlack, "h>0 だから、h=!144ﾝ=");
+    Continue(s, kBlue, "12");
     WaitForKey(s);
-    NewLine(s, 80, 3, "△ABC=ﾀ1/2ﾀ*14*12=");
-    Continue(s, 5, "84");
+    NewLine(s, 80, kBlue, "△ABC=ﾀ1/2ﾀ*14*12=");
+    Continue(s, kRed, "84");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "lessons/applications2/p207.h"
 #include "lessons/applications2/textbook.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -29,17 +30,17 @@ void DrawCone(State& s) {
     const float r2 = Sqr(dx * dx + dy * dy);
     const float r1 = 5 * s.SIZE;
     // The curved surface, then the base over the lower end of its arc.
-    AngleMark(s, kApex, kA, kRightEnd, r2, 0, 0, 11, "", 0);
-    s.P.Sector(s.X_a(kBase), s.Y_a(kBase), r1, 14, 11, 1.0f / 3);
-    LengthArc(s, kA, kRightEnd, -1, 5, "", {0, 0, r1 / 3});
-    LengthArc(s, kA, kRightEnd, 1, 1, "", {0, 0, r1 / 3});
-    Label(s, 0, s.X_a(kA) - 35, s.Y_a(kA) - 40, "A");
-    LengthArc(s, kA, kApex, -1, 3, "9cm", {0, 3, 0});
+    AngleMark(s, kApex, kA, kRightEnd, r2, 0, kBlack, kCyan, "", kBlack);
+    s.P.Sector(s.X_a(kBase), s.Y_a(kBase), r1, kLightGrey, kCyan, 1.0f / 3);
+    LengthArc(s, kA, kRightEnd, -1, 5, "", {kBlack, kBlack, r1 / 3});
+    LengthArc(s, kA, kRightEnd, 1, 1, "", {kBlack, kBlack, r1 / 3});
+    Label(s, kBlack, s.X_a(kA) - 35, s.Y_a(kA) - 40, "A");
+    LengthArc(s, kA, kApex, -1, 3, "9cm", {kBlack, kBlue, 0});
     // "3cm" under the radius's middle, 25 px lower still.
-    DimensionArc(s, kA, kBase, 1, 0, "3cm", 3, 0, 4, 0, 25);
+    DimensionArc(s, kA, kBase, 1, 0, "3cm", kBlue, kBlack, 4, 0, 25);
     // The string: a dense front part and a sparse back part, 10 px high.
-    LengthArc(s, kA, kMidSide, 1, 3, "", {5, 0, -10});
-    LengthArc(s, kA, kMidSide, -1, 10, "", {5, 0, -10});
+    LengthArc(s, kA, kMidSide, 1, 3, "", {kRed, kBlack, -10});
+    LengthArc(s, kA, kMidSide, -1, 10, "", {kRed, kBlack, -10});
 }
 
 void DrawDevelopment(State& s) {
@@ -59,17 +60,17 @@ void DrawDevelopment(State& s) {
     s.Y_a(kCircle) = y0 - 12 * s.SIZE * std::sin(dhrc);
     s.X_a(kRadius) = s.X_a(kCircle) + 3 * s.SIZE;
     s.Y_a(kRadius) = s.Y_a(kCircle);
-    Segment(s, kO, kA1, 0);
-    Segment(s, kO, kA2, 0);
-    Label(s, 0, x0 - 18, y0 - 48, "O");
-    Label(s, 0, s.X_a(kA1) - 48, s.Y_a(kA1) - 24, "A");
-    Label(s, 0, s.X_a(kA2) + 4, s.Y_a(kA2) - 24, "A");
+    Segment(s, kO, kA1, kBlack);
+    Segment(s, kO, kA2, kBlack);
+    Label(s, kBlack, x0 - 18, y0 - 48, "O");
+    Label(s, kBlack, s.X_a(kA1) - 48, s.Y_a(kA1) - 24, "A");
+    Label(s, kBlack, s.X_a(kA2) + 4, s.Y_a(kA2) - 24, "A");
     // The lower 120°: clockwise on the screen from 1/12 to 5/12 of a turn.
-    s.P.Circle(x0, y0, r1, 0, 1, 1.0f / 12, 5.0f / 12);
-    s.P.Circle(s.X_a(kCircle), s.Y_a(kCircle), 3 * s.SIZE, 0);
-    Segment(s, kCircle, kRadius, 0);
-    LengthArc(s, kO, kA1, 1, 3, "9cm", {3, 3, 20});
-    LengthArc(s, kCircle, kRadius, 1, 9, "3cm", {3, 3, 20});
+    s.P.Circle(x0, y0, r1, kBlack, 1, 1.0f / 12, 5.0f / 12);
+    s.P.Circle(s.X_a(kCircle), s.Y_a(kCircle), 3 * s.SIZE, kBlack);
+    Segment(s, kCircle, kRadius, kBlack);
+    LengthArc(s, kO, kA1, 1, 3, "9cm", {kBlue, kBlue, 20});
+    LengthArc(s, kCircle, kRadius, 1, 9, "3cm", {kBlue, kBlue, 20});
 }
 
 }  // namespace
@@ -84,32 +85,32 @@ void ChapterBProblem4Answer(State& s) {
     WaitForKey(s);
     DrawDevelopment(s);
     WaitForKey(s);
-    Write(s, 3, s.XI1, s.YI1 + 60, "<解答>");
-    Continue(s, 0, "側面のおうぎ形の中心角は");
-    NewLine(s, 70, 0, "360°*ﾀ2*π*3/2*π*9ﾀ=360°*ﾀ1/3ﾀ=");
-    Continue(s, 3, "120°");
-    AngleMark(s, kO, kA1, kA2, 30, 1, 3, 3, "120°", 3);
+    Write(s, kBlue, s.XI1, s.YI1 + 60, "<解答>");
+    Continue(s, kBlack, "側面のおうぎ形の中心角は");
+    NewLine(s, 70, kBlack, "360°*ﾀ2*π*3/2*π*9ﾀ=360°*ﾀ1/3ﾀ=");
+    Continue(s, kBlue, "120°");
+    AngleMark(s, kO, kA1, kA2, 30, 1, kBlue, kBlue, "120°", kBlue);
     WaitForKey(s);
-    Segment(s, kA1, kA2, 5);
+    Segment(s, kA1, kA2, kRed);
     WaitForKey(s);
-    Label(s, 0, s.X_a(kH) - 18, s.Y_a(kH) + 6, "H");
-    Segment(s, kO, kH, 0);
-    RightAngle(s, kH, kA1, kO, 25, 5);
+    Label(s, kBlack, s.X_a(kH) - 18, s.Y_a(kH) + 6, "H");
+    Segment(s, kO, kH, kBlack);
+    RightAngle(s, kH, kA1, kO, 25, kRed);
     WaitForKey(s);
     // ITI -1 marks the 30° angle OAH, not the reflex angle beside it.
-    AngleMark(s, kA1, kO, kH, 50, 1, 3, 3, "30°", 3, -1);
+    AngleMark(s, kA1, kO, kH, 50, 1, kBlue, kBlue, "30°", kBlue, -1);
     WaitForKey(s);
-    NewLine(s, 80, 0, "△OAHにおいて");
-    NewLine(s, 60, 0, "9:AH=");
+    NewLine(s, 80, kBlack, "△OAHにおいて");
+    NewLine(s, 60, kBlack, "9:AH=");
     WaitForKey(s);
-    Continue(s, 0, "2:!3ﾝ");
+    Continue(s, kBlack, "2:!3ﾝ");
     WaitForKey(s);
-    NewLine(s, 60, 0, "2AH=9!3ﾝ");
-    NewLine(s, 60, 0, "AH=ﾀ9/2ﾀ!3ﾝ だから");
-    NewLine(s, 60, 0, "求める長さは、");
+    NewLine(s, 60, kBlack, "2AH=9!3ﾝ");
+    NewLine(s, 60, kBlack, "AH=ﾀ9/2ﾀ!3ﾝ だから");
+    NewLine(s, 60, kBlack, "求める長さは、");
     WaitForKey(s);
-    NewLine(s, 80, 0, "2*ﾀ9/2ﾀ!3ﾝ=");
-    Continue(s, 5, "9!3ﾝ(cm)");
+    NewLine(s, 80, kBlack, "2*ﾀ9/2ﾀ!3ﾝ=");
+    Continue(s, kRed, "9!3ﾝ(cm)");
 }
 
 }  // namespace vm

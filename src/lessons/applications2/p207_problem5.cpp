@@ -4,6 +4,7 @@
 #include "lessons/applications2/p207.h"
 #include "lessons/applications2/textbook.h"
 #include "lessons/common/marks.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -45,16 +46,16 @@ void DrawCube(State& s) {
     Face(s, {kA, kB, kC, kD}, {"A", "B", "", "D"});
     Face(s, {kB, kF, kG, kC}, {"", "F", "G", ""});
     Face(s, {kC, kG, kH, kD}, {"C", "", "H", ""});
-    DottedLine(s, kA, kE, 7, 0);
-    DottedLine(s, kF, kE, 7, 0);
-    DottedLine(s, kH, kE, 7, 0);
-    Label(s, 0, s.X_a(kE) - 36, s.Y_a(kE) - 40, "E");
-    Disc(s, kM, 6, 0);
-    Label(s, 0, s.X_a(kM) - 40, s.Y_a(kM) - 25, "M");
-    Disc(s, kN, 6, 0);
-    Label(s, 0, s.X_a(kN) + 10, s.Y_a(kN) - 25, "N");
+    DottedLine(s, kA, kE, 7, kBlack);
+    DottedLine(s, kF, kE, 7, kBlack);
+    DottedLine(s, kH, kE, 7, kBlack);
+    Label(s, kBlack, s.X_a(kE) - 36, s.Y_a(kE) - 40, "E");
+    Disc(s, kM, 6, kBlack);
+    Label(s, kBlack, s.X_a(kM) - 40, s.Y_a(kM) - 25, "M");
+    Disc(s, kN, 6, kBlack);
+    Label(s, kBlack, s.X_a(kN) + 10, s.Y_a(kN) - 25, "N");
     s.P.SetDrawWidth(3);
-    LengthArc(s, kF, kG, 1, 2, "6㎝", {3, 3, 1});
+    LengthArc(s, kF, kG, 1, 2, "6㎝", {kBlue, kBlue, 1});
     s.P.SetDrawWidth(kPen);
 }
 
@@ -68,44 +69,44 @@ void ChapterBProblem5Answer(State& s) {
     Tags(s, kP207, "5", s.XI1, s.YI1, 44);
     DrawCube(s);
     WaitForKey(s);
-    NewLine(s, 60, 3, "(1)");
-    RightAngle(s, kD, kB, kH, 40, 3);
-    Outline(s, {kB, kD, kN}, 7);
+    NewLine(s, 60, kBlue, "(1)");
+    RightAngle(s, kD, kB, kH, 40, kBlue);
+    Outline(s, {kB, kD, kN}, kPurple);
     // The edges through C go back over the triangle.
-    Segment(s, kC, kG, 0);
-    Segment(s, kC, kD, 0);
-    Segment(s, kC, kB, 0);
-    Continue(s, 0, "DN=3cm");
-    NewLine(s, 50, 0, "BD=6*!2ﾝ=6!2ﾝ(cm)");
+    Segment(s, kC, kG, kBlack);
+    Segment(s, kC, kD, kBlack);
+    Segment(s, kC, kB, kBlack);
+    Continue(s, kBlack, "DN=3cm");
+    NewLine(s, 50, kBlack, "BD=6*!2ﾝ=6!2ﾝ(cm)");
     WaitForKey(s);
-    NewLine(s, 60, 0, "BN^2=3^2+(6!2ﾝ)^2=9+72=81");
+    NewLine(s, 60, kBlack, "BN^2=3^2+(6!2ﾝ)^2=9+72=81");
     WaitForKey(s);
-    NewLine(s, 50, 0, "BN>0 だから ");
-    Continue(s, 5, "BN=9cm");
+    NewLine(s, 50, kBlack, "BN>0 だから ");
+    Continue(s, kRed, "BN=9cm");
     WaitForKey(s);
-    NewLine(s, 60, 3, "(2)四角形はひし形になる");
-    Outline(s, {kA, kM, kG, kN}, 5);
+    NewLine(s, 60, kBlue, "(2)四角形はひし形になる");
+    Outline(s, {kA, kM, kG, kN}, kRed);
     WaitForKey(s);
-    NewLine(s, 50, 0, "MG^2=3^2+6^2=9+36=45");
+    NewLine(s, 50, kBlack, "MG^2=3^2+6^2=9+36=45");
     WaitForKey(s);
-    NewLine(s, 50, 0, "MG>0 だから ");
-    Continue(s, 3, "MG=3!5ﾝcm");
+    NewLine(s, 50, kBlack, "MG>0 だから ");
+    Continue(s, kBlue, "MG=3!5ﾝcm");
     WaitForKey(s);
-    NewLine(s, 50, 3, "周の長さは、");
-    Continue(s, 0, "4*3!5ﾝ=");
-    Continue(s, 5, "12!5ﾝ(cm)");
+    NewLine(s, 50, kBlue, "周の長さは、");
+    Continue(s, kBlack, "4*3!5ﾝ=");
+    Continue(s, kRed, "12!5ﾝ(cm)");
     WaitForKey(s);
-    NewLine(s, 60, 3, "AG=");
-    Continue(s, 0, "!6^2+6^2+6^2ﾝ=!6^2*3ﾝ=");
-    Continue(s, 3, "6!3ﾝ");
+    NewLine(s, 60, kBlue, "AG=");
+    Continue(s, kBlack, "!6^2+6^2+6^2ﾝ=!6^2*3ﾝ=");
+    Continue(s, kBlue, "6!3ﾝ");
     WaitForKey(s);
-    Continue(s, 3, ",MN=6!2ﾝ");
-    Continue(s, 0, " だから");
+    Continue(s, kBlue, ",MN=6!2ﾝ");
+    Continue(s, kBlack, " だから");
     WaitForKey(s);
-    NewLine(s, 70, 3, "面積は、");
-    Continue(s, 0, "ﾀ1/2ﾀ*6!3ﾝ*6!2ﾝ=");
+    NewLine(s, 70, kBlue, "面積は、");
+    Continue(s, kBlack, "ﾀ1/2ﾀ*6!3ﾝ*6!2ﾝ=");
     WaitForKey(s);
-    Continue(s, 5, "18!6ﾝ(cm^2)");
+    Continue(s, kRed, "18!6ﾝ(cm^2)");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -15,10 +16,12 @@ constexpr int kA = 1, kB = 2, kC = 3, kD = 4, kE = 5, kF = 6, kFoot = 9;
 
 // The equal angles: filled sectors inside the figure, swept clockwise on the
 // screen from the ray to m to the ray to n.
-void EqualAngle(State& s, int k, int m, int n) { AngleSector(s, k, m, n, -1, 40, "", 0, 7, 0); }
+void EqualAngle(State& s, int k, int m, int n) {
+    AngleSector(s, k, m, n, -1, 40, "", kBlack, kPurple, kBlack);
+}
 
 // One tick across i -> j, in colour 7.
-void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, 7, 1, 8, 0); }
+void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, kPurple, 1, 8, 0); }
 
 }  // namespace
 
@@ -27,7 +30,7 @@ void FoldedRectangleProblem(State& s) {
     s.XI0 = 30;
     s.XI1 = 30;
     s.YI1 = 30;
-    Write(s, 7, s.XI0, s.YI1, "問1(1)");
+    Write(s, kPurple, s.XI0, s.YI1, "問1(1)");
     Frame(s, 720, 90, 10, 8, 50);
     s.P.SetDrawWidth(5);
     Put(s, {{kA, 1, 5}, {kB, 1, 1}, {kC, 9, 1}, {kD, 9, 5}, {kF, 4, 5}});
@@ -44,81 +47,81 @@ void FoldedRectangleProblem(State& s) {
     s.X_a(kE) = 2 * s.X_a(kFoot) - s.X_a(kC);
     s.Y_a(kE) = 2 * s.Y_a(kFoot) - s.Y_a(kC);
     Polygon(s, {kA, kB, kC, kD}, "A");
-    Segment(s, kD, kB, 0);
+    Segment(s, kD, kB, kBlack);
     WaitForKey(s);
 
     EqualAngle(s, kB, kD, kC);
     EqualAngle(s, kD, kB, kA);
-    Continue(s, 3, " 二等辺三角形");
+    Continue(s, kBlue, " 二等辺三角形");
     WaitForKey(s);
 
     // Folded: the heading line stays.
-    s.P.FillBox(0, s.GGY, 1760, s.GGY + 1800, 15, 15);
+    s.P.FillBox(0, s.GGY, 1760, s.GGY + 1800, kBackground, kBackground);
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     s.X_sa(3) = "D";
     Polygon(s, {kA, kB, kD}, "1");
-    Label(s, 0, s.X_a(kC) + 4, s.Y_a(kC) - 24, "C");
+    Label(s, kBlack, s.X_a(kC) + 4, s.Y_a(kC) - 24, "C");
     EqualAngle(s, kB, kE, kD);
     EqualAngle(s, kD, kB, kA);
-    DimensionArc(s, kB, kC, -1, 0, "", 5, 0, 4);
-    DimensionArc(s, kD, kC, -1, 0, "", 5, 0, 7);
-    Segment(s, kE, kB, 0);
-    Segment(s, kE, kD, 0);
-    Segment(s, kD, kB, 0);
-    Label(s, 0, s.X_a(kE) - 20, s.Y_a(kE) - 48, "E");
-    Label(s, 0, s.X_a(kF) - 30, s.Y_a(kF) - 48, "F");
+    DimensionArc(s, kB, kC, -1, 0, "", kRed, kBlack, 4);
+    DimensionArc(s, kD, kC, -1, 0, "", kRed, kBlack, 7);
+    Segment(s, kE, kB, kBlack);
+    Segment(s, kE, kD, kBlack);
+    Segment(s, kD, kB, kBlack);
+    Label(s, kBlack, s.X_a(kE) - 20, s.Y_a(kE) - 48, "E");
+    Label(s, kBlack, s.X_a(kF) - 30, s.Y_a(kF) - 48, "F");
     WaitForKey(s);
 
     Tick(s, kB, kF);
     Tick(s, kD, kF);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kC, 1, 40, "8cm", 0, 3, 3);
-    DimensionArc(s, kA, kB, 1, 20, "4cm", 0, 3, 5);
+    DimensionArc(s, kB, kC, 1, 40, "8cm", kBlack, kBlue, 3);
+    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kBlue, 5);
     WaitForKey(s);
 
-    Write(s, 7, s.XI0, s.YI1 + 50, "(2)");
-    Continue(s, 0, "AF=xcmとすると");
-    DimensionArc(s, kA, kF, -1, 20, "x", 3, 3, 5);
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "(2)");
+    Continue(s, kBlack, "AF=xcmとすると");
+    DimensionArc(s, kA, kF, -1, 20, "x", kBlue, kBlue, 5);
     WaitForKey(s);
 
-    DimensionArc(s, kD, kF, 1, 20, "8-x", 3, 3, 5);
+    DimensionArc(s, kD, kF, 1, 20, "8-x", kBlue, kBlue, 5);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kF, 1, 20, "8-x", 3, 3, 5);
-    s.CCC1 = 0;
-    RightAngle(s, kA, kB, kD, 40, 5);
-    Continue(s, 3, " BF=8-x(cm)");
+    DimensionArc(s, kB, kF, 1, 20, "8-x", kBlue, kBlue, 5);
+    s.CCC1 = kBlack;
+    RightAngle(s, kA, kB, kD, 40, kRed);
+    Continue(s, kBlue, " BF=8-x(cm)");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "(8-x)^2=");
+    NewLine(s, 60, kBlack, "(8-x)^2=");
     WaitForKey(s);
 
-    Continue(s, 0, "4^2+x^2");
+    Continue(s, kBlack, "4^2+x^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "64-16x+x^2=16+x^2");
+    NewLine(s, 60, kBlack, "64-16x+x^2=16+x^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "-16x+x^2-x^2=16-64");
+    NewLine(s, 60, kBlack, "-16x+x^2-x^2=16-64");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "-16x=-48");
+    NewLine(s, 60, kBlack, "-16x=-48");
     WaitForKey(s);
 
-    NewLine(s, 80, 0, "x=ﾀ48/16ﾀ=");
+    NewLine(s, 80, kBlack, "x=ﾀ48/16ﾀ=");
     WaitForKey(s);
 
-    Continue(s, 3, "3");
+    Continue(s, kBlue, "3");
     WaitForKey(s);
 
-    NewLine(s, 80, 0, "8-x=8-3=");
-    Continue(s, 3, "5");
+    NewLine(s, 80, kBlack, "8-x=8-3=");
+    Continue(s, kBlue, "5");
     WaitForKey(s);
 
-    NewLine(s, 60, 5, "答 AF=3cm,BF=5cm");
-    FixedLine(s, 0, "教科書P204 問2　をしなさい。");
+    NewLine(s, 60, kRed, "答 AF=3cm,BF=5cm");
+    FixedLine(s, kBlack, "教科書P204 問2　をしなさい。");
 }
 
 }  // namespace vm

@@ -5,6 +5,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -13,9 +14,9 @@ namespace {
 constexpr int kA = 1, kB = 2, kC = 3, kD = 4, kM = 5, kF = 6, kE = 7;
 
 // One tick across i -> j, in colour 7.
-void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, 7, 1, 8, 0); }
+void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, kPurple, 1, 8, 0); }
 
-void LetterM(State& s) { Label(s, 0, s.X_a(kM) - 19, s.Y_a(kM) + 8, "M"); }
+void LetterM(State& s) { Label(s, kBlack, s.X_a(kM) - 19, s.Y_a(kM) + 8, "M"); }
 
 }  // namespace
 
@@ -23,7 +24,7 @@ void FoldToMidpointProblem(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 72, s.YI1, "問2解答");
+    Write(s, kBlue, s.XI1 - 72, s.YI1, "問2解答");
     Frame(s, 720, 90, 8, 6, 60);
     s.P.SetDrawWidth(5);
     // Typed from B = (1, 1): CF = 7/8, and E on the perpendicular bisector of
@@ -33,71 +34,71 @@ void FoldToMidpointProblem(State& s) {
     Polygon(s, {kA, kB, kC, kD}, "A");
     Tick(s, kB, kM);
     Tick(s, kM, kC);
-    Disc(s, kM, 7, 3);
+    Disc(s, kM, 7, kBlue);
     LetterM(s);
     WaitForKey(s);
 
     // Folded: the title stays.
-    s.P.FillBox(0, s.GGY, 1760, s.GGY + 1800, 15, 15);
+    s.P.FillBox(0, s.GGY, 1760, s.GGY + 1800, kBackground, kBackground);
     s.X_sa(1) = "A";
     s.X_sa(2) = "B";
     s.X_sa(3) = "C";
     s.X_sa(4) = "";
     s.X_sa(5) = "";
     Polygon(s, {kA, kB, kC, kF, kE}, "1");
-    Label(s, 0, s.X_a(kD) + 6, s.Y_a(kD) - 30, "D");
-    Label(s, 0, s.X_a(kF) + 6, s.Y_a(kF) - 48, "F");
-    Label(s, 0, s.X_a(kE) - 19, s.Y_a(kE) - 48, "E");
+    Label(s, kBlack, s.X_a(kD) + 6, s.Y_a(kD) - 30, "D");
+    Label(s, kBlack, s.X_a(kF) + 6, s.Y_a(kF) - 48, "F");
+    Label(s, kBlack, s.X_a(kE) - 19, s.Y_a(kE) - 48, "E");
     LetterM(s);
-    Segment(s, kM, kE, 0);
-    Segment(s, kM, kF, 0);
-    DimensionArc(s, kD, kE, -1, 0, "", 0, 0, 7);
-    DimensionArc(s, kD, kF, -1, 0, "", 0, 0, 7);
+    Segment(s, kM, kE, kBlack);
+    Segment(s, kM, kF, kBlack);
+    DimensionArc(s, kD, kE, -1, 0, "", kBlack, kBlack, 7);
+    DimensionArc(s, kD, kF, -1, 0, "", kBlack, kBlack, 7);
     WaitForKey(s);
 
     Tick(s, kD, kF);
     Tick(s, kM, kF);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kC, 1, 50, "6cm", 0, 9, 3);
-    DimensionArc(s, kA, kB, 1, 20, "4cm", 0, 9, 5);
+    DimensionArc(s, kB, kC, 1, 50, "6cm", kBlack, kGreen, 3);
+    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kGreen, 5);
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "CF=xcmとすると");
-    DimensionArc(s, kC, kF, 1, 20, "x", 3, 3, 18);
+    NewLine(s, 50, kBlack, "CF=xcmとすると");
+    DimensionArc(s, kC, kF, 1, 20, "x", kBlue, kBlue, 18);
     WaitForKey(s);
 
-    DimensionArc(s, kD, kF, -1, 20, "4-x", 3, 3, 5);
+    DimensionArc(s, kD, kF, -1, 20, "4-x", kBlue, kBlue, 5);
     WaitForKey(s);
 
-    DimensionArc(s, kM, kF, -1, 20, "4-x", 3, 3, 5);
-    DimensionArc(s, kM, kC, 1, 20, "3cm", 3, 3, 9);
-    RightAngle(s, kC, kB, kD, 30, 5);
+    DimensionArc(s, kM, kF, -1, 20, "4-x", kBlue, kBlue, 5);
+    DimensionArc(s, kM, kC, 1, 20, "3cm", kBlue, kBlue, 9);
+    RightAngle(s, kC, kB, kD, 30, kRed);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "(4-x)^2=");
+    NewLine(s, 60, kBlack, "(4-x)^2=");
     WaitForKey(s);
 
-    Continue(s, 0, "3^2+x^2");
+    Continue(s, kBlack, "3^2+x^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "16-8x+x^2=9+x^2");
+    NewLine(s, 60, kBlack, "16-8x+x^2=9+x^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "-8x+x^2-x^2=9-16");
+    NewLine(s, 60, kBlack, "-8x+x^2-x^2=9-16");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "-8x=-7");
+    NewLine(s, 60, kBlack, "-8x=-7");
     WaitForKey(s);
 
-    NewLine(s, 80, 0, "x=");
+    NewLine(s, 80, kBlack, "x=");
     WaitForKey(s);
 
-    Continue(s, 3, "ﾀ7/8ﾀ");
+    Continue(s, kBlue, "ﾀ7/8ﾀ");
     WaitForKey(s);
 
-    NewLine(s, 60, 5, "答 CF=ﾀ7/8ﾀcm");
-    FixedLine(s, 0, "教科書P204 問3　をしなさい。");
+    NewLine(s, 60, kRed, "答 CF=ﾀ7/8ﾀcm");
+    FixedLine(s, kBlack, "教科書P204 問3　をしなさい。");
 }
 
 }  // namespace vm

@@ -7,6 +7,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -16,7 +17,7 @@ namespace {
 
 // A length on the unfolded faces: 16 px high, dots and label in colour 3.
 void Length(State& s, int i, int j, float side, float step, const char* label) {
-    DimensionArc(s, i, j, side, 1, label, 3, 3, step);
+    DimensionArc(s, i, j, side, 1, label, kBlue, kBlue, step);
 }
 
 }  // namespace
@@ -25,38 +26,38 @@ void CuboidPathViaCG(State& s) {
     ClearScreen(s);
     s.XI0 = 30;
     s.YI1 = 20;
-    Write(s, 7, s.XI0, s.YI1, "P203 ");
-    Continue(s, 3, "点Bから点Hまでの最短距離は?");
+    Write(s, kPurple, s.XI0, s.YI1, "P203 ");
+    Continue(s, kBlue, "点Bから点Hまでの最短距離は?");
     StartCuboidFigure(s);
-    Write(s, 7, s.GX1, s.GY1, "<みおりさんの考え>");
+    Write(s, kPurple, s.GX1, s.GY1, "<みおりさんの考え>");
     WaitForKey(s);
 
-    ViewPath(s, kOnCG, 7);
+    ViewPath(s, kOnCG, kPurple);
     WaitForKey(s);
 
     // The front and right faces side by side, on the net's corners 11, 13,
     // 22 and 24, folded at CG (12-23).
-    Outline(s, {11, 13, 22, 24}, 0);
-    DottedLine(s, 12, 23, 10, 0);
+    Outline(s, {11, 13, 22, 24}, kBlack);
+    DottedLine(s, 12, 23, 10, kBlack);
     const struct {
         int at;
         const char* letter;
         float dy;
     } letters[] = {{11, "B", -50}, {12, "C", -50}, {13, "D", -50},
                    {24, "F", 10},  {23, "G", 10},  {22, "H", 10}};
-    for (const auto& l : letters) Label(s, 0, s.X_a(l.at) - 14, s.Y_a(l.at) + l.dy, l.letter);
+    for (const auto& l : letters) Label(s, kBlack, s.X_a(l.at) - 14, s.Y_a(l.at) + l.dy, l.letter);
     WaitForKey(s);
 
-    Segment(s, 11, 22, 7);
+    Segment(s, 11, 22, kPurple);
     WaitForKey(s);
 
-    s.CCC1 = 0;
-    RightAngle(s, 24, 11, 23, 30, 5);
+    s.CCC1 = kBlack;
+    RightAngle(s, 24, 11, 23, 30, kRed);
     WaitForKey(s);
 
     s.XI1 = 108;
     s.YI1 = 400;
-    NewLine(s, 60, 0, "BH^2=");
+    NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
@@ -66,57 +67,57 @@ void CuboidPathViaCG(State& s) {
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    Continue(s, 0, "9^2+3^2=");
+    Continue(s, kBlack, "9^2+3^2=");
     WaitForKey(s);
 
-    Continue(s, 0, "81+9=");
+    Continue(s, kBlack, "81+9=");
     WaitForKey(s);
 
-    Continue(s, 0, "90");
+    Continue(s, kBlack, "90");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "BH>0 だから、");
-    Continue(s, 0, "BH=!90ﾝ=");
-    Continue(s, 0, "3!10ﾝ ");
+    NewLine(s, 60, kBlack, "BH>0 だから、");
+    Continue(s, kBlack, "BH=!90ﾝ=");
+    Continue(s, kBlack, "3!10ﾝ ");
     WaitForKey(s);
 
-    Continue(s, 5, "答　3!10ﾝcm");
+    Continue(s, kRed, "答　3!10ﾝcm");
     WaitForKey(s);
 
-    ViewPath(s, kOnAE, 9);
-    Write(s, 3, s.XI0, s.YI1 + 50, "緑(AEの間)は紫と同じ長さ。");
+    ViewPath(s, kOnAE, kGreen);
+    Write(s, kBlue, s.XI0, s.YI1 + 50, "緑(AEの間)は紫と同じ長さ。");
     WaitForKey(s);
 
-    ViewPath(s, kOnFG, 3);
-    ViewPath(s, kOnCD, 5);
-    Write(s, 7, s.XI0, s.YI1 + 50, "赤(CDの間)や青(FGの間)の場合を考えよう。");
+    ViewPath(s, kOnFG, kBlue);
+    ViewPath(s, kOnCD, kRed);
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "赤(CDの間)や青(FGの間)の場合を考えよう。");
 }
 
 void CuboidPathViaCD(State& s) {
     ClearScreen(s);
     s.XI1 = 72;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "辺CDを通る場合");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "辺CDを通る場合");
     StartCuboidFigure(s);
     WaitForKey(s);
 
-    ViewPath(s, kOnCD, 5);
+    ViewPath(s, kOnCD, kRed);
     WaitForKey(s);
 
     DrawCuboidNet(s);
     WaitForKey(s);
 
-    Segment(s, kNetB, kNetHViaCD, 5);
+    Segment(s, kNetB, kNetHViaCD, kRed);
     WaitForKey(s);
 
     // At G of the net (17), between H (16) and C (18).
-    s.CCC1 = 0;
-    RightAngle(s, 17, kNetHViaCD, 18, 30, 5);
+    s.CCC1 = kBlack;
+    RightAngle(s, 17, kNetHViaCD, 18, 30, kRed);
     WaitForKey(s);
 
     s.XI1 = 36;
     s.YI1 = 450;
-    NewLine(s, 60, 0, "BH^2=");
+    NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
@@ -126,21 +127,21 @@ void CuboidPathViaCD(State& s) {
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    Continue(s, 0, "8^2+4^2=");
+    Continue(s, kBlack, "8^2+4^2=");
     WaitForKey(s);
 
-    Continue(s, 0, "64+16=");
+    Continue(s, kBlack, "64+16=");
     WaitForKey(s);
 
-    Continue(s, 0, "80");
+    Continue(s, kBlack, "80");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "BH>0 だから、");
-    Continue(s, 0, "BH=!80ﾝ=");
-    Continue(s, 0, "4!5ﾝ ");
+    NewLine(s, 60, kBlack, "BH>0 だから、");
+    Continue(s, kBlack, "BH=!80ﾝ=");
+    Continue(s, kBlack, "4!5ﾝ ");
     WaitForKey(s);
 
-    Continue(s, 5, "答　4!5ﾝcm");
+    Continue(s, kRed, "答　4!5ﾝcm");
 }
 
 }  // namespace vm

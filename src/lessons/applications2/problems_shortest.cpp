@@ -7,6 +7,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -30,85 +31,85 @@ void CuboidPathViaFG(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, s.XI1 - 36, s.YI1, "辺FGを通る場合");
+    Write(s, kBlue, s.XI1 - 36, s.YI1, "辺FGを通る場合");
     StartCuboidFigure(s);
     DrawCuboidNet(s);
     s.P.SetDrawWidth(5);
-    Segment(s, kNetB, kNetHViaFG, 3);
-    ViewPath(s, kOnFG, 3);
+    Segment(s, kNetB, kNetHViaFG, kBlue);
+    ViewPath(s, kOnFG, kBlue);
     WaitForKey(s);
 
-    s.CCC1 = 0;
-    RightAngle(s, kNetE, kNetHViaFG, kNetF, 30, 5);
+    s.CCC1 = kBlack;
+    RightAngle(s, kNetE, kNetHViaFG, kNetF, 30, kRed);
     WaitForKey(s);
 
     s.XI1 = 108;
     s.YI1 = 450;
-    NewLine(s, 60, 0, "BH^2=");
+    NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kNetHViaFG, kNetE, -1, 1, "5㎝", 3, 3, 7);
-    DimensionArc(s, kNetB, kNetF, 1, 1, "3㎝", 3, 3, 2);
-    DimensionArc(s, kNetE, kNetF, -1, 1, "4㎝", 3, 3, 5);
+    DimensionArc(s, kNetHViaFG, kNetE, -1, 1, "5㎝", kBlue, kBlue, 7);
+    DimensionArc(s, kNetB, kNetF, 1, 1, "3㎝", kBlue, kBlue, 2);
+    DimensionArc(s, kNetE, kNetF, -1, 1, "4㎝", kBlue, kBlue, 5);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    Continue(s, 0, "7^2+5^2=");
+    Continue(s, kBlack, "7^2+5^2=");
     WaitForKey(s);
 
-    Continue(s, 0, "49+25=");
+    Continue(s, kBlack, "49+25=");
     WaitForKey(s);
 
-    Continue(s, 0, "74");
+    Continue(s, kBlack, "74");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "BH>0 だから、");
-    Continue(s, 0, "BH=");
-    Continue(s, 0, "!74ﾝ ");
+    NewLine(s, 60, kBlack, "BH>0 だから、");
+    Continue(s, kBlack, "BH=");
+    Continue(s, kBlack, "!74ﾝ ");
     WaitForKey(s);
 
-    Continue(s, 5, "答　!74ﾝcm");
+    Continue(s, kRed, "答　!74ﾝcm");
 }
 
 void CuboidShortestPath(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
-    Write(s, 3, 72, 30, "もっとも短くなる場合は?");
+    Write(s, kBlue, 72, 30, "もっとも短くなる場合は?");
     StartCuboidFigure(s);
     DrawCuboidNet(s);
     s.P.SetDrawWidth(5);
-    ViewPath(s, kOnCD, 5);
-    Segment(s, kNetB, kNetHViaCD, 5);
-    Segment(s, kNetB, kNetHViaFG, 3);
-    Segment(s, kNetB, kNetHViaAE, 9);
-    ViewPath(s, kOnFG, 3);
-    ViewPath(s, kOnAE, 9);
+    ViewPath(s, kOnCD, kRed);
+    Segment(s, kNetB, kNetHViaCD, kRed);
+    Segment(s, kNetB, kNetHViaFG, kBlue);
+    Segment(s, kNetB, kNetHViaAE, kGreen);
+    ViewPath(s, kOnFG, kBlue);
+    ViewPath(s, kOnAE, kGreen);
     // The edges BC and CG stay on top of the paths that cross them.
-    Segment(s, kB, kC, 0);
-    Segment(s, kC, kG, 0);
+    Segment(s, kB, kC, kBlack);
+    Segment(s, kC, kG, kBlack);
     WaitForKey(s);
 
     // The lengths along the net paths, in the paths' colours.
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kNetB, kNetHViaCD, -1, 0, "!80ﾝ=4!5ﾝ㎝", 5, 5, 7);
-    DimensionArc(s, kNetB, kNetHViaFG, -1, 0, "!74ﾝ㎝", 5, 3, 2);
-    DimensionArc(s, kNetB, kNetHViaAE, 1, 0, "!90ﾝ=3!10ﾝ㎝", 5, 9, 5);
+    DimensionArc(s, kNetB, kNetHViaCD, -1, 0, "!80ﾝ=4!5ﾝ㎝", kRed, kRed, 7);
+    DimensionArc(s, kNetB, kNetHViaFG, -1, 0, "!74ﾝ㎝", kRed, kBlue, 2);
+    DimensionArc(s, kNetB, kNetHViaAE, 1, 0, "!90ﾝ=3!10ﾝ㎝", kRed, kGreen, 5);
     // The twins are dotted with a wider pen; it stays after the scene.
     s.P.SetDrawWidth(7);
     WaitForKey(s);
 
-    DottedPath(s, kOnEF, 10, 5, 5);
+    DottedPath(s, kOnEF, 10, 5, kRed);
     WaitForKey(s);
 
-    DottedPath(s, kOnDA, 5, 10, 3);
+    DottedPath(s, kOnDA, 5, 10, kBlue);
     WaitForKey(s);
 
-    DottedPath(s, kOnCG, 5, 10, 9);
+    DottedPath(s, kOnCG, 5, 10, kGreen);
     s.XI1 = 108;
     s.YI1 = 500;
-    NewLine(s, 60, 5, "FGを通る場合");
+    NewLine(s, 60, kRed, "FGを通る場合");
 }
 
 }  // namespace vm

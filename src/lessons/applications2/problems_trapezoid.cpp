@@ -11,6 +11,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -20,11 +21,11 @@ namespace {
 
 // A length in colour 7, 20 px high, a dot every 10 degrees.
 void Length(State& s, int i, int j, float side, const char* label) {
-    DimensionArc(s, i, j, side, 20, label, 7, 7, 10);
+    DimensionArc(s, i, j, side, 20, label, kPurple, kPurple, 10);
 }
 
 // Ticks across i -> j in colour 3, 15 px either side.
-void Ticks3(State& s, int i, int j, float count) { Ticks(s, i, j, 15, 3, count, 8, 0); }
+void Ticks3(State& s, int i, int j, float count) { Ticks(s, i, j, 15, kBlue, count, 8, 0); }
 
 // A dot of radius 7 in colour c on the bisector of the angle at v between
 // the rays to r1 and r2 (the angle inside the triangle), d px from v.
@@ -68,20 +69,20 @@ void TangentTrapezoidByPythagoras(State& s) {
     ClearScreen(s);
     s.XI1 = 36;
     s.YI1 = 30;
-    Write(s, 3, 36, 30, "教科書P204 問3 みおりさんの考え  ");
+    Write(s, kBlue, 36, 30, "教科書P204 問3 みおりさんの考え  ");
     ComputeTangentTrapezoidPoints(s);
     DrawTangentTrapezoid(s);
     WaitForKey(s);
 
-    Segment(s, kC, kE, 3);
-    Label(s, 0, s.X_a(kE) + 6, s.Y_a(kE) - 19, "E");
-    s.CCC1 = 0;
-    RightAngle(s, kE, kC, kD, 30, 5);
+    Segment(s, kC, kE, kBlue);
+    Label(s, kBlack, s.X_a(kE) + 6, s.Y_a(kE) - 19, "E");
+    s.CCC1 = kBlack;
+    RightAngle(s, kE, kC, kD, 30, kRed);
     WaitForKey(s);
 
     // CE = AB: one tick each, 28 px past the midpoint.
-    Ticks(s, kA, kB, 12, 7, 1, 8, 20);
-    Ticks(s, kC, kE, 12, 7, 1, 8, 20);
+    Ticks(s, kA, kB, 12, kPurple, 1, 8, 20);
+    Ticks(s, kC, kE, 12, kPurple, 1, 8, 20);
     WaitForKey(s);
 
     Length(s, kD, kE, -1, "9㎝");
@@ -92,39 +93,39 @@ void TangentTrapezoidByPythagoras(State& s) {
     Length(s, kC, kP, -1, "16㎝");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "AB^2+9^2=41^2");
+    NewLine(s, 60, kBlack, "AB^2+9^2=41^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "AB^2=41^2-9^2");
+    NewLine(s, 60, kBlack, "AB^2=41^2-9^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "   =(41+9)*(41-9)");
+    NewLine(s, 60, kBlack, "   =(41+9)*(41-9)");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "   =50*32");
+    NewLine(s, 60, kBlack, "   =50*32");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "   =25*64=(5*8)^2");
+    NewLine(s, 60, kBlack, "   =25*64=(5*8)^2");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "AB>0 だから、");
-    Continue(s, 0, "AB=");
-    Continue(s, 5, "40(cm)");
+    NewLine(s, 60, kBlack, "AB>0 だから、");
+    Continue(s, kBlack, "AB=");
+    Continue(s, kRed, "40(cm)");
 }
 
 void TangentTrapezoidBySimilarity(State& s) {
     ClearScreen(s);
     s.XI1 = 36;
     s.YI1 = 30;
-    Write(s, 3, 36, 30, "教科書P204 問3 そうまさんの考え  ");
+    Write(s, kBlue, 36, 30, "教科書P204 問3 そうまさんの考え  ");
     ComputeTangentTrapezoidPoints(s);
     DrawTangentTrapezoid(s);
     WaitForKey(s);
 
-    Segment(s, kO, kC, 0);
-    Segment(s, kO, kP, 0);
-    s.CCC1 = 0;
-    RightAngle(s, kP, kC, kO, 30, 5);
+    Segment(s, kO, kC, kBlack);
+    Segment(s, kO, kP, kBlack);
+    s.CCC1 = kBlack;
+    RightAngle(s, kP, kC, kO, 30, kRed);
     WaitForKey(s);
 
     Ticks3(s, kC, kP, 1);
@@ -139,79 +140,79 @@ void TangentTrapezoidBySimilarity(State& s) {
     WaitForKey(s);
 
     Column right{s.GX1, s.GX1, s.GY2 + 30};
-    right.At(s, 7, right.left, "△AOC≡△POC");
+    right.At(s, kPurple, right.left, "△AOC≡△POC");
     WaitForKey(s);
 
-    AngleDot(s, kO, kA, kC, 50, 3);
-    AngleDot(s, kO, kC, kP, 50, 3);
-    AngleDot(s, kC, kP, kO, 40, 5);
-    AngleDot(s, kC, kO, kA, 40, 5);
+    AngleDot(s, kO, kA, kC, 50, kBlue);
+    AngleDot(s, kO, kC, kP, 50, kBlue);
+    AngleDot(s, kC, kP, kO, 40, kRed);
+    AngleDot(s, kC, kO, kA, 40, kRed);
     WaitForKey(s);
 
-    Segment(s, kO, kD, 0);
-    s.CCC1 = 0;
-    RightAngle(s, kP, kD, kO, 30, 5);
+    Segment(s, kO, kD, kBlack);
+    s.CCC1 = kBlack;
+    RightAngle(s, kP, kD, kO, 30, kRed);
     WaitForKey(s);
 
-    DotsAtOD(s, 7);
+    DotsAtOD(s, kPurple);
     WaitForKey(s);
 
-    right.Line(s, 3, "●●");
-    right.More(s, 0, "+");
-    right.More(s, 5, "●●");
-    right.More(s, 0, "=180%");
+    right.Line(s, kBlue, "●●");
+    right.More(s, kBlack, "+");
+    right.More(s, kRed, "●●");
+    right.More(s, kBlack, "=180%");
     WaitForKey(s);
 
-    right.Line(s, 3, "●●");
-    right.More(s, 0, "+");
-    right.More(s, 7, "●●");
-    right.More(s, 0, "=180%");
+    right.Line(s, kBlue, "●●");
+    right.More(s, kBlack, "+");
+    right.More(s, kPurple, "●●");
+    right.More(s, kBlack, "=180%");
     WaitForKey(s);
 
-    right.Line(s, 5, "●●");
-    right.More(s, 0, "=");
-    right.More(s, 7, "●●");
+    right.Line(s, kRed, "●●");
+    right.More(s, kBlack, "=");
+    right.More(s, kPurple, "●●");
     WaitForKey(s);
 
     // The pair at O in POD and BOD equals the pair at C: same colour now.
-    DotsAtOD(s, 5);
+    DotsAtOD(s, kRed);
     WaitForKey(s);
 
-    right.Line(s, 3, "△AOC∽△BDO");
+    right.Line(s, kBlue, "△AOC∽△BDO");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "円Oの半径をrcmとすると");
-    Write(s, 3, s.XI1, s.YI1 + 50, "△AOC∽△BDO ");
-    Label(s, 0, s.XI2, s.YI1, "だから");
-    DimensionArc(s, kA, kO, 1, 20, "r㎝", 3, 3, 10);
-    DimensionArc(s, kO, kB, 1, 20, "r㎝", 3, 3, 10);
+    NewLine(s, 60, kBlack, "円Oの半径をrcmとすると");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "△AOC∽△BDO ");
+    Label(s, kBlack, s.XI2, s.YI1, "だから");
+    DimensionArc(s, kA, kO, 1, 20, "r㎝", kBlue, kBlue, 10);
+    DimensionArc(s, kO, kB, 1, 20, "r㎝", kBlue, kBlue, 10);
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "r:16=");
+    NewLine(s, 60, kBlack, "r:16=");
     WaitForKey(s);
 
-    Continue(s, 0, "25:r");
+    Continue(s, kBlack, "25:r");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "r^2=16*25");
-    NewLine(s, 60, 0, "r>0 だから、");
+    NewLine(s, 60, kBlack, "r^2=16*25");
+    NewLine(s, 60, kBlack, "r>0 だから、");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "r=");
+    NewLine(s, 60, kBlack, "r=");
     WaitForKey(s);
 
-    Continue(s, 0, "!16*25ﾝ=");
+    Continue(s, kBlack, "!16*25ﾝ=");
     WaitForKey(s);
 
-    Continue(s, 0, "4*5=");
-    Continue(s, 3, "20");
+    Continue(s, kBlack, "4*5=");
+    Continue(s, kBlue, "20");
     WaitForKey(s);
 
-    NewLine(s, 60, 0, "AB=");
+    NewLine(s, 60, kBlack, "AB=");
     WaitForKey(s);
 
-    Continue(s, 0, "2*20=");
-    Continue(s, 5, "40(cm)");
+    Continue(s, kBlack, "2*20=");
+    Continue(s, kRed, "40(cm)");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -32,8 +33,8 @@ void CompassArc(State& s, int c, int first, int second, float r) {
     s.ZY2 = s.Y_a(second);
     s.ITI = 1;
     ComputeRayAngles(s);
-    Disc(s, c, 8, 7);
-    s.P.Circle(s.X_a(c), s.Y_a(c), r, 7, 1, s.HH2 - 0.05f, s.HH1 + 0.05f);
+    Disc(s, c, 8, kPurple);
+    s.P.Circle(s.X_a(c), s.Y_a(c), r, kPurple, 1, s.HH2 - 0.05f, s.HH1 + 0.05f);
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ void SummitSceneConstruction(State& s) {
     ClearScreen(s);
     StartTextColumn(s);
     s.P.SetDrawWidth(kPen);
-    Write(s, 7, s.XI0, s.YI1, "Q 富士山の山頂はどれくらい遠くから見えるだろう?");
+    Write(s, kPurple, s.XI0, s.YI1, "Q 富士山の山頂はどれくらい遠くから見えるだろう?");
     const Section sec = SetUpSection(s);
     float r2 = 3 * s.SIZE;
     s.X_a(kLeft) = s.X_a(kMid) - r2;
@@ -50,17 +51,17 @@ void SummitSceneConstruction(State& s) {
     s.X_a(kRight) = s.X_a(kMid) + r2;
     s.Y_a(kRight) = s.Y_a(kMid);
 
-    Write(s, 7, s.XI0, s.YI1 + 50, "② ");
-    Write(s, 0, s.XI2, s.YI1, "山頂から見えるもっとも");
-    Write(s, 0, s.XI1, s.YI1 + 50, "遠い地点Aを図に表そう");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "② ");
+    Write(s, kBlack, s.XI2, s.YI1, "山頂から見えるもっとも");
+    Write(s, kBlack, s.XI1, s.YI1 + 50, "遠い地点Aを図に表そう");
     DrawSection(s, sec);
     WaitForKey(s);
 
-    Write(s, 3, s.XI1, s.YI1 + 50, "点Pから円Oにひいた");
-    Write(s, 3, s.XI1, s.YI1 + 50, "接線の接点がAになる");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "点Pから円Oにひいた");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "接線の接点がAになる");
     WaitForKey(s);
 
-    Segment(s, kO, kSummit, 0);
+    Segment(s, kO, kSummit, kBlack);
     WaitForKey(s);
 
     r2 = Distance(s, kO, kLeft);
@@ -70,30 +71,30 @@ void SummitSceneConstruction(State& s) {
     CompassArc(s, kSummit, kLeft, kRight, r2);
     WaitForKey(s);
 
-    Segment(s, kLeft, kRight, 0);
+    Segment(s, kLeft, kRight, kBlack);
     WaitForKey(s);
 
-    Disc(s, kMid, 4, 0);
-    Label(s, 0, s.X_a(kMid) - 46, s.Y_a(kMid) + 6, "O'");
+    Disc(s, kMid, 4, kBlack);
+    Label(s, kBlack, s.X_a(kMid) - 46, s.Y_a(kMid) + 6, "O'");
     WaitForKey(s);
 
     r2 = Distance(s, kO, kMid);
-    s.P.Circle(s.X_a(kMid), s.Y_a(kMid), r2, 3);
+    s.P.Circle(s.X_a(kMid), s.Y_a(kMid), r2, kBlue);
     WaitForKey(s);
 
     FindTangentPoint(s, sec);
     s.X_a(5) = s.X4;
     s.Y_a(5) = s.Y4;
-    Disc(s, 4, 6, 5);
-    Label(s, 5, s.X_a(4) - 46, s.Y_a(4) - 25, "A");
-    Disc(s, 5, 6, 5);
-    Label(s, 5, s.X_a(5) + 10, s.Y_a(5) - 25, "A");
+    Disc(s, 4, 6, kRed);
+    Label(s, kRed, s.X_a(4) - 46, s.Y_a(4) - 25, "A");
+    Disc(s, 5, 6, kRed);
+    Label(s, kRed, s.X_a(5) + 10, s.Y_a(5) - 25, "A");
     WaitForKey(s);
 
     ExtendTangent(s, 4, 6);
     ExtendTangent(s, 5, 7);
-    Segment(s, kSummit, 6, 7);
-    Segment(s, kSummit, 7, 7);
+    Segment(s, kSummit, 6, kPurple);
+    Segment(s, kSummit, 7, kPurple);
 }
 
 }  // namespace vm

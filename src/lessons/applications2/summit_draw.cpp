@@ -2,6 +2,7 @@
 
 #include "figures/figures.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm::summit {
@@ -39,12 +40,12 @@ Section SetUpSection(State& s) {
 }
 
 void DrawSection(State& s, const Section& sec) {
-    Triangle(s, 11, 12, kP, 3);
-    s.P.Circle(s.X_a(kO), s.Y_a(kO), sec.R1, 0, 1, 0.5f, 0);
-    Disc(s, kO, 6, 0);
-    Label(s, 3, s.X_a(kO) + 10, s.Y_a(kO) - 25, "O");
-    Disc(s, kP, 6, 0);
-    Label(s, 3, s.X_a(kP) - 14, s.Y_a(kP) - 50, "P");
+    Triangle(s, 11, 12, kP, kBlue);
+    s.P.Circle(s.X_a(kO), s.Y_a(kO), sec.R1, kBlack, 1, 0.5f, 0);
+    Disc(s, kO, 6, kBlack);
+    Label(s, kBlue, s.X_a(kO) + 10, s.Y_a(kO) - 25, "O");
+    Disc(s, kP, 6, kBlack);
+    Label(s, kBlue, s.X_a(kP) - 14, s.Y_a(kP) - 50, "P");
 }
 
 void FindTangentPoint(State& s, const Section& sec) {
@@ -75,7 +76,7 @@ void MarkRightAngleAtTangent(State& s, float size) {
     s.ZY1 = s.Y_a(kP);
     s.ZX2 = s.X_a(kO);
     s.ZY2 = s.Y_a(kO);
-    s.CCC2 = 5;
+    s.CCC2 = kRed;
     s.NAGASA = size;
     s.ITI = -1;
     DrawRightAngleMark(s);
@@ -84,10 +85,10 @@ void MarkRightAngleAtTangent(State& s, float size) {
 void DrawTangentPA(State& s, const Section& sec, float label_dx, float label_dy) {
     constexpr int kFar = 6;
     FindTangentPoint(s, sec);
-    Label(s, 3, s.X_a(kTouch) + label_dx, s.Y_a(kTouch) + label_dy, "A");
+    Label(s, kBlue, s.X_a(kTouch) + label_dx, s.Y_a(kTouch) + label_dy, "A");
     ExtendTangent(s, kTouch, kFar);
-    Segment(s, kP, kFar, 0);
-    Segment(s, kO, kTouch, 0);
+    Segment(s, kP, kFar, kBlack);
+    Segment(s, kO, kTouch, kBlack);
 }
 
 }  // namespace vm::summit

@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -13,12 +14,12 @@ namespace {
 
 constexpr int kO = 0, kSummit = 13;
 
-void DrawMountain(State& s) { Triangle(s, 11, 12, kSummit, 3); }
+void DrawMountain(State& s) { Triangle(s, 11, 12, kSummit, kBlue); }
 
 // Observer i: a dot and its line of sight to end point j.
 void DrawObserver(State& s, int i, int j) {
-    Disc(s, i, 6, 3);
-    Segment(s, i, j, 7);
+    Disc(s, i, 6, kBlue);
+    Segment(s, i, j, kPurple);
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ void SummitSceneFigure(State& s) {
     ClearScreen(s);
     StartTextColumn(s);
     s.P.SetDrawWidth(kPen);
-    Write(s, 7, s.XI0, s.YI1, "Q 富士山の山頂はどれくらい遠くから見えるだろう?");
+    Write(s, kPurple, s.XI0, s.YI1, "Q 富士山の山頂はどれくらい遠くから見えるだろう?");
     SetFrame(s, 440, 90, 20, 14, 40);
 
     Put(s, kO, 10, 0);
@@ -53,31 +54,31 @@ void SummitSceneFigure(State& s) {
         s.Y_a(k) = s.Y_a(11);
     }
 
-    Write(s, 7, s.XI0, s.YI1 + 50, "① ");
-    Write(s, 0, s.XI2, s.YI1, "図で考えよう");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "① ");
+    Write(s, kBlack, s.XI2, s.YI1, "図で考えよう");
     DrawMountain(s);
     WaitForKey(s);
 
-    Write(s, 0, s.XI1, s.YI1 + 50, "水平ならば");
-    s.P.Line(s.GX1, s.Y_a(1), s.GX2, s.Y_a(1), 0);
+    Write(s, kBlack, s.XI1, s.YI1 + 50, "水平ならば");
+    s.P.Line(s.GX1, s.Y_a(1), s.GX2, s.Y_a(1), kBlack);
     for (int k = 1; k <= 3; ++k) {
         WaitForKey(s);
         DrawObserver(s, k, kSummit);
     }
     WaitForKey(s);
-    Write(s, 3, s.XI1, s.YI1 + 50, "どこからでも見える");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "どこからでも見える");
 
     WaitForKey(s);
-    s.P.FillBox(s.GX1, s.GY1, s.GX2, s.GY2, 15, 15);
-    Write(s, 0, s.XI1, s.YI1 + 50, "球ならば");
+    s.P.FillBox(s.GX1, s.GY1, s.GX2, s.GY2, kBackground, kBackground);
+    Write(s, kBlack, s.XI1, s.YI1 + 50, "球ならば");
     DrawMountain(s);
-    s.P.Circle(s.X_a(kO), s.Y_a(kO), r1, 0, 1, 0.5f, 0);
+    s.P.Circle(s.X_a(kO), s.Y_a(kO), r1, kBlack, 1, 0.5f, 0);
     for (int k = 1; k <= 3; ++k) {
         WaitForKey(s);
         DrawObserver(s, 2 * k + 2, 2 * k + 3);
     }
     WaitForKey(s);
-    Write(s, 3, s.XI1, s.YI1 + 50, "接線より上側しか見えない");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "接線より上側しか見えない");
 }
 
 }  // namespace vm

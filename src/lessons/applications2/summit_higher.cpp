@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -23,8 +24,8 @@ void SummitSceneHigherPlaces(State& s) {
     DrawSection(s, sec);
     DrawTangentPA(s, sec, -14, -50);
 
-    Write(s, 7, s.XI0, s.YI1, "⑤ ");
-    Write(s, 0, s.XI2, s.YI1, "220kmより遠くから見える場合は?");
+    Write(s, kPurple, s.XI0, s.YI1, "⑤ ");
+    Write(s, kBlack, s.XI2, s.YI1, "220kmより遠くから見える場合は?");
 
     MarkRightAngleAtTangent(s, 40);
 
@@ -35,8 +36,8 @@ void SummitSceneHigherPlaces(State& s) {
     s.ZY0 = s.Y_a(kSummit);
     s.ZX1 = s.X_a(kTouch);
     s.ZY1 = s.Y_a(kTouch);
-    s.CCC1 = 3;
-    s.CCC2 = 3;
+    s.CCC1 = kBlue;
+    s.CCC2 = kBlue;
     s.HOUKOU = -1;
     s.HABA = 1;
     s.TAKASA = 0;
@@ -47,30 +48,30 @@ void SummitSceneHigherPlaces(State& s) {
     WaitForKey(s);
 
     Polar(s, kB, 0, sec.R1, 140);
-    Disc(s, kB, 6, 0);
-    Label(s, 3, s.X_a(kB), s.Y_a(kB) + 10, "B");
+    Disc(s, kB, 6, kBlack);
+    Label(s, kBlue, s.X_a(kB), s.Y_a(kB) + 10, "B");
     WaitForKey(s);
 
-    Segment(s, kB, kSummit, 7);
+    Segment(s, kB, kSummit, kPurple);
     WaitForKey(s);
 
     Polar(s, kC, 0, 11 * s.SIZE, 140);
     Polar(s, 8, 0, sec.R1, 135);
     Polar(s, 9, 0, sec.R1, 145);
-    Triangle(s, kC, 8, 9, 13);
-    Disc(s, kC, 6, 7);
-    Label(s, 3, s.X_a(kC) - 40, s.Y_a(kC) - 25, "C");
+    Triangle(s, kC, 8, 9, kAmber);
+    Disc(s, kC, 6, kPurple);
+    Label(s, kBlue, s.X_a(kC) - 40, s.Y_a(kC) - 25, "C");
     WaitForKey(s);
 
-    Segment(s, kC, kSummit, 7);
+    Segment(s, kC, kSummit, kPurple);
     WaitForKey(s);
 
-    Write(s, 5, s.XI0, s.YI1 + 60, "山などの高い場所");
+    Write(s, kRed, s.XI0, s.YI1 + 60, "山などの高い場所");
     WaitForKey(s);
 
     for (const char* line : {"富士山が見えるもっとも遠い場所は", "和歌山県の色川富士見峠で、",
                              "富士山からの距離323km", "標高約700m"}) {
-        Write(s, 0, s.XI0, s.YI1 + 50, line);
+        Write(s, kBlack, s.XI0, s.YI1 + 50, line);
     }
 }
 

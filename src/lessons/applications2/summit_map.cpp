@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -47,7 +48,7 @@ constexpr int kSummit = 0;
 void Polyline(State& s, const std::vector<int>& entries) {
     std::vector<Point> pts;
     for (const int i : entries) pts.push_back({s.X_a(i), s.Y_a(i)});
-    s.P.Connect(pts, 0);
+    s.P.Connect(pts, kBlack);
 }
 
 std::vector<int> Run(int from, int to) {
@@ -63,7 +64,7 @@ void SummitSceneMap(State& s) {
     StartTextColumn(s);
     s.P.SetDrawWidth(kPen);
     SetFrame(s, 600, 90, 12, 12, 45);
-    s.P.Box(s.GX1, s.GY1, s.GX2, s.GY2, 0);
+    s.P.Box(s.GX1, s.GY1, s.GX2, s.GY2, kBlack);
 
     for (int i = 1; i <= 40; ++i) Put(s, i, kCoast[i - 1][0], kCoast[i - 1][1]);
     for (int k = 0; k < 4; ++k) Polyline(s, Run(1 + 9 * k, 10 + 9 * k));
@@ -71,32 +72,32 @@ void SummitSceneMap(State& s) {
     Polyline(s, {37, 38, 39, 40, 1, 2, 3, 4, 5, 6, 7});
     Polyline(s, {8, 9, 10, 11, 12, 8});
     const float island_radius[] = {6, 5, 4, 3, 2, 5};
-    for (int k = 0; k < 6; ++k) Disc(s, 18 + k, island_radius[k], 0);
+    for (int k = 0; k < 6; ++k) Disc(s, 18 + k, island_radius[k], kBlack);
 
-    Write(s, 7, s.XI0, s.YI1, "④ ");
-    Write(s, 0, s.XI2, s.YI1, "富士山を中心に半径220kmの円をかこう");
-    Disc(s, kSummit, 6, 3);
-    Label(s, 3, s.X_a(kSummit) - 54, s.Y_a(kSummit) - 50, "富士山");
+    Write(s, kPurple, s.XI0, s.YI1, "④ ");
+    Write(s, kBlack, s.XI2, s.YI1, "富士山を中心に半径220kmの円をかこう");
+    Disc(s, kSummit, 6, kBlue);
+    Label(s, kBlue, s.X_a(kSummit) - 54, s.Y_a(kSummit) - 50, "富士山");
     WaitForKey(s);
 
-    Write(s, 3, s.XI1, s.YI1 + 50, "220km は何cm?");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "220km は何cm?");
     WaitForKey(s);
 
-    Write(s, 0, s.XI0, s.YI1 + 50, "縮尺 1:10,000,000 だから");
+    Write(s, kBlack, s.XI0, s.YI1 + 50, "縮尺 1:10,000,000 だから");
     WaitForKey(s);
 
-    Write(s, 0, s.XI0, s.YI1 + 70, " ﾀ220*1000*100/10000000ﾀ");
+    Write(s, kBlack, s.XI0, s.YI1 + 70, " ﾀ220*1000*100/10000000ﾀ");
     WaitForKey(s);
 
-    Write(s, 3, s.XI0, s.YI1 + 70, "=2.2(cm)");
+    Write(s, kBlue, s.XI0, s.YI1 + 70, "=2.2(cm)");
     WaitForKey(s);
 
     // 220 km is 4.4 grid units.
-    s.P.Circle(s.X_a(kSummit), s.Y_a(kSummit), 4.4f * s.SIZE, 3);
+    s.P.Circle(s.X_a(kSummit), s.Y_a(kSummit), 4.4f * s.SIZE, kBlue);
     WaitForKey(s);
 
-    Write(s, 3, s.XI0, s.YI1 + 70, "三重県や新潟県、福島県");
-    Write(s, 3, s.XI0, s.YI1 + 50, "も入っている");
+    Write(s, kBlue, s.XI0, s.YI1 + 70, "三重県や新潟県、福島県");
+    Write(s, kBlue, s.XI0, s.YI1 + 50, "も入っている");
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -19,7 +20,7 @@ constexpr int kO = 0, kTouch = 4, kSummit = 13, kBelow = 14;
 // The dotted length marks: dots in 7, labels in 3.
 void LengthMark(State& s, int i, int j, float side, float step, float height,
                 const char* label) {
-    LengthArc(s, i, j, side, step, label, {7, 3, height});
+    LengthArc(s, i, j, side, step, label, {kPurple, kBlue, height});
 }
 
 }  // namespace
@@ -34,44 +35,44 @@ void SummitSceneTangentLength(State& s) {
     s.Y_a(kBelow) = s.Y_a(kO) - sec.R1;
 
     DrawSection(s, sec);
-    Segment(s, kO, kSummit, 0);
+    Segment(s, kO, kSummit, kBlack);
     DrawTangentPA(s, sec, -46, -25);
 
-    Write(s, 7, s.XI0, s.YI1, "③ ");
-    Write(s, 0, s.XI2, s.YI1, "PAの長さを求めよう");
+    Write(s, kPurple, s.XI0, s.YI1, "③ ");
+    Write(s, kBlack, s.XI2, s.YI1, "PAの長さを求めよう");
     WaitForKey(s);
 
-    Write(s, 3, s.XI2, s.YI1, " 富士山の高さ…3776m");
-    Write(s, 7, s.XI2, s.YI1, " 地球の半径…6378km");
+    Write(s, kBlue, s.XI2, s.YI1, " 富士山の高さ…3776m");
+    Write(s, kPurple, s.XI2, s.YI1, " 地球の半径…6378km");
     LengthMark(s, kO, kTouch, -1, 5, 20, "6378km");
     LengthMark(s, kSummit, kBelow, -1, 10, 40, "3.776km");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "OP=6378+3.776=6381.776(km)");
+    NewLine(s, 50, kBlack, "OP=6378+3.776=6381.776(km)");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "PA=xkm とすると");
+    NewLine(s, 50, kBlack, "PA=xkm とすると");
     MarkRightAngleAtTangent(s, 20);
     LengthMark(s, kSummit, kTouch, 1, 5, 20, "xkm");
     WaitForKey(s);
 
-    NewLine(s, 50, 3, "x^2=6381.776^2-6378^2");
+    NewLine(s, 50, kBlue, "x^2=6381.776^2-6378^2");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "  =(6381.776+6378)*");
-    NewLine(s, 50, 0, "    (6381.776-6378)");
+    NewLine(s, 50, kBlack, "  =(6381.776+6378)*");
+    NewLine(s, 50, kBlack, "    (6381.776-6378)");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "  =12759.776*3.776");
+    NewLine(s, 50, kBlack, "  =12759.776*3.776");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "  =48180.914176");
+    NewLine(s, 50, kBlack, "  =48180.914176");
     WaitForKey(s);
 
-    NewLine(s, 50, 0, "x>0 だから");
+    NewLine(s, 50, kBlack, "x>0 だから");
     WaitForKey(s);
 
-    NewLine(s, 60, 3, "x=!48180.914176ﾝ");
+    NewLine(s, 60, kBlue, "x=!48180.914176ﾝ");
     WaitForKey(s);
 
     // The root of the exact square, kept in single precision: 219.5015 to
@@ -79,10 +80,10 @@ void SummitSceneTangentLength(State& s) {
     // lose the last digit.)
     s.T_a(1) = static_cast<float>(std::sqrt(48180.914176));
     s.T_sa(1) = NumText(s.T_a(1));
-    NewLine(s, 50, 5, " =" + s.T_sa(1));
+    NewLine(s, 50, kRed, " =" + s.T_sa(1));
     WaitForKey(s);
 
-    NewLine(s, 50, 5, "約 220km");
+    NewLine(s, 50, kRed, "約 220km");
 }
 
 }  // namespace vm

@@ -2,6 +2,7 @@
 
 #include "figures/figures.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 
 namespace vm::textbook {
 
@@ -25,11 +26,11 @@ void Tag(State& s, const std::string& text, float x, float y, float width, float
 }  // namespace
 
 void TitleTag(State& s, const std::string& title, float x, float y) {
-    Tag(s, title, x, y, 484, 3, 13, 0);
+    Tag(s, title, x, y, 484, kBlue, kAmber, kBlack);
 }
 
 void NumberTag(State& s, const std::string& number, float x, float y) {
-    Tag(s, number, x, y, 40, 4, 3, 13);
+    Tag(s, number, x, y, 40, kDeepNavy, kBlue, kAmber);
 }
 
 void Tags(State& s, const std::string& title, const std::string& number, float x, float y,
@@ -38,7 +39,7 @@ void Tags(State& s, const std::string& title, const std::string& number, float x
     NumberTag(s, number, s.XI2 + gap, s.YI1);
 }
 
-void ClearBelowTags(State& s) { s.P.FillBox(0, 90, 1760, 90 + 1800, 15, 15); }
+void ClearBelowTags(State& s) { s.P.FillBox(0, 90, 1760, 90 + 1800, kBackground, kBackground); }
 
 void Item(State& s, float d, float c, const std::string& text) {
     Write(s, c, s.XI1 - 76, s.YI1 + d, text);

@@ -6,6 +6,7 @@
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -37,23 +38,23 @@ void DrawTangentTrapezoid(State& s) {
     s.P.SetDrawWidth(5);
     const float r = s.SIZE * 5;
     // The upper half, from A over the top to B.
-    s.P.Circle(s.X_a(kO), s.Y_a(kO), r, 0, 1, 0.5f, 0);
-    Label(s, 0, s.X_a(kO) - 19, s.Y_a(kO) + 8, "O");
-    Disc(s, kO, 7, 0);
-    Segment(s, kA, kB, 0);
-    Segment(s, kA, kC, 0);
-    Segment(s, kB, kD, 0);
-    Segment(s, kBeyondC, kBeyondD, 0);
-    Label(s, 0, s.X_a(kA) - 26, s.Y_a(kA), "A");
-    Label(s, 0, s.X_a(kB) - 16, s.Y_a(kB) + 6, "B");
-    Label(s, 0, s.X_a(kC) - 16, s.Y_a(kC) - 46, "C");
-    Label(s, 0, s.X_a(kD) - 16, s.Y_a(kD) - 46, "D");
-    Label(s, 0, s.X_a(kP) - 16, s.Y_a(kP) - 46, "P");
-    RightAngle(s, kA, kB, kC, 30, 5);
-    RightAngle(s, kB, kA, kD, 30, 5);
+    s.P.Circle(s.X_a(kO), s.Y_a(kO), r, kBlack, 1, 0.5f, 0);
+    Label(s, kBlack, s.X_a(kO) - 19, s.Y_a(kO) + 8, "O");
+    Disc(s, kO, 7, kBlack);
+    Segment(s, kA, kB, kBlack);
+    Segment(s, kA, kC, kBlack);
+    Segment(s, kB, kD, kBlack);
+    Segment(s, kBeyondC, kBeyondD, kBlack);
+    Label(s, kBlack, s.X_a(kA) - 26, s.Y_a(kA), "A");
+    Label(s, kBlack, s.X_a(kB) - 16, s.Y_a(kB) + 6, "B");
+    Label(s, kBlack, s.X_a(kC) - 16, s.Y_a(kC) - 46, "C");
+    Label(s, kBlack, s.X_a(kD) - 16, s.Y_a(kD) - 46, "D");
+    Label(s, kBlack, s.X_a(kP) - 16, s.Y_a(kP) - 46, "P");
+    RightAngle(s, kA, kB, kC, 30, kRed);
+    RightAngle(s, kB, kA, kD, 30, kRed);
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kA, kC, -1, 20, "16㎝", 3, 3, 5);
-    DimensionArc(s, kB, kD, 1, 20, "25㎝", 3, 3, 4);
+    DimensionArc(s, kA, kC, -1, 20, "16㎝", kBlue, kBlue, 5);
+    DimensionArc(s, kB, kD, 1, 20, "25㎝", kBlue, kBlue, 4);
     s.P.SetDrawWidth(5);
 }
 
