@@ -3,6 +3,7 @@
 // cell leaves them as it found them.
 #include "formula/formula.h"
 #include "lessons/survey/revisions.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -26,7 +27,7 @@ void DrawCellText(State& s) {
     s.P.FillBox(s.X1, s.Y1, s.X1 + s.HABA, s.Y3, static_cast<int>(s.CCC2),
                 static_cast<int>(s.CCC3));
     s.N2 = s.TATE >= 80 ? 30 : 20;
-    s.CCC4 = s.CCC3 == 3 ? 5 : 3;
+    s.CCC4 = s.CCC3 == kBlue ? kRed : kBlue;
     s.X = s.X1 + (d < 0 ? 0 : d);
     s.Y = s.Y2;
     s.AA_s = text;

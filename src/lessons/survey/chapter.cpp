@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/common/text.h"
 #include "lessons/survey/survey_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -29,8 +30,8 @@ void Framed(State& s, float x, float y, float haba, int ink, int border, int fil
 // The heading box at (x, y) and the scene's number 44 px right of it.
 void Head(State& s, float x, float y, const std::string& number) {
     ClearScreen(s);
-    Framed(s, x, y, 484, 0, 3, 13, "P220(章の問題A)");
-    Framed(s, s.XI2 + 44, s.YI1, 40, 13, 4, 3, number);
+    Framed(s, x, y, 484, kBlack, kBlue, kAmber, "P220(章の問題A)");
+    Framed(s, s.XI2 + 44, s.YI1, 40, kAmber, kDeepNavy, kBlue, number);
 }
 
 void Start(State& s, const std::string& number) {
@@ -51,14 +52,14 @@ Lesson SurveyChapterProblemsLesson() {
 void RunCensusOrSampleAnswers(State& s) {
     Start(s, "1");
     WaitForKey(s);
-    NumberedLine(s, 60, 0, "(1)　");
-    Continue(s, 5, "標本調査");
-    NumberedLine(s, 60, 0, "(2)　");
-    Continue(s, 5, "全数調査");
-    NumberedLine(s, 60, 0, "(3)　");
-    Continue(s, 5, "標本調査");
-    NumberedLine(s, 60, 0, "(4)　");
-    Continue(s, 5, "全数調査");
+    NumberedLine(s, 60, kBlack, "(1)　");
+    Continue(s, kRed, "標本調査");
+    NumberedLine(s, 60, kBlack, "(2)　");
+    Continue(s, kRed, "全数調査");
+    NumberedLine(s, 60, kBlack, "(3)　");
+    Continue(s, kRed, "標本調査");
+    NumberedLine(s, 60, kBlack, "(4)　");
+    Continue(s, kRed, "全数調査");
 }
 
 void RunRedAndWhiteBallAnswers(State& s) {
@@ -71,9 +72,9 @@ void RunRedAndWhiteBallAnswers(State& s) {
         int ink, fill;
     };
     const Row rows[] = {
-        {{"", "1回目", "2回目", "3回目", "4回目", "5回目", "合計"}, 3, 15},
-        {{"赤玉", "19", "22", "21", "18", "20", "100"}, 5, 15},
-        {{"白玉", "11", "8", "9", "12", "10", "50"}, 15, 4},
+        {{"", "1回目", "2回目", "3回目", "4回目", "5回目", "合計"}, kBlue, kWhite},
+        {{"赤玉", "19", "22", "21", "18", "20", "100"}, kRed, kWhite},
+        {{"白玉", "11", "8", "9", "12", "10", "50"}, kWhite, kDeepNavy},
     };
     float y = s.YI1 + 60;
     for (const Row& row : rows) {
@@ -81,54 +82,54 @@ void RunRedAndWhiteBallAnswers(State& s) {
         s.X = s.XI1;
         for (int i = 0; i <= 6; ++i) {
             s.II = static_cast<float>(i);
-            survey::Cell(s, s.X, y, 120, 50, row.ink, 7, row.fill, s.T_sa(i));
+            survey::Cell(s, s.X, y, 120, 50, row.ink, kPurple, row.fill, s.T_sa(i));
         }
         s.YI1 = y;
         y += 50;
     }
-    Write(s, 7, s.XI0, s.YI1 + 60, "(1)");
+    Write(s, kPurple, s.XI0, s.YI1 + 60, "(1)");
     WaitForKey(s);
-    Continue(s, 0, "100/5=");
-    Continue(s, 5, "20(個)");
-    Write(s, 7, s.XI0, s.YI1 + 70, "(2)");
+    Continue(s, kBlack, "100/5=");
+    Continue(s, kRed, "20(個)");
+    Write(s, kPurple, s.XI0, s.YI1 + 70, "(2)");
     WaitForKey(s);
-    Continue(s, 0, "ﾀ20/30ﾀ=");
-    Continue(s, 5, "ﾀ2/3ﾀ");
-    Write(s, 7, s.XI0, s.YI1 + 70, "(3)");
+    Continue(s, kBlack, "ﾀ20/30ﾀ=");
+    Continue(s, kRed, "ﾀ2/3ﾀ");
+    Write(s, kPurple, s.XI0, s.YI1 + 70, "(3)");
     WaitForKey(s);
-    Continue(s, 3, "赤玉は、");
-    Continue(s, 0, "600*ﾀ2/3ﾀ=");
-    Continue(s, 3, "400");
+    Continue(s, kBlue, "赤玉は、");
+    Continue(s, kBlack, "600*ﾀ2/3ﾀ=");
+    Continue(s, kBlue, "400");
     WaitForKey(s);
-    NewLine(s, 60, 3, "白玉は、");
-    Continue(s, 0, "600-400=");
-    Continue(s, 3, "200");
-    NewLine(s, 80, 5, "答 赤玉…およそ400個,白玉…およそ200個");
+    NewLine(s, 60, kBlue, "白玉は、");
+    Continue(s, kBlack, "600-400=");
+    Continue(s, kBlue, "200");
+    NewLine(s, 80, kRed, "答 赤玉…およそ400個,白玉…およそ200個");
 }
 
 void RunWhiteBallCountAnswers(State& s) {
     Start(s, "3");
     WaitForKey(s);
-    NewLine(s, 60, 0, "白色のボールの個数をx個とすると");
-    NewLine(s, 60, 0, "3:30=50:(x+50)");
+    NewLine(s, 60, kBlack, "白色のボールの個数をx個とすると");
+    NewLine(s, 60, kBlack, "3:30=50:(x+50)");
     WaitForKey(s);
-    NewLine(s, 60, 0, "3(x+50)=1500");
-    NewLine(s, 60, 0, "3x+150=1500");
-    NewLine(s, 60, 0, "3x=1500-150=1350");
-    NewLine(s, 70, 0, " x=ﾀ1350/3ﾀ=");
-    Continue(s, 3, "450");
-    NewLine(s, 80, 5, "答 およそ450個");
+    NewLine(s, 60, kBlack, "3(x+50)=1500");
+    NewLine(s, 60, kBlack, "3x+150=1500");
+    NewLine(s, 60, kBlack, "3x=1500-150=1350");
+    NewLine(s, 70, kBlack, " x=ﾀ1350/3ﾀ=");
+    Continue(s, kBlue, "450");
+    NewLine(s, 80, kRed, "答 およそ450個");
 }
 
 void RunBiasedSurveyAnswers(State& s) {
     Start(s, "4");
     WaitForKey(s);
-    NewLine(s, 60, 5, "適切ではない。");
+    NewLine(s, 60, kRed, "適切ではない。");
     WaitForKey(s);
-    NewLine(s, 60, 0, "アンケート調査をすれば、若者のデータが多く集まり、");
-    NewLine(s, 60, 0, "かたよったデータを抽出したことになってしまう。");
-    NewLine(s, 60, 0, "標本を無作為に抽出したことにはならないため、");
-    NewLine(s, 60, 0, "日本に住んでいる人たちの傾向はつかめない。");
+    NewLine(s, 60, kBlack, "アンケート調査をすれば、若者のデータが多く集まり、");
+    NewLine(s, 60, kBlack, "かたよったデータを抽出したことになってしまう。");
+    NewLine(s, 60, kBlack, "標本を無作為に抽出したことにはならないため、");
+    NewLine(s, 60, kBlack, "日本に住んでいる人たちの傾向はつかめない。");
 }
 
 }  // namespace vm

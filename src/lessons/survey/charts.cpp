@@ -4,6 +4,7 @@
 
 #include "figures/common.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -12,7 +13,7 @@ namespace vm {
 namespace {
 
 void ChartLabel(State& s, const std::string& text, float x, float y) {
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = x;
     s.Y = y;
     s.AA_s = text;
@@ -36,8 +37,8 @@ void DrawChartGrid(State& s) {
     s.GY2 = s.GY1 + s.SIZEY * s.TATE;
     s.GX0 = s.GX1;
     s.GY0 = s.GY2;
-    s.CCC3 = 0;
-    s.CCC2 = 0;
+    s.CCC3 = kBlack;
+    s.CCC2 = kBlack;
     // Line 0 of each direction is an axis, drawn thicker afterwards; every
     // fifth line is a shade thicker than the rest.
     auto line = [&](float x1, float y1, float x2, float y2) {
@@ -54,8 +55,8 @@ void DrawChartGrid(State& s) {
         line(s.GX1, y, s.GX2, y);
     });
     s.P.SetDrawWidth(5);
-    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, 0);
-    s.P.Line(s.GX0, s.GY0, s.GX0, s.GY1, 0);
+    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, kBlack);
+    s.P.Line(s.GX0, s.GY0, s.GX0, s.GY1, kBlack);
     s.P.SetDrawWidth(pen);
 
     ChartLabel(s, "0", s.GX0 - 30, s.GY0);
@@ -98,15 +99,15 @@ void DrawBoxPlot(State& s) {
     s.P.SetDrawWidth(5);
     s.P.Line(s.GS1, y, s.GS2, y, c);
     // The box is filled with the background: it hides the grid under it.
-    s.P.FillBox(s.GS2, y - s.DY1, s.GS4, y + s.DY1, c, 15);
+    s.P.FillBox(s.GS2, y - s.DY1, s.GS4, y + s.DY1, c, kWhite);
     s.P.Line(s.GS3, y - s.DY1, s.GS3, y + s.DY1, c);
     s.P.Line(s.GS4, y, s.GS5, y, c);
     s.P.Line(s.GS1, y - s.DY2, s.GS1, y + s.DY2, c);
     s.P.Line(s.GS5, y - s.DY2, s.GS5, y + s.DY2, c);
     if (s.HEI > 0) {
         s.GS6 = at(s.HEIKIN);
-        s.P.Line(s.GS6 - 8, y, s.GS6 + 8, y, 0);
-        s.P.Line(s.GS6, y - 8, s.GS6, y + 8, 0);
+        s.P.Line(s.GS6 - 8, y, s.GS6 + 8, y, kBlack);
+        s.P.Line(s.GS6, y - 8, s.GS6, y + 8, kBlack);
     }
     s.P.SetDrawWidth(pen);
 }

@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/common/text.h"
 #include "lessons/survey/survey_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -48,7 +49,7 @@ constexpr const char* kRow[21] = {"6", "0", "", "3", "1", "", "5", "5", "", "4",
 // stays with the sentence.
 void Highlight(State& s, std::initializer_list<int> cells, int fill) {
     for (const int i : cells)
-        survey::Cell(s, s.X_a(i), s.Y_a(1), 30, 50, 0, 15, fill, s.T_sa(i));
+        survey::Cell(s, s.X_a(i), s.Y_a(1), 30, 50, kBlack, kWhite, fill, s.T_sa(i));
 }
 
 }  // namespace
@@ -58,12 +59,12 @@ void RunRandomNumberTableScene(State& s) {
     s.XI0 = 30;
     s.XI1 = s.XI0 + 36;
     s.YI1 = 20;
-    Label(s, 3, s.XI0, s.YI1, "ミニトマト300個の糖度の平均値を、標本調査で推定しよう");
+    Label(s, kBlue, s.XI0, s.YI1, "ミニトマト300個の糖度の平均値を、標本調査で推定しよう");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "※");
-    Write(s, 0, s.XI1, s.YI1, "10個を無作為に抽出して、平均値を求めよう。");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "※");
+    Write(s, kBlack, s.XI1, s.YI1, "10個を無作為に抽出して、平均値を求めよう。");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "<乱数表の使い方>");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "<乱数表の使い方>");
     s.HABA = 30;
     s.X_a(1) = s.XI1;
     for (int i = 2; i <= 21; ++i) s.X_a(i) = s.X_a(i - 1) + s.HABA;
@@ -71,34 +72,34 @@ void RunRandomNumberTableScene(State& s) {
     for (int i = 1; i <= 21; ++i) s.T_sa(i) = kRow[i - 1];
     s.XI2 = s.X_a(1);
     for (int i = 1; i <= 21; ++i) {
-        survey::Cell(s, s.XI2, s.Y_a(1), 30, 50, 0, 15, 15, s.T_sa(i));
+        survey::Cell(s, s.XI2, s.Y_a(1), 30, 50, kBlack, kWhite, kWhite, s.T_sa(i));
         s.XI2 = s.X;
         s.YI1 = s.Y;
     }
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 60, "①");
-    Write(s, 0, s.XI1, s.YI1, "出発点を決める");
-    Highlight(s, {2}, 11);
+    Write(s, kPurple, s.XI0, s.YI1 + 60, "①");
+    Write(s, kBlack, s.XI1, s.YI1, "出発点を決める");
+    Highlight(s, {2}, kCyan);
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "②");
-    Write(s, 0, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
-    Highlight(s, {4, 5}, 11);
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "②");
+    Write(s, kBlack, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
+    Highlight(s, {4, 5}, kCyan);
     WaitForKey(s);
-    Write(s, 3, s.XI2 + 30, s.YI1, "31");
+    Write(s, kBlue, s.XI2 + 30, s.YI1, "31");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "③");
-    Write(s, 0, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
-    Highlight(s, {7, 8, 10}, 13);
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "③");
+    Write(s, kBlack, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
+    Highlight(s, {7, 8, 10}, kAmber);
     WaitForKey(s);
-    Write(s, 3, s.XI2 + 30, s.YI1, "554");
+    Write(s, kBlue, s.XI2 + 30, s.YI1, "554");
     WaitForKey(s);
-    Write(s, 5, s.XI1, s.YI1 + 50, "300をこえるから捨てる。(使わない)");
+    Write(s, kRed, s.XI1, s.YI1 + 50, "300をこえるから捨てる。(使わない)");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "④");
-    Write(s, 0, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
-    Highlight(s, {11, 13, 14}, 11);
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "④");
+    Write(s, kBlack, s.XI1, s.YI1, "3つ区切って、3けたの数をつくる");
+    Highlight(s, {11, 13, 14}, kCyan);
     WaitForKey(s);
-    Write(s, 3, s.XI2 + 30, s.YI1, "268");
+    Write(s, kBlue, s.XI2 + 30, s.YI1, "268");
 }
 
 }  // namespace vm

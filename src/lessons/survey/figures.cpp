@@ -6,6 +6,7 @@
 #include "figures/figures.h"
 #include "formula/formula.h"
 #include "lessons/survey/revisions.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
 
@@ -75,7 +76,7 @@ void DrawGrid(State& s) {
     s.GY0 = s.GY2;
     // Colour 15 is the background: the lines are drawn all the same, in
     // it, and so paint over whatever lies under them.
-    s.CCC3 = s.CCC2 == 15 ? 15 : 14;
+    s.CCC3 = s.CCC2 == kBackground ? kBackground : kLightGrey;
     auto line = [&](float x1, float y1, float x2, float y2) {
         const bool thick = CLng(s.II) % 5 == 0;
         s.P.SetDrawWidth(thick ? 3 : 1);

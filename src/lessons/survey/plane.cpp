@@ -9,6 +9,7 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "lessons/survey/revisions.h"
+#include "platform/colours.h"
 #include "platform/sjis.h"
 
 namespace vm::survey {
@@ -82,11 +83,11 @@ void DrawCoordinatePlane(State& s) {
         fig::CountedLoop(s.II, s.AA1, s.AA2, [&] {
             s.P.SetDrawWidth(1);
             const float x = s.GX0 + s.SIZE * s.II - 0.5f;
-            s.P.Line(x, s.GY1, x, s.GY2, 0);
+            s.P.Line(x, s.GY1, x, s.GY2, kBlack);
         });
         fig::CountedLoop(s.II, s.BB1, s.BB2, [&] {
             const float y = s.GY0 - s.SIZE * s.II - 0.5f;
-            s.P.Line(s.GX1, y, s.GX2, y, 0);
+            s.P.Line(s.GX1, y, s.GX2, y, kBlack);
         });
         // Five-unit lines, each with its number: under the x axis, left of
         // the y axis.
@@ -94,9 +95,9 @@ void DrawCoordinatePlane(State& s) {
             if (!FiveUnit(s.II)) return;
             s.P.SetDrawWidth(3);
             const float x = s.GX0 + s.SIZE * s.II;
-            s.P.Line(x, s.GY1, x, s.GY2, 1);
+            s.P.Line(x, s.GY1, x, s.GY2, kNavy);
             s.AA_s = TickText(s, s.II);
-            s.CCC1 = 0;
+            s.CCC1 = kBlack;
             const float n = static_cast<float>(KLen(s.AA_s));
             Text(s, x - s.SIZE1 * n / 2, s.GY0, 2, 1);
         });
@@ -104,19 +105,19 @@ void DrawCoordinatePlane(State& s) {
             if (!FiveUnit(s.II)) return;
             s.P.SetDrawWidth(3);
             const float y = s.GY0 - s.SIZE * s.II;
-            s.P.Line(s.GX1, y, s.GX2, y, 1);
+            s.P.Line(s.GX1, y, s.GX2, y, kNavy);
             s.AA_s = TickText(s, s.II);
-            s.CCC1 = 0;
+            s.CCC1 = kBlack;
             const float n = static_cast<float>(KLen(s.AA_s));
             Text(s, s.GX0 - s.SIZE1 * n, y - s.SIZE1 / 2 - 4, 2, 1);
         });
     }
     s.P.SetDrawWidth(4);
-    s.P.Line(s.GX0, s.GY1, s.GX0, s.GY2, 0);
+    s.P.Line(s.GX0, s.GY1, s.GX0, s.GY2, kBlack);
     s.P.SetDrawWidth(4);
-    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, 0);
+    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, kBlack);
 
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.P.SetFontBold(true);
     s.P.SetFontName("Times New Roman");
     s.P.SetFontSize(0.8f * s.SIZE1);

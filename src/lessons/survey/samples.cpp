@@ -9,6 +9,7 @@
 #include "lessons/common/text.h"
 #include "lessons/survey/estimation.h"
 #include "lessons/survey/survey_draw.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -26,7 +27,7 @@ void SetUp(State& s, float title_x, const std::string& title, int rows) {
     ClearScreen(s);
     s.XI0 = 30;
     s.YI1 = 20;
-    Label(s, 3, title_x, 10, title);
+    Label(s, kBlue, title_x, 10, title);
     FillSugarPopulation(s);
     s.X_a(0) = s.XI0;
     s.X_a(1) = s.X_a(0) + 80;
@@ -39,13 +40,13 @@ void SetUp(State& s, float title_x, const std::string& title, int rows) {
 }
 
 void TableCell(State& s, float x, float y, int fill, const std::string& text) {
-    survey::Cell(s, x, y, 90, 50, 0, 3, fill, text);
+    survey::Cell(s, x, y, 90, 50, kBlack, kBlue, fill, text);
 }
 
 // A fresh table: its band erased, its header cells drawn, the sample's
 // numbers and values cleared.
 void NewTable(State& s, float bottom) {
-    s.P.FillBox(0, s.Y_a(0), 1800, bottom + 30, 15, 15);
+    s.P.FillBox(0, s.Y_a(0), 1800, bottom + 30, kBackground, kBackground);
     for (int k = 1; k <= 50; ++k) {
         s.T_a(k) = 0;
         s.V_a(k) = 0;
@@ -54,11 +55,11 @@ void NewTable(State& s, float bottom) {
 
 // "(n回) 合計 t  平均 m" one line below the last.
 void ResultLine(State& s, int sample, long tenths, int size) {
-    Write(s, 7, s.XI0, s.YI1 + 50, "(" + std::to_string(sample) + "回) ");
-    Continue(s, 0, "合計 ");
-    Continue(s, 3, TenthsText(tenths));
-    Write(s, 0, s.XI2 + 76, s.YI1, "平均 ");
-    Continue(s, 3, MeanText(tenths, size));
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "(" + std::to_string(sample) + "回) ");
+    Continue(s, kBlack, "合計 ");
+    Continue(s, kBlue, TenthsText(tenths));
+    Write(s, kBlack, s.XI2 + 76, s.YI1, "平均 ");
+    Continue(s, kBlue, MeanText(tenths, size));
     s.H = static_cast<float>(std::lround(tenths * 10.0 / size)) / 100;
 }
 
@@ -75,8 +76,8 @@ void RunSampleOfTenScene(State& s) {
     // Totals are kept for any number of samples, not in slots.
     for (int sample = 1; s.AINP != 1; ++sample) {
         NewTable(s, s.Y_a(2));
-        TableCell(s, s.X_a(0), s.Y_a(0), 13, "NO");
-        TableCell(s, s.X_a(0), s.Y_a(1), 15, "糖度");
+        TableCell(s, s.X_a(0), s.Y_a(0), kAmber, "NO");
+        TableCell(s, s.X_a(0), s.Y_a(1), kWhite, "糖度");
         long tenths = 0;
         for (int no = 1; no <= 10; ++no) {
             // The prompt is written once; a number refused reopens the field.
@@ -94,8 +95,8 @@ void RunSampleOfTenScene(State& s) {
             tenths += Tenths(s.V_a(no));
             s.T_sa(1) = NumberText(s, s.T_a(no));
             s.T_sa(2) = NumberText(s, s.V_a(no));
-            TableCell(s, s.X_a(no), s.Y_a(0), 13, s.T_sa(1));
-            TableCell(s, s.X_a(no), s.Y_a(1), 15, s.T_sa(2));
+            TableCell(s, s.X_a(no), s.Y_a(0), kAmber, s.T_sa(1));
+            TableCell(s, s.X_a(no), s.Y_a(1), kWhite, s.T_sa(2));
         }
         EraseBottomLine(s);
         WaitForKey(s);
@@ -108,7 +109,7 @@ void RunRandomSampleOfFiftyScene(State& s) {
     SetUp(s, 120, " <RAND関数による標本調査での推定> 標本の大きさ50", 5);
     for (int sample = 1; s.AINP != 1; ++sample) {
         NewTable(s, s.Y_a(5));
-        TableCell(s, s.X_a(0), s.Y_a(0), 15, "糖度");
+        TableCell(s, s.X_a(0), s.Y_a(0), kWhite, "糖度");
         long tenths = 0;
         for (int no = 1; no <= 50; ++no) {
             if (no % 10 == 1) WaitForKey(s);
@@ -120,7 +121,7 @@ void RunRandomSampleOfFiftyScene(State& s) {
             s.T_sa(2) = NumberText(s, s.V_a(no));
             s.YOKO = static_cast<float>(no % 10 == 0 ? 10 : no % 10);
             const int row = (no - 1) / 10;
-            TableCell(s, s.X_a(s.YOKO), s.Y_a(row), 15, s.T_sa(2));
+            TableCell(s, s.X_a(s.YOKO), s.Y_a(row), kWhite, s.T_sa(2));
         }
         WaitForKey(s);
         ResultLine(s, sample, tenths, 50);

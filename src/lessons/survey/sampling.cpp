@@ -1,6 +1,7 @@
 #include "lessons/survey/sampling.h"
 
 #include "lessons/common/text.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -15,9 +16,9 @@ Lesson SampleSurveyLesson() {
 // shared goal screen sets its lines.
 void ShowSampleSurveyGoal(State& s) {
     s.XI1 = 44;
-    Write(s, 3, s.XI1, 240, "<めあて>");
-    NewLine(s, 65, 0, "集団全体の傾向を推測するために、");
-    NewLine(s, 50, 0, "どのような調査が行われているか調べよう。");
+    Write(s, kBlue, s.XI1, 240, "<めあて>");
+    NewLine(s, 65, kBlack, "集団全体の傾向を推測するために、");
+    NewLine(s, 50, kBlack, "どのような調査が行われているか調べよう。");
 }
 
 }  // namespace vm

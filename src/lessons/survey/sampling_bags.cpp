@@ -5,6 +5,7 @@
 #include "lessons/common/text.h"
 #include "lessons/survey/sampling.h"
 #include "lessons/survey/survey_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -40,12 +41,12 @@ void PutPicture(State& s, int base) {
 template <class Rule>
 void DrawBag(State& s, int m, int n, int rows, int columns, Rule colour5) {
     s.P.SetDrawWidth(8);
-    s.P.FillBox(s.X_a(m) - 6, s.Y_a(m) - 6, s.X_a(n) + 6, s.Y_a(n) + 6, 0, 11);
+    s.P.FillBox(s.X_a(m) - 6, s.Y_a(m) - 6, s.X_a(n) + 6, s.Y_a(n) + 6, kBlack, kCyan);
     s.P.SetDrawWidth(5);
     const float r = s.SIZE / 2 - 3;
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < columns; ++col) {
-            s.CCC3 = colour5(row, col) ? 5 : 3;
+            s.CCC3 = colour5(row, col) ? kRed : kBlue;
             s.P.Dot(s.X_a(m) + s.SIZE / 2 + s.SIZE * static_cast<float>(col),
                     s.Y_a(m) + s.SIZE / 2 + s.SIZE * static_cast<float>(row), r,
                     static_cast<int>(s.CCC3));
@@ -82,22 +83,22 @@ void RunSongSurveyScene(State& s) {
     s.XI0 = 30;
     s.XI1 = s.XI0 + 36;
     s.YI1 = 20;
-    Write(s, 7, s.XI0, s.YI1, "Q ");
-    Continue(s, 0, "全校生徒300人から30人を選んで、流してほしい卒業ソングを");
-    NewLine(s, 50, 0, "調査するとき、30人をどのように選べばよいだろう？");
+    Write(s, kPurple, s.XI0, s.YI1, "Q ");
+    Continue(s, kBlack, "全校生徒300人から30人を選んで、流してほしい卒業ソングを");
+    NewLine(s, 50, kBlack, "調査するとき、30人をどのように選べばよいだろう？");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "①");
-    Continue(s, 3, "この調査の母集団と標本は?");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "①");
+    Continue(s, kBlue, "この調査の母集団と標本は?");
     WaitForKey(s);
-    NewLine(s, 50, 0, "母集団…");
+    NewLine(s, 50, kBlack, "母集団…");
     WaitForKey(s);
-    Continue(s, 5, "全校生徒300人");
-    NewLine(s, 50, 0, "標本…");
+    Continue(s, kRed, "全校生徒300人");
+    NewLine(s, 50, kBlack, "標本…");
     WaitForKey(s);
-    Continue(s, 5, "選んだ生徒30人");
+    Continue(s, kRed, "選んだ生徒30人");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 70, "②");
-    Continue(s, 3, "標本をかたよりなく取り出すにはどうしたらよいだろう?");
+    Write(s, kPurple, s.XI0, s.YI1 + 70, "②");
+    Continue(s, kBlue, "標本をかたよりなく取り出すにはどうしたらよいだろう?");
     WaitForKey(s);
 
     // Page 2: the two bags, mixed above and layered below.
@@ -105,8 +106,8 @@ void RunSongSurveyScene(State& s) {
     s.XI1 = 40;
     s.YI1 = 30;
     s.P.SetDrawWidth(5);
-    Write(s, 3, s.XI1, s.YI1, "「取り出し方」");
-    Continue(s, 7, "母集団と標本の赤玉と青玉の割合は同じ？");
+    Write(s, kBlue, s.XI1, s.YI1, "「取り出し方」");
+    Continue(s, kPurple, "母集団と標本の赤玉と青玉の割合は同じ？");
     Frame(s, 120, 90, 18, 6, 35);
     PutPicture(s, 0);
     Frame(s, s.GX1, s.GY2, 18, 6, 35);
@@ -114,26 +115,26 @@ void RunSongSurveyScene(State& s) {
     s.Y_a(kBottomEdge) = s.GY2;
 
     DrawMixedPopulationBag(s);
-    Label(s, 5, s.X_a(kRowLabel), s.Y_a(kRowLabel), "ア");
+    Label(s, kRed, s.X_a(kRowLabel), s.Y_a(kRowLabel), "ア");
     DrawLayeredPopulationBag(s);
-    Label(s, 5, s.X_a(kLower + kRowLabel), s.Y_a(kLower + kRowLabel), "イ");
+    Label(s, kRed, s.X_a(kLower + kRowLabel), s.Y_a(kLower + kRowLabel), "イ");
     WaitForKey(s);
     DrawMixedSampleBag(s);
     survey::Arrow(s, kArrowTail, kArrowHead, 20, 16, -1, 1);
     WaitForKey(s);
-    Write(s, 5, s.X_a(kVerdict), s.Y_a(kVerdict), "かたよりがない");
-    Write(s, 7, s.XI2, s.YI1 + 50, "同じと考えられる");
+    Write(s, kRed, s.X_a(kVerdict), s.Y_a(kVerdict), "かたよりがない");
+    Write(s, kPurple, s.XI2, s.YI1 + 50, "同じと考えられる");
     WaitForKey(s);
     DrawLayeredSampleBag(s);
     survey::Arrow(s, kLower + kArrowTail, kLower + kArrowHead, 20, 16, -1, 1);
     WaitForKey(s);
-    Write(s, 5, s.X_a(kLower + kVerdict), s.Y_a(kLower + kVerdict), "かたよりがある");
-    Write(s, 7, s.XI2 - 40, s.YI1 + 50, "同じとは考えられない");
+    Write(s, kRed, s.X_a(kLower + kVerdict), s.Y_a(kLower + kVerdict), "かたよりがある");
+    Write(s, kPurple, s.XI2 - 40, s.YI1 + 50, "同じとは考えられない");
     WaitForKey(s);
     s.XI1 = 120;
     s.YI1 = s.Y_a(kBottomEdge);
-    NewLine(s, 20, 5, "無作為に抽出する");
-    NewLine(s, 50, 0, "かたよりがないように、母集団から標本を取り出すこと");
+    NewLine(s, 20, kRed, "無作為に抽出する");
+    NewLine(s, 50, kBlack, "かたよりがないように、母集団から標本を取り出すこと");
 }
 
 }  // namespace vm

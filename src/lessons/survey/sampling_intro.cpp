@@ -7,6 +7,7 @@
 #include "lessons/common/text.h"
 #include "lessons/survey/sampling.h"
 #include "lessons/survey/survey_draw.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -36,13 +37,14 @@ constexpr int kSample = 11, kSampleName = 12, kSampleText = 13, kSampleDots = 14
               kPopulationTrend = 24, kSizeHeading = 31, kAnswers = 32;
 
 void Ellipse(State& s, int centre, float size) {
-    s.P.Sector(s.X_a(centre), s.Y_a(centre), 5 * size, 0, 13, 0.666667f);
+    s.P.Sector(s.X_a(centre), s.Y_a(centre), 5 * size, kBlack, kAmber, 0.666667f);
 }
 
 // n dots of half a unit's radius, 1.5 units apart, from point first.
 void DotRow(State& s, int first, int n, float size) {
     for (int i = 0; i < n; ++i)
-        s.P.Dot(s.X_a(first) + 1.5f * size * static_cast<float>(i), s.Y_a(first), size / 2, 7);
+        s.P.Dot(s.X_a(first) + 1.5f * size * static_cast<float>(i), s.Y_a(first), size / 2,
+                kPurple);
 }
 
 void Set(State& s, int i, float x, float y) {
@@ -54,74 +56,74 @@ void Set(State& s, int i, float x, float y) {
 
 void RunTvRatingScene(State& s) {
     Start(s);
-    Heading(s, 7, "Q ");
-    AfterHeading(s, 0, "テレビ番組の視聴率は、どのように調べているのだろうか？");
+    Heading(s, kPurple, "Q ");
+    AfterHeading(s, kBlack, "テレビ番組の視聴率は、どのように調べているのだろうか？");
     WaitForKey(s);
-    NewLine(s, 70, 3, "テレビのある世帯全部の調査は行われていない。");
+    NewLine(s, 70, kBlue, "テレビのある世帯全部の調査は行われていない。");
     WaitForKey(s);
-    NewLine(s, 70, 3, "一部の世帯を調べ、視聴率を出している。");
+    NewLine(s, 70, kBlue, "一部の世帯を調べ、視聴率を出している。");
     WaitForKey(s);
-    NewLine(s, 70, 7, "<調査の工夫>");
+    NewLine(s, 70, kPurple, "<調査の工夫>");
     WaitForKey(s);
-    NewLine(s, 50, 3, "①");
-    Continue(s, 0, "　放送エリア（32地区）ごとに調査する。");
+    NewLine(s, 50, kBlue, "①");
+    Continue(s, kBlack, "　放送エリア（32地区）ごとに調査する。");
     WaitForKey(s);
-    NewLine(s, 50, 3, "②");
-    Continue(s, 0, "　世帯は、統計学の理論に基づいてランダムに選ばれている。");
+    NewLine(s, 50, kBlue, "②");
+    Continue(s, kBlack, "　世帯は、統計学の理論に基づいてランダムに選ばれている。");
     WaitForKey(s);
-    NewLine(s, 50, 3, "③");
-    Continue(s, 0, "　地区により2年～3年の周期で全ての世帯が入れ替わるように");
-    NewLine(s, 50, 0, "　 ローテーションされている。");
+    NewLine(s, 50, kBlue, "③");
+    Continue(s, kBlack, "　地区により2年～3年の周期で全ての世帯が入れ替わるように");
+    NewLine(s, 50, kBlack, "　 ローテーションされている。");
 }
 
 void RunCensusAndSampleScene(State& s) {
     Start(s);
-    Heading(s, 5, "<標本調査と全数調査>");
+    Heading(s, kRed, "<標本調査と全数調査>");
     WaitForKey(s);
-    NewLine(s, 50, 3, "標本調査");
-    NewLine(s, 50, 0, "　集団の一部を調査して、集団全体の傾向を推測する調査");
+    NewLine(s, 50, kBlue, "標本調査");
+    NewLine(s, 50, kBlack, "　集団の一部を調査して、集団全体の傾向を推測する調査");
     WaitForKey(s);
-    Continue(s, 3, "(視聴率調査)");
+    Continue(s, kBlue, "(視聴率調査)");
     WaitForKey(s);
-    NewLine(s, 50, 3, "全数調査");
-    NewLine(s, 50, 0, "　集団全部について調査すること");
+    NewLine(s, 50, kBlue, "全数調査");
+    NewLine(s, 50, kBlack, "　集団全部について調査すること");
     WaitForKey(s);
-    Continue(s, 3, "(国勢調査)");
+    Continue(s, kBlue, "(国勢調査)");
     WaitForKey(s);
-    NewLine(s, 50, 0, "人口および世帯に関するデータを調べる「全数調査」5年ごとに実施");
-    NewLine(s, 50, 0, "性別や年齢、配偶の関係、就業の状態や世帯の構成");
+    NewLine(s, 50, kBlack, "人口および世帯に関するデータを調べる「全数調査」5年ごとに実施");
+    NewLine(s, 50, kBlack, "性別や年齢、配偶の関係、就業の状態や世帯の構成");
     WaitForKey(s);
-    NewLine(s, 60, 7, "次の調査は、それぞれ標本調査、全数調査のどちらですか?");
+    NewLine(s, 60, kPurple, "次の調査は、それぞれ標本調査、全数調査のどちらですか?");
     WaitForKey(s);
     // The answers are written later, 30 px after each question.
-    NewLine(s, 50, 0, "(1)学校での健康診断");
+    NewLine(s, 50, kBlack, "(1)学校での健康診断");
     Set(s, 1, s.X + 30, s.YI1);
-    NewLine(s, 50, 0, "(2)世論調査");
+    NewLine(s, 50, kBlack, "(2)世論調査");
     Set(s, 2, s.X + 30, s.YI1);
-    NewLine(s, 50, 0, "  世間一般の意見を明らかにする目的で行われる統計的社会調査");
+    NewLine(s, 50, kBlack, "  世間一般の意見を明らかにする目的で行われる統計的社会調査");
     WaitForKey(s);
-    Write(s, 3, s.X_a(1), s.Y_a(1), "全数調査");
+    Write(s, kBlue, s.X_a(1), s.Y_a(1), "全数調査");
     WaitForKey(s);
-    Write(s, 3, s.X_a(2), s.Y_a(2), "標本調査");
+    Write(s, kBlue, s.X_a(2), s.Y_a(2), "標本調査");
 }
 
 void RunPopulationAndSampleScene(State& s) {
     Start(s);
-    Heading(s, 0, "<P213 問1>");
-    AfterHeading(s, 3, "缶詰の品質調査は標本調査　なぜ？");
+    Heading(s, kBlack, "<P213 問1>");
+    AfterHeading(s, kBlue, "缶詰の品質調査は標本調査　なぜ？");
     WaitForKey(s);
-    NewLine(s, 50, 0, "全部の缶詰を調べると、商品として売り物にならなくなるから。");
+    NewLine(s, 50, kBlack, "全部の缶詰を調べると、商品として売り物にならなくなるから。");
     WaitForKey(s);
-    NewLine(s, 70, 3, "Q 標本調査が行われるのはどんな場合?");
+    NewLine(s, 70, kBlue, "Q 標本調査が行われるのはどんな場合?");
     WaitForKey(s);
-    NewLine(s, 50, 0, "全数調査だと、多くの手間や時間、費用がかかる場合");
+    NewLine(s, 50, kBlack, "全数調査だと、多くの手間や時間、費用がかかる場合");
     WaitForKey(s);
-    NewLine(s, 50, 0, "製品をこわすおそれがある場合");
+    NewLine(s, 50, kBlack, "製品をこわすおそれがある場合");
     WaitForKey(s);
 
     // Page 2: population and sample side by side, each in its own frame.
     Start(s);
-    survey::Cell(s, 40, 30, 228, 50, 5, 3, 13, "標本調査");
+    survey::Cell(s, 40, 30, 228, 50, kRed, kBlue, kAmber, "標本調査");
     s.XI2 = s.X;
     s.YI1 = s.Y;
     const float size = 38;
@@ -154,50 +156,50 @@ void RunPopulationAndSampleScene(State& s) {
         Label(s, c, s.X_a(i), s.Y_a(i), text);
     };
     auto cell = [&](int i, const std::string& text) {
-        survey::Cell(s, s.X_a(i), s.Y_a(i), 228, 50, 0, 3, 11, text);
+        survey::Cell(s, s.X_a(i), s.Y_a(i), 228, 50, kBlack, kBlue, kCyan, text);
     };
     Ellipse(s, kPopulation, size);
-    label(5, kPopulationName, "母集団");
+    label(kRed, kPopulationName, "母集団");
     DotRow(s, kPopulationDots, 6, size);
     WaitForKey(s);
-    label(0, kPopulationText, "傾向を知りたい集団全体");
+    label(kBlack, kPopulationText, "傾向を知りたい集団全体");
     WaitForKey(s);
     survey::Arrow(s, kRightTail, kRightHead, 20, 16, -1, 1);
     Ellipse(s, kSample, size);
-    label(5, kSampleName, "標本");
+    label(kRed, kSampleName, "標本");
     DotRow(s, kSampleDots, 3, size);
     WaitForKey(s);
-    label(0, kSampleText, "取り出した一部の資料");
+    label(kBlack, kSampleText, "取り出した一部の資料");
     WaitForKey(s);
     survey::Arrow(s, kDownTail, kDownHead, 20, 16, -1, 1);
-    label(0, kSurvey, "調査");
+    label(kBlack, kSurvey, "調査");
     WaitForKey(s);
     cell(kSampleTrend, "標本の傾向");
     WaitForKey(s);
     survey::Arrow(s, kLeftTail, kLeftHead, 20, 16, -1, 1);
     // The dots fall on the arrow itself; the label stands 20 px above it.
-    DimensionArc(s, kLeftTail, kLeftHead, 1, 0, "推測", 5, 3, 10, 0, -20);
+    DimensionArc(s, kLeftTail, kLeftHead, 1, 0, "推測", kRed, kBlue, 10, 0, -20);
     cell(kPopulationTrend, "母集団の傾向");
     WaitForKey(s);
-    Write(s, 3, s.X_a(kSizeHeading), s.Y_a(kSizeHeading), "標本の大きさ");
-    Write(s, 0, s.X_a(kSizeHeading), s.YI1 + 50, "取り出した資料の個数");
+    Write(s, kBlue, s.X_a(kSizeHeading), s.Y_a(kSizeHeading), "標本の大きさ");
+    Write(s, kBlack, s.X_a(kSizeHeading), s.YI1 + 50, "取り出した資料の個数");
     WaitForKey(s);
-    FixedLine(s, 7, "教科書P213 問2 をやろう。");
+    FixedLine(s, kPurple, "教科書P213 問2 をやろう。");
     WaitForKey(s);
     s.XI1 = s.X_a(kAnswers);
     s.YI1 = 30;
-    Write(s, 3, s.XI1, s.YI1, "<解答>");
-    NewLine(s, 50, 0, "母集団…");
+    Write(s, kBlue, s.XI1, s.YI1, "<解答>");
+    NewLine(s, 50, kBlack, "母集団…");
     WaitForKey(s);
-    NewLine(s, 50, 5, "ある都市の有権者");
-    NewLine(s, 50, 5, "74358人");
-    NewLine(s, 50, 0, "標本…");
+    NewLine(s, 50, kRed, "ある都市の有権者");
+    NewLine(s, 50, kRed, "74358人");
+    NewLine(s, 50, kBlack, "標本…");
     WaitForKey(s);
-    NewLine(s, 50, 5, "選び出した");
-    NewLine(s, 50, 5, "1000人");
-    NewLine(s, 50, 0, "標本の大きさ…");
+    NewLine(s, 50, kRed, "選び出した");
+    NewLine(s, 50, kRed, "1000人");
+    NewLine(s, 50, kBlack, "標本の大きさ…");
     WaitForKey(s);
-    NewLine(s, 50, 5, "1000");
+    NewLine(s, 50, kRed, "1000");
 }
 
 }  // namespace vm

@@ -9,6 +9,7 @@
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "lessons/survey/sampling.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -31,45 +32,45 @@ constexpr int kCentre = 0, kOuter = 0, kInner = 10;
 
 void RunCommuteSampleScene(State& s) {
     Start(s);
-    Write(s, 3, s.XI0, s.YI1, "例");
-    Write(s, 0, s.XI1, s.YI1, "ある中学校の3年生360人の通学時間について、標本調査で調べる");
-    NewLine(s, 50, 0, "ことになった。次の標本の選び方のうち、適切なものはどれですか。");
-    NewLine(s, 50, 3, "①");
-    Continue(s, 0, "　男子全員を選ぶ。");
-    NewLine(s, 50, 3, "②");
-    Continue(s, 0, "　各クラスの出席番号が4の倍数の生徒を選ぶ。");
-    NewLine(s, 50, 3, "③");
-    Continue(s, 0, "　ある1つのクラス全員を選ぶ。");
+    Write(s, kBlue, s.XI0, s.YI1, "例");
+    Write(s, kBlack, s.XI1, s.YI1, "ある中学校の3年生360人の通学時間について、標本調査で調べる");
+    NewLine(s, 50, kBlack, "ことになった。次の標本の選び方のうち、適切なものはどれですか。");
+    NewLine(s, 50, kBlue, "①");
+    Continue(s, kBlack, "　男子全員を選ぶ。");
+    NewLine(s, 50, kBlue, "②");
+    Continue(s, kBlack, "　各クラスの出席番号が4の倍数の生徒を選ぶ。");
+    NewLine(s, 50, kBlue, "③");
+    Continue(s, kBlack, "　ある1つのクラス全員を選ぶ。");
     WaitForKey(s);
-    NewLine(s, 60, 5, "答 ②");
+    NewLine(s, 60, kRed, "答 ②");
 }
 
 void RunRandomExtractionScene(State& s) {
     Start(s);
-    Write(s, 5, s.XI1, s.YI1, "<無作為に抽出する方法>");
-    Write(s, 0, s.XI0, s.YI1 + 50, "(1)");
-    Continue(s, 3, "乱数さい");
-    Continue(s, 0, "…正二十面体で、0～9までの数字が2個ずつ書かれている。");
-    NewLine(s, 50, 7, " 3個を、百、十、一の位に対応させる。");
+    Write(s, kRed, s.XI1, s.YI1, "<無作為に抽出する方法>");
+    Write(s, kBlack, s.XI0, s.YI1 + 50, "(1)");
+    Continue(s, kBlue, "乱数さい");
+    Continue(s, kBlack, "…正二十面体で、0～9までの数字が2個ずつ書かれている。");
+    NewLine(s, 50, kPurple, " 3個を、百、十、一の位に対応させる。");
     Frame(s, kDieFrameLeft, 350, 10, 11, 25);
     DrawRandomNumberDie(s);
     s.U_a(5) = s.GX1;
     s.V_a(5) = s.GY1 - 30;
-    Label(s, 3, s.U_a(5), s.V_a(5), "正二十面体");
+    Label(s, kBlue, s.U_a(5), s.V_a(5), "正二十面体");
     WaitForKey(s);
-    Write(s, 0, s.XI0, s.YI1 + 80, "(2)");
-    Continue(s, 3, "コンピュータ");
-    NewLine(s, 50, 7, " エクセルで、数式「=INT(RAND()*300+1)」を入力する。");
+    Write(s, kBlack, s.XI0, s.YI1 + 80, "(2)");
+    Continue(s, kBlue, "コンピュータ");
+    NewLine(s, 50, kPurple, " エクセルで、数式「=INT(RAND()*300+1)」を入力する。");
     WaitForKey(s);
     // The die and its caption go; the third way takes their place.
-    s.P.FillBox(0, s.YI1 + 50, 1760, s.YI1 + 50 + 1800, 15, 15);
-    Write(s, 0, s.XI0, s.YI1 + 80, "(3)");
-    Continue(s, 3, "乱数表");
-    Continue(s, 0, "…0～9までの数字を不規則に並べた表。");
-    NewLine(s, 50, 7, " 出発点を決め、かってに決めた方向へ、1けたなら1つずつ、");
-    NewLine(s, 50, 7, " 3けたなら3つずつ、数字に対応させる。");
+    s.P.FillBox(0, s.YI1 + 50, 1760, s.YI1 + 50 + 1800, kBackground, kBackground);
+    Write(s, kBlack, s.XI0, s.YI1 + 80, "(3)");
+    Continue(s, kBlue, "乱数表");
+    Continue(s, kBlack, "…0～9までの数字を不規則に並べた表。");
+    NewLine(s, 50, kPurple, " 出発点を決め、かってに決めた方向へ、1けたなら1つずつ、");
+    NewLine(s, 50, kPurple, " 3けたなら3つずつ、数字に対応させる。");
     WaitForKey(s);
-    Write(s, 0, s.XI0, s.YI1 + 80, "どの方法でも、同じ数の場合や資料にない番号のときは、それを除く。");
+    Write(s, kBlack, s.XI0, s.YI1 + 80, "どの方法でも、同じ数の場合や資料にない番号のときは、それを除く。");
 }
 
 // A regular icosahedron seen along the axis through two opposite faces: a
@@ -93,26 +94,26 @@ void DrawRandomNumberDie(State& s) {
 
     std::vector<Point> face;
     for (int i = 1; i <= 7; ++i) face.push_back({s.X_a(kOuter + i), s.Y_a(kOuter + i)});
-    s.P.FillPolygon(face, 13, 13);
+    s.P.FillPolygon(face, kAmber, kAmber);
 
     // The back triangle 11-13-15 and its edges to the outline, dotted.
     s.P.SetDrawWidth(4);
     for (int j = 1; j <= 5; j += 2) {
         const int before = j == 1 ? 6 : j - 1;
-        DottedLine(s, kInner + j, kOuter + before, 6, 0);
-        DottedLine(s, kInner + j, kOuter + j, 14, 0);
-        DottedLine(s, kInner + j, kOuter + j + 1, 6, 0);
-        DottedLine(s, kInner + j, kInner + j + 2, 6, 0);
+        DottedLine(s, kInner + j, kOuter + before, 6, kBlack);
+        DottedLine(s, kInner + j, kOuter + j, 14, kBlack);
+        DottedLine(s, kInner + j, kOuter + j + 1, 6, kBlack);
+        DottedLine(s, kInner + j, kInner + j + 2, 6, kBlack);
     }
     // The front triangle 12-14-16 and its edges to the outline, solid.
     s.P.SetDrawWidth(5);
-    s.CCC2 = 0;
+    s.CCC2 = kBlack;
     for (int j = 2; j <= 6; j += 2) {
         const int before = j == 2 ? 6 : j - 2;
-        Segment(s, kInner + j, kInner + before, 0);
-        Segment(s, kInner + j, kOuter + j - 1, 0);
-        Segment(s, kInner + j, kOuter + j, 0);
-        Segment(s, kInner + j, kOuter + j + 1, 0);
+        Segment(s, kInner + j, kInner + before, kBlack);
+        Segment(s, kInner + j, kOuter + j - 1, kBlack);
+        Segment(s, kInner + j, kOuter + j, kBlack);
+        Segment(s, kInner + j, kOuter + j + 1, kBlack);
     }
     for (int i = 1; i <= 6; ++i) {
         s.G_a(i, 1) = s.X_a(kOuter + i);

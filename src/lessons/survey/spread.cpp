@@ -5,6 +5,7 @@
 #include "lessons/common/text.h"
 #include "lessons/survey/charts.h"
 #include "lessons/survey/estimation.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -27,7 +28,7 @@ void DrawSpreadChart(State& s) {
     DrawChartGrid(s);
     s.AIDA = s.SIZEY;
     // The title of the across axis, under its end.
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.X = s.GX0 + 8 * s.SIZEX - 40;
     s.Y = s.GY0 + 4;
     s.AA_s = s.X_sa(9);
@@ -47,7 +48,7 @@ void DrawSpreadChart(State& s) {
         s.TANIX = 1;
         s.YOKO1X = 1;
         s.SIZEY = 40;
-        s.CCC2 = 3;
+        s.CCC2 = kBlue;
         s.HEI = -1;
         DrawBoxPlot(s);
     }
@@ -60,32 +61,32 @@ void RunSpreadBySampleSizeScene(State& s) {
     s.XI0 = 30;
     s.XI1 = s.XI0 + 36;
     s.YI1 = 20;
-    Label(s, 3, s.XI0, s.YI1, "標本の大きさと平均値のばらつきの関係を考えよう");
+    Label(s, kBlue, s.XI0, s.YI1, "標本の大きさと平均値のばらつきの関係を考えよう");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "※箱ひげ図");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "※箱ひげ図");
     WaitForKey(s);
     DrawSpreadChart(s);
-    Write(s, 3, s.XI0, s.YI1 + 100, "母集団の平均値");
-    Write(s, 3, s.XI1, s.YI1 + 50, "7.0");
+    Write(s, kBlue, s.XI0, s.YI1 + 100, "母集団の平均値");
+    Write(s, kBlue, s.XI1, s.YI1 + 50, "7.0");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 100, "図からわかることは?");
+    Write(s, kPurple, s.XI0, s.YI1 + 100, "図からわかることは?");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "①");
-    Continue(s, 3, "中央値 ");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "①");
+    Continue(s, kBlue, "中央値 ");
     WaitForKey(s);
-    Continue(s, 0, "どれも母集団の平均値に近い値になっている");
+    Continue(s, kBlack, "どれも母集団の平均値に近い値になっている");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "②");
-    Continue(s, 3, "箱の横の長さ ");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "②");
+    Continue(s, kBlue, "箱の横の長さ ");
     WaitForKey(s);
-    Continue(s, 0, "標本の大きさが大きいほど短くなっている");
+    Continue(s, kBlack, "標本の大きさが大きいほど短くなっている");
     WaitForKey(s);
-    Write(s, 7, s.XI0, s.YI1 + 50, "③");
-    Continue(s, 3, "ひげの横の長さ ");
+    Write(s, kPurple, s.XI0, s.YI1 + 50, "③");
+    Continue(s, kBlue, "ひげの横の長さ ");
     WaitForKey(s);
-    Continue(s, 0, "標本の大きさが大きいほど短くなっている");
+    Continue(s, kBlack, "標本の大きさが大きいほど短くなっている");
     WaitForKey(s);
-    Write(s, 5, s.XI0, s.YI1 + 60, "標本の大きさが大きいほど、標本の平均のばらつきは小さくなる");
+    Write(s, kRed, s.XI0, s.YI1 + 60, "標本の大きさが大きいほど、標本の平均のばらつきは小さくなる");
 }
 
 }  // namespace vm

@@ -2,6 +2,7 @@
 
 #include "figures/figures.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 
 namespace vm::survey {
 
@@ -18,7 +19,7 @@ void ArrowAt(State& s, float zx0, float zy0, float zx, float zy, float width, fl
     s.P.SetDrawWidth(static_cast<int>(width));
     s.MUKI = muki;
     s.YA = ya;
-    s.CCC2 = 3;
+    s.CCC2 = kBlue;
     s.NAGASA = nagasa;
     DrawArrow(s);
     s.P.SetDrawWidth(5);
