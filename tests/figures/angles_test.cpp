@@ -1,10 +1,13 @@
 #include <cmath>
 
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Angles = FigureTest;
+using Angles = RigTest;
 
 constexpr float kPI = 3.14159f;
 

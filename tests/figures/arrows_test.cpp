@@ -1,11 +1,14 @@
 #include <set>
 
+#include "figures/figures.h"
+#include "frame/binding.h"
 #include "frame/shared_forms.h"
-#include "fixture.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Arrows = FigureTest;
+using Arrows = RigTest;
 
 struct Seg {
     float x1, y1, x2, y2;

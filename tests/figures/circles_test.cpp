@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Circles = FigureTest;
+using Circles = RigTest;
 
 TEST_F(Circles, CrossingPointsOfTwoCircles) {
     const struct {

@@ -1,9 +1,12 @@
-#include "fixture.h"
+#include "figures/figures.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Arcs = FigureTest;
+using Arcs = RigTest;
 
 static void Segment(State& s, float x0, float y0, float x1, float y1) {
     s.ZX0 = x0, s.ZY0 = y0, s.ZX1 = x1, s.ZY1 = y1;

@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Divisors = FigureTest;
+using Divisors = RigTest;
 
 TEST_F(Divisors, PairsOfDivisors) {
     const struct {

@@ -1,9 +1,12 @@
-#include "fixture.h"
+#include "figures/figures.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Graphs = FigureTest;
+using Graphs = RigTest;
 
 static void Plane(State& s, float gx, float gy, float a1, float a2, float b1, float b2,
                   float size) {

@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Grid = FigureTest;
+using Grid = RigTest;
 
 static void Frame(State& s, float yoko, float tate, float colour) {
     s.GGX = 440, s.GGY = 90, s.YOKO = yoko, s.TATE = tate, s.SIZE = 40, s.CCC2 = colour;

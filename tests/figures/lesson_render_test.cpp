@@ -5,8 +5,10 @@
 #include <cmath>
 
 #include "figures/figures.h"
-#include "fixture.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {

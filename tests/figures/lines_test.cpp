@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Lines = FigureTest;
+using Lines = RigTest;
 
 TEST_F(Lines, FootOfThePerpendicular) {
     const struct {

@@ -1,9 +1,12 @@
 #include "figures/common.h"
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Loops = FigureTest;
+using Loops = RigTest;
 
 TEST_F(Loops, CountedLoopRunsOnceBeforeItsFirstTest) {
     const struct {

@@ -1,10 +1,13 @@
-#include "frame/shared_forms.h"
-#include "fixture.h"
+#include "figures/figures.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "frame/shared_forms.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Marks = FigureTest;
+using Marks = RigTest;
 
 constexpr float kPi4 = 3.14159f / 4;
 

@@ -1,9 +1,12 @@
-#include "fixture.h"
+#include "figures/figures.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Plane = FigureTest;
+using Plane = RigTest;
 
 static void FirstCaller(State& s) {
     s.GGX = 748, s.GGY = 120, s.AA1 = -5, s.AA2 = 2, s.BB1 = -5, s.BB2 = 5;

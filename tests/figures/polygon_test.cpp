@@ -1,7 +1,10 @@
 #include <string>
 
+#include "figures/figures.h"
+#include "frame/binding.h"
 #include "frame/shared_forms.h"
-#include "fixture.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
@@ -16,7 +19,7 @@ static void Spy(State& s) {
     shared::PlaceAngleLabel(s);
 }
 
-struct Polygon : FigureTest {
+struct Polygon : RigTest {
     Polygon() {
         calls.clear();
         s.bind.PlaceAngleLabel = Spy;

@@ -4,8 +4,11 @@
 
 #include <array>
 
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
 #include "platform/canvas.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {

@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Roots = FigureTest;
+using Roots = RigTest;
 
 TEST_F(Roots, SimplifiedForms) {
     const struct {

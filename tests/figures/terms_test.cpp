@@ -1,9 +1,12 @@
-#include "fixture.h"
+#include "figures/figures.h"
 #include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Terms = FigureTest;
+using Terms = RigTest;
 
 TEST_F(Terms, SignsOfATerm) {
     const struct {

@@ -1,8 +1,11 @@
-#include "fixture.h"
+#include "figures/figures.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 
-using Ticks = FigureTest;
+using Ticks = RigTest;
 
 // A horizontal segment (100, 100)-(200, 100): ticks are vertical strokes;
 // returns their x positions.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "formula_test_util.h"
+#include "formula/formula.h"
+#include "frame/binding.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {

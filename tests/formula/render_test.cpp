@@ -2,9 +2,11 @@
 // few pixels: glyphs land where the writer puts them.
 #include <gtest/gtest.h>
 
-#include "formula_test_util.h"
-#include "support/rig.h"
+#include "formula/formula.h"
+#include "frame/binding.h"
 #include "platform/canvas.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "frame/binding.h"
 #include "frame/frame.h"
-#include "frame_test_util.h"
 #include "platform/sjis.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
@@ -14,7 +16,7 @@ std::string Shown(State& s, const std::string& ch) {
 }
 
 TEST(ToDisplayChar, MapsSingleCharacters) {
-    test::Run r;
+    test::MenuRig r;
     const struct {
         const char* in;
         const char* out;
@@ -31,7 +33,7 @@ TEST(ToDisplayChar, MapsSingleCharacters) {
 
 TEST(ToDisplayChar, TablesStayAligned) {
     // A character missing from either table would shift every one after it.
-    test::Run r;
+    test::MenuRig r;
     const struct {
         const char* in;
         const char* out;
@@ -49,7 +51,7 @@ TEST(ToDisplayChar, TablesStayAligned) {
 }
 
 TEST(StripSpaces, RemovesOnlyHalfWidthBlanks) {
-    test::Run r;
+    test::MenuRig r;
     const struct {
         const char* in;
         const char* out;

@@ -2,13 +2,15 @@
 
 #include <cmath>
 
+#include "frame/binding.h"
 #include "frame/frame.h"
-#include "frame_test_util.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-void Read(test::Run& r, const std::string& keys) {
+void Read(test::MenuRig& r, const std::string& keys) {
     r.Keys(keys);
     ReadNumberField(r.s);
     EvaluateInput(r.s);
@@ -45,7 +47,7 @@ TEST(NumberEntry, TypedTextAndItsValue) {
         {"7/.\n", "7/.", 0},
     };
     for (const auto& c : cases) {
-        test::Run r;
+        test::MenuRig r;
         Read(r, c.keys);
         EXPECT_EQ(r.s.AINP_s, c.text) << c.keys;
         EXPECT_FLOAT_EQ(r.s.AINP, c.value) << c.keys;
@@ -56,20 +58,20 @@ TEST(NumberEntry, TypedTextAndItsValue) {
 }
 
 TEST(NumberEntry, FractionSplitsAtTheFirstBar) {
-    test::Run r;
+    test::MenuRig r;
     Read(r, "3/4\n");
     EXPECT_EQ(r.s.LEM, 3);
     EXPECT_EQ(r.s.N, 2);
     EXPECT_EQ(r.s.A_s, "3");
     EXPECT_EQ(r.s.B_s, "4");
-    test::Run r2;
+    test::MenuRig r2;
     Read(r2, "1/2/4\n");
     EXPECT_EQ(r2.s.A_s, "1");
     EXPECT_EQ(r2.s.B_s, "2/4");
 }
 
 TEST(NumberEntry, FieldLayoutEchoAndErase) {
-    test::Run r;
+    test::MenuRig r;
     r.s.X = 500, r.s.Y = 600;
     Read(r, "1.5\n");
     const auto t = r.Texts();
@@ -115,7 +117,7 @@ TEST(NumberEntry, FieldLayoutEchoAndErase) {
 }
 
 TEST(NumberEntry, EchoShowsMappedGlyphs) {
-    test::Run r;
+    test::MenuRig r;
     Read(r, "3/4\n");
     const auto t = r.Texts();
     ASSERT_EQ(t.size(), 5u);
@@ -126,7 +128,7 @@ TEST(NumberEntry, EchoShowsMappedGlyphs) {
 }
 
 TEST(NumberEntry, ClearingEmptiesTheFieldBox) {
-    test::Run r;
+    test::MenuRig r;
     Read(r, "123{BS}4\n");
     bool cleared = false;
     for (const auto& op : r.p.Log())
@@ -141,7 +143,7 @@ TEST(NumberEntry, ClearingEmptiesTheFieldBox) {
 }
 
 TEST(NumberEntry, NothingEchoedLeavesColourZeroAndPenAfterLabel) {
-    test::Run r;
+    test::MenuRig r;
     Read(r, "ab\n");
     EXPECT_EQ(r.s.CCC1, 0);
     EXPECT_EQ(r.s.X, 1040);
@@ -185,7 +187,7 @@ TEST(NumberEntry, WaitingDrawsNothingBetweenKeys) {
 }
 
 TEST(AskMenuNumber, QuestionFieldAndErase) {
-    test::Run r;
+    test::MenuRig r;
     r.Keys("2\n");
     AskMenuNumber(r.s);
     EXPECT_EQ(r.s.AINP, 2);

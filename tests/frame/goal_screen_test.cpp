@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "frame/binding.h"
 #include "frame/lesson.h"
-#include "frame_test_util.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // The heading, then each sentence 65 px below the one before, on the
 // screen as it stands; the cursor is left after the last sentence.
 TEST(GoalScreen, HeadingThenSentences65Apart) {
-    test::Run r;
+    test::MenuRig r;
     GoalScreen(r.s, {"かき", "く"});
     const auto texts = r.Texts();
     ASSERT_FALSE(texts.empty());

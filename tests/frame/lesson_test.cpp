@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "frame/binding.h"
 #include "frame/frame.h"
-#include "frame_test_util.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
@@ -31,7 +33,7 @@ TEST(RunLesson, SceneMenuChoices) {
     visits.clear();
     arrivals.clear();
     goals = 0;
-    test::Run r;
+    test::MenuRig r;
     // Rejected entries bring the list back; the last item returns.
     r.Keys("1\n9/3\n\n0\n-2\n7\n0.5\n6.5\n13/2\n1/0\n/\n5\n12/2\n{Any}");
     RunLesson(r.s, SixItemLesson());
@@ -54,7 +56,7 @@ TEST(RunLesson, SceneMenuChoices) {
 
 TEST(RunLesson, LessonWithoutGoalAndEmptyScenes) {
     visits.clear();
-    test::Run r;
+    test::MenuRig r;
     Lesson l;
     l.scene_list = "①Ａ　②Ｂ　③終了";
     l.scenes = {Scene<1>, nullptr};

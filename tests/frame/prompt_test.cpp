@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "frame/binding.h"
 #include "frame/frame.h"
-#include "frame_test_util.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
@@ -11,7 +13,7 @@ struct Glyph {
     std::string text;
     float x, y;
 };
-std::vector<Glyph> Visible(const test::Run& r) {
+std::vector<Glyph> Visible(const test::MenuRig& r) {
     std::vector<Glyph> out;
     for (const auto& op : r.Texts())
         if (op.text != "　") out.push_back({op.text, op.x1, op.y1});
@@ -19,7 +21,7 @@ std::vector<Glyph> Visible(const test::Run& r) {
 }
 
 TEST(DrawPromptText, EmptyTextDrawsNothingAndKeepsState) {
-    test::Run r;
+    test::MenuRig r;
     r.s.X = 100, r.s.A_s = "keep", r.s.JYOU = 1;
     DrawPromptText(r.s);
     EXPECT_TRUE(r.p.Log().empty());
@@ -29,7 +31,7 @@ TEST(DrawPromptText, EmptyTextDrawsNothingAndKeepsState) {
 }
 
 TEST(DrawPromptText, SceneListTakesACellPerCharacterBlankIncluded) {
-    test::Run r;
+    test::MenuRig r;
     r.s.AA_s = " ①図で　②作図　③PAの長さ　④地図で　⑤220km以上から　⑥終了";
     r.s.X = 16, r.s.Y = 666, r.s.CCC1 = 0;
     DrawPromptText(r.s);
@@ -56,7 +58,7 @@ TEST(DrawPromptText, SceneListTakesACellPerCharacterBlankIncluded) {
 }
 
 TEST(DrawPromptText, CaretLeavesNextCharacterUnmappedAndRaised) {
-    test::Run r;
+    test::MenuRig r;
     r.s.AA_s = "x^2";
     r.s.X = 100, r.s.Y = 200;
     DrawPromptText(r.s);
@@ -73,7 +75,7 @@ TEST(DrawPromptText, CaretLeavesNextCharacterUnmappedAndRaised) {
 }
 
 TEST(DrawPromptText, CaretCarriesOverAndIsUsedUpByABlank) {
-    test::Run r;
+    test::MenuRig r;
     // A text that ends in "^" leaves the escape for the next text.
     r.s.AA_s = "1^";
     DrawPromptText(r.s);
@@ -107,7 +109,7 @@ TEST(DrawPromptText, CaretCarriesOverAndIsUsedUpByABlank) {
 }
 
 TEST(DrawPlainText, KeysOneAtATimePutThePeriodBetweenNeighbours) {
-    test::Run r;
+    test::MenuRig r;
     r.s.X = 1056, r.s.Y = 648, r.s.CCC1 = 5;
     for (const char* k : {"3", ".", "5"}) {
         r.s.A_s = k;
@@ -127,7 +129,7 @@ TEST(DrawPlainText, KeysOneAtATimePutThePeriodBetweenNeighbours) {
 }
 
 TEST(DrawPlainText, LeavesPenAndDropsBlanksInsideALongerText) {
-    test::Run r;
+    test::MenuRig r;
     r.s.X = 10, r.s.Y = 20;
     r.s.A_s = "/ -";
     DrawPlainText(r.s);
@@ -155,7 +157,7 @@ TEST(DrawPromptText, OneByteCharactersSitFourPixelsHigher) {
         {"．", "．", 100, 0},
     };
     for (const auto& c : cases) {
-        test::Run r;
+        test::MenuRig r;
         r.s.X = 50, r.s.Y = 100;
         r.s.AA_s = c.text;
         DrawPromptText(r.s);

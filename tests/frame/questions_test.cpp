@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "frame/binding.h"
 #include "frame/frame.h"
-#include "frame_test_util.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
@@ -17,7 +19,7 @@ bool HasBox(const std::vector<Op>& log, float x1, float y1, float x2, float y2, 
 }
 
 TEST(AskNumberAtBottom, ListStaysFieldGoes) {
-    test::Run r;
+    test::MenuRig r;
     r.s.AA_s = " ①図で　②作図　③PAの長さ　④地図で　⑤220km以上から　⑥終了";
     r.Keys("3\n");
     AskNumberAtBottom(r.s);
@@ -53,7 +55,7 @@ TEST(AskNextStep, ValuesAndWhatItRestores) {
         {"1\n", 1, 5}, {"\n", 0, 0}, {"2/2\n", 1, 5}, {"1/0\n", 0, 5}, {"/\n", 0, 5},
     };
     for (const auto& c : cases) {
-        test::Run r;
+        test::MenuRig r;
         r.p.SetDrawWidth(5);
         r.s.CCC1 = 3;
         r.Keys(c.keys);
@@ -76,7 +78,7 @@ TEST(AskNextStep, ValuesAndWhatItRestores) {
 }
 
 TEST(ShowKeyPrompt, HandsBackTheKeyAndRestores) {
-    test::Run r;
+    test::MenuRig r;
     r.p.SetDrawWidth(5);
     r.s.CCC1 = 0;
     r.s.AA_s = "←→（C),↑↓(A)で点を動かす。Enterキーで決定";
@@ -104,7 +106,7 @@ TEST(ShowKeyPrompt, HandsBackTheKeyAndRestores) {
 }
 
 TEST(ShowKeyPrompt, ArrowKeysComeBackUnchanged) {
-    test::Run r;
+    test::MenuRig r;
     r.Keys("{Left}{Up}");
     r.s.AA_s = "a";
     ShowKeyPrompt(r.s);
@@ -115,7 +117,7 @@ TEST(ShowKeyPrompt, ArrowKeysComeBackUnchanged) {
 }
 
 TEST(WaitForKey, BoxTextEraseAndRestore) {
-    test::Run r;
+    test::MenuRig r;
     r.p.SetDrawWidth(5);
     r.s.CCC1 = 5;
     r.s.AA_s = "left over";
@@ -142,7 +144,7 @@ TEST(WaitForKey, BoxTextEraseAndRestore) {
 }
 
 TEST(WaitForKey, EachWaitTakesOneKeyTypedAhead) {
-    test::Run r;
+    test::MenuRig r;
     r.Keys("1\n ");
     for (const char* expected : {"1", "\r", " "}) {
         WaitForKey(r.s);
@@ -153,14 +155,14 @@ TEST(WaitForKey, EachWaitTakesOneKeyTypedAhead) {
 }
 
 TEST(ClearWorkArea, FillsTheWorkArea) {
-    test::Run r;
+    test::MenuRig r;
     ClearWorkArea(r.s);
     ASSERT_EQ(r.p.Log().size(), 1u);
     EXPECT_TRUE(HasBox(r.p.Log(), 0, 54, 1440, 900, 15, 15));
 }
 
 TEST(FormatNumberTables, TextsOfBothTables) {
-    test::Run r;
+    test::MenuRig r;
     r.s.T_a.Dim(80);
     r.s.T_sa.Dim(80);
     r.s.F_a.Dim(40);

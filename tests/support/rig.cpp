@@ -1,5 +1,7 @@
 #include "support/rig.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "formula/formula.h"
@@ -55,10 +57,26 @@ std::vector<std::string> Rig::Write(const std::string& text, float x, float y) {
     return Ops();
 }
 
+float Rig::Width(const std::string& text) {
+    s.A_s = text;
+    s.X = 0;
+    s.Y = 0;
+    MeasureText(s);
+    return s.LLT;
+}
+
 std::string Rig::Png(const std::string& name) {
     const std::string path = OutputPath(name);
     p.WritePng(path);
     return path;
+}
+
+std::vector<Op> RunAlone(const ProgramInfo& info, Routine scene, int waits) {
+    Rig r(info);
+    r.AnyKeys(waits);
+    EXPECT_TRUE(r.Run(scene));
+    EXPECT_EQ(r.Unread(), 0u);
+    return r.Log();
 }
 
 Ended RunKeys(const ProgramInfo& info, const std::string& keys, const std::string& time) {
@@ -77,6 +95,22 @@ std::string AnyKeys(int n) {
     std::string k;
     for (int i = 0; i < n; ++i) k += "{Any}";
     return k;
+}
+
+std::string TimeForSeed(int seed) {
+    const int h = std::min(seed, 23), m = std::min(seed - h, 59), sec = seed - h - m;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, sec);
+    return buf;
+}
+
+const Binding& SurveyBinding() {
+    static const Binding b = ProgramD().binding;
+    return b;
+}
+
+float SurveyEnd(const std::string& text, float x) {
+    return PenAfter(text, x, nullptr, &SurveyBinding());
 }
 
 std::string OutputPath(const std::string& name) {

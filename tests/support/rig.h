@@ -38,6 +38,8 @@ struct Rig {
     std::vector<std::string> Ops() const;
     // Draws a markup text at (x, y) on a cleared log and returns what it drew.
     std::vector<std::string> Write(const std::string& text, float x, float y);
+    // The width of a markup text as the program's writer measures it.
+    float Width(const std::string& text);
     size_t Unread() const { return p.PendingKeys(); }
     // Writes the canvas (render rigs only) under the build folder's test
     // output; returns the path written.
@@ -54,6 +56,16 @@ struct RigTest : ::testing::Test, Rig {
         : Rig(info, render, time) {}
 };
 
+// Velmaris-C with the number field where the main menu puts it: the
+// frame's routines as the menus call them.
+struct MenuRig : Rig {
+    MenuRig() : Rig(ProgramC()) { s.KAIX = 1056; }
+};
+
+// The log of a scene run on its own in a fresh rig of the program with a key
+// for each of its waits; checks that it ends with every key read.
+std::vector<Op> RunAlone(const ProgramInfo& info, Routine scene, int waits);
+
 // What a whole program run left behind: its log, the keys it did not read
 // (a program ended by its quit item leaves the keys after the quit number),
 // its exit status and whether it reached the error stop.
@@ -68,6 +80,15 @@ Ended RunKeys(const ProgramInfo& info, const std::string& keys,
 
 // A script of n keys that any wait takes.
 std::string AnyKeys(int n);
+
+// The clock time whose hours, minutes and seconds add up to the seed a
+// program draws its numbers from.
+std::string TimeForSeed(int seed);
+
+// Velmaris-D's binding, under which its writers draw their own forms.
+const Binding& SurveyBinding();
+// Where Velmaris-D's writer leaves the pen after a markup text written from x.
+float SurveyEnd(const std::string& text, float x);
 
 // Where rendered pictures of the tests go: a folder in the build tree.
 std::string OutputPath(const std::string& name);

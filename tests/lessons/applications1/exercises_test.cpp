@@ -12,14 +12,13 @@
 #include "frame/frame.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
-#include "scene_check.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
-
-using namespace page;
 
 // The large brackets of 問4: KAKKO set just before the line.
 void Large(State& s) {
@@ -27,16 +26,8 @@ void Large(State& s) {
     DrawMarkupText(s);
 }
 
-struct ExerciseCase {
-    int item;
-    Routine scene;
-    int waits;
-    std::vector<Line> lines;  // the texts the scene writes, in order
-};
-void PrintTo(const ExerciseCase& c, std::ostream* os) { *os << "exercise " << c.item; }
-
-const ExerciseCase kExercises[] = {
-    {1, ChainedSpecialTrianglesProblem, 6,
+const SceneCase kExercises[] = {
+    {1, 6,
      {{kAt, "問3 解答", 36, 30, 3},
       {kMark, "acm", 0, 0, 3},
       {kMark, "8cm", 0, 0, 3},
@@ -57,7 +48,7 @@ const ExerciseCase kExercises[] = {
       {kAt, " =", 540, 290, 0},
       {kAfter, "4!2ﾝ", 0, 290, 5},
       {kAt, "教科書P195 問4　をしなさい。", 44, 590, 0}}},
-    {2, EquilateralTriangleAreaProblem, 14,
+    {2, 14,
      {{kAt, "問4 解答", 36, 30, 3},
       {kMark, "A", 0, 0, 0},
       {kMark, "B", 0, 0, 0},
@@ -68,9 +59,9 @@ const ExerciseCase kExercises[] = {
       {kAt, "AD=hとすると", 108, 80, 0},
       {kMark, "h", 0, 0, 3},
       {kAt, "a^2=", 108, 140, 0},
-      {kAfter, "(ﾀa/2ﾀ)\\2+h^2", 0, 140, 0, Large},
+      {kAfter, "(ﾀa/2ﾀ)\\2+h^2", 0, 140, 0, kAnyKey, 1, Large},
       {kAt, "h^2=", 108, 220, 0},
-      {kAfter, "a^2-(ﾀa/2ﾀ)\\2=", 0, 220, 0, Large},
+      {kAfter, "a^2-(ﾀa/2ﾀ)\\2=", 0, 220, 0, kAnyKey, 1, Large},
       {kAfter, "a^2-ﾀa^2/4ﾀ=ﾀ3/4ﾀa^2", 0, 220, 0},
       {kAt, "h>0,a>0 だから ", 108, 300, 0},
       {kAfter, "h=", 0, 300, 0},
@@ -78,7 +69,7 @@ const ExerciseCase kExercises[] = {
       {kAt, "面積 S=ﾀ1/2ﾀ*a*ﾀ!3ﾝ/2ﾀa=", 108, 400, 0},
       {kAfter, "ﾀ!3ﾝ/4ﾀa^2", 0, 400, 3},
       {kAt, "教科書P196 問5　をしなさい。", 44, 590, 7}}},
-    {3, RectangleDiagonalProblem, 6,
+    {3, 6,
      {{kAt, "問5 解答", 36, 30, 3},
       {kMark, "A", 0, 0, 0},
       {kMark, "B", 0, 0, 0},
@@ -94,7 +85,7 @@ const ExerciseCase kExercises[] = {
       {kAfter, "x=", 0, 220, 0},
       {kAfter, "!a^2+b^2ﾝ", 0, 220, 3},
       {kAt, "教科書P196 問6　をしなさい。", 44, 590, 7}}},
-    {4, IsoscelesTriangleAreaProblem, 13,
+    {4, 13,
      {{kAt, "問6 解答", 36, 30, 3},
       {kMark, "A", 0, 0, 0},
       {kMark, "B", 0, 0, 0},
@@ -116,7 +107,7 @@ const ExerciseCase kExercises[] = {
       {kAfter, "!7ﾝ (cm)", 0, 300, 5},
       {kAt, "面積 S=ﾀ1/2ﾀ*6*!7ﾝ=", 108, 380, 0},
       {kAfter, "3!7ﾝ (cm^2)", 0, 380, 5}}},
-    {5, RopewayLengthProblem, 10,
+    {5, 10,
      {{kAt, "問7 解答", 36, 30, 3},
       {kMark, "山頂", 0, 0, 0},
       {kMark, "ふもと", 0, 0, 0},
@@ -136,43 +127,20 @@ const ExerciseCase kExercises[] = {
       {kAt, "答　約854m", 108, 380, 5}}},
 };
 
-class Exercise : public ::testing::TestWithParam<ExerciseCase> {};
+class Exercise : public ::testing::TestWithParam<SceneCase> {};
 
 // From the main menu: the scene's number, a key for every wait, then back
 // to the main menu and quit, every key read.
-TEST_P(Exercise, WaitsBeforeItsLinesAndShowsTheListAtOnce) {
-    const ExerciseCase& c = GetParam();
-    const Ended run =
-        RunKeys(ProgramB(), "2\\n" + std::to_string(c.item) + "\\n" + AnyKeys(c.waits) + "6\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_FALSE(run.error);
-    const auto& log = run.log;
-    const auto lists = Find(log, IsSceneList);
-    ASSERT_EQ(lists.size(), 2u);
-    const auto clears = Find(log, IsScreenClear, lists[0], lists[1]);
-    ASSERT_EQ(clears.size(), 1u);
-    const size_t begin = clears[0], end = lists[1];
-    const auto waits = Find(log, IsStepWait, begin, end);
-    EXPECT_EQ(waits.size(), static_cast<size_t>(c.waits));
-    const size_t last = ExpectTextsInOrder(log, begin, end, c.lines);
-    ASSERT_NE(last, kNone);
-    ASSERT_FALSE(waits.empty());
-    EXPECT_GT(last, waits.back());
-    // The page stays: nothing is erased above the band before the list.
-    for (size_t i = last; i < end; ++i)
-        EXPECT_FALSE(log[i].kind == Op::FillBox && log[i].fill == 15 && log[i].y1 < 657) << i;
-    // "6" at the list leads to the main menu.
-    EXPECT_EQ(Count(log, IsMenuPanel, end), 1u);
-}
+TEST_P(Exercise, WaitsBeforeItsLinesAndShowsTheListAtOnce) { CheckScene(ProgramB(), 2, GetParam()); }
 
 // One key short, the scene still waits and its last line is not there.
 TEST_P(Exercise, OneKeyShortTheLastLineIsNotDrawn) {
-    const ExerciseCase& c = GetParam();
+    const SceneCase& c = GetParam();
     Rig r(ProgramB());
     r.AnyKeys(c.waits - 1);
-    EXPECT_FALSE(r.Run(c.scene));
+    EXPECT_FALSE(r.Run(ExercisesLesson().scenes.at(static_cast<size_t>(c.item - 1))));
     const Line& l = c.lines.back();
-    const float x = l.place == kAfter ? EndOf(c.lines[c.lines.size() - 2].text, 0) : l.x;
+    const float x = l.place == kAfter ? PenAfter(c.lines[c.lines.size() - 2].text, 0) : l.x;
     if (l.place == kAt) {
         EXPECT_EQ(CountMarkup(r.Log(), l.text, x, l.y, l.colour), 0) << l.text;
     } else {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "lessons/applications1/plane.h"
-#include "lessons/applications1/plane_solids_support.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
 
@@ -17,14 +17,6 @@ namespace {
 Point Pixel(int x, int y) { return {988.0f + 40 * x, 360.0f - 40 * y}; }
 
 std::string N(int v) { return std::to_string(v); }
-
-// √n as k√m with m free of square factors, in markup: "3!2ﾝ", "!34ﾝ", "5ﾝ".
-std::string RootText(int n) {
-    int k = 1;
-    for (int f = 2; f * f <= n; ++f)
-        while (n % (f * f) == 0) n /= f * f, k *= f;
-    return (k > 1 ? N(k) : "") + (n > 1 ? "!" + N(n) : "") + "ﾝ";
-}
 
 struct Expected {
     std::string horizontal, vertical;  // the leg lines
@@ -44,7 +36,7 @@ Expected Work(int ax, int ay, int bx, int by) {
                  N(a_upper ? by : ay) + ")=" + N(std::abs(ay - by));
     const int n = (std::abs(ax) + std::abs(bx)) * (std::abs(ax) + std::abs(bx)) +
                   (std::abs(ay) + std::abs(by)) * (std::abs(ay) + std::abs(by));
-    e.result = RootText(n);
+    e.result = RootMarkup(n);
     const bool divided = e.result != "!" + N(n) + "ﾝ";
     e.last = "x>0 だから、x=" + (divided ? "!" + N(n) + "ﾝ=" : std::string());
     return e;
@@ -103,7 +95,7 @@ void CheckProblem(const std::vector<Op>& page, const Expected* given = nullptr) 
     for (const Op& op : page) {
         if (op.kind != Op::Text || op.text != "C" || op.colour != 3) continue;
         ++letters;
-        const float mx = op.x1 + EndX("C", 0, 0) / 2 - c.x, my = op.y1 + 22 - c.y;
+        const float mx = op.x1 + PenAfter("C", 0) / 2 - c.x, my = op.y1 + 22 - c.y;
         EXPECT_LT(mx * (a.x - c.x) + my * (a.y - c.y), 0);
         EXPECT_LT(mx * (b.x - c.x) + my * (b.y - c.y), 0);
     }
@@ -113,9 +105,9 @@ void CheckProblem(const std::vector<Op>& page, const Expected* given = nullptr) 
     const Point lower = ay < by ? a : b, upper = ay < by ? b : a;
     const auto runs = DotRuns(page);
     ASSERT_EQ(runs.size(), 3u);
-    EXPECT_TRUE(AllAwayFrom(runs[0], lower, c, upper));
-    EXPECT_TRUE(AllAwayFrom(runs[1], upper, c, lower));
-    EXPECT_TRUE(AllAwayFrom(runs[2], a, b, c));
+    EXPECT_TRUE(ArcOutside(runs[0], lower, c, upper));
+    EXPECT_TRUE(ArcOutside(runs[1], upper, c, lower));
+    EXPECT_TRUE(ArcOutside(runs[2], a, b, c));
 
     const Expected e = Work(ax, ay, bx, by);
     if (given) {
@@ -131,7 +123,7 @@ void CheckProblem(const std::vector<Op>& page, const Expected* given = nullptr) 
     EXPECT_EQ(CountMarkup(page, "  =" + N(dx * dx) + "+" + N(dy * dy), 72, 350, 0), 1);
     EXPECT_EQ(CountMarkup(page, "  =" + N(n), 72, 410, 0), 1);
     EXPECT_EQ(CountMarkup(page, e.last, 72, 470, 0), 1) << e.last;
-    EXPECT_EQ(CountMarkup(page, e.result, EndX(e.last, 72, 470), 470, 5), 1) << e.result;
+    EXPECT_EQ(CountMarkup(page, e.result, PenAfter(e.last, 72), 470, 5), 1) << e.result;
     EXPECT_EQ(CountStepWaits(page), 3u);
 }
 
@@ -169,7 +161,7 @@ TEST(TwoPointDistanceDrill, EveryProblemShowsItsPointsLegsAndRoot) {
             (dots[0].x1 < 988 ? second : fourth) += 1;
             const int dx = static_cast<int>(std::fabs(dots[0].x1 - dots[1].x1) / 40);
             const int dy = static_cast<int>(std::fabs(dots[0].y1 - dots[1].y1) / 40);
-            const std::string root = RootText(dx * dx + dy * dy);
+            const std::string root = RootMarkup(dx * dx + dy * dy);
             if (root.find('!') == std::string::npos) ++whole;
             else if (root[0] == '!') ++free;
             else ++divided;

@@ -8,9 +8,10 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "lessons/applications1/plane.h"
-#include "lessons/applications1/plane_solids_support.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -73,82 +74,72 @@ TEST(PlaneDistancesLesson, ChoosesByTheValueTyped) {
 
 const SceneCase kScenes[] = {
     {1, 10,
-     {{"課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。", 36, 30, 3},
-      {"   <解答>", 72, 90, 0},
-      {"BC=", 72, 150, 0},
-      {"5-(-1)=5+1=", kAfter, 150, 0},
-      {"6", kAfter, 150, 3},
-      {"AB=d　とすると", 72, 270, 0},
-      {"d^2=", 72, 330, 0},
-      {"6^2+7^2=36+49=", kAfter, 330, 0},
-      {"d>0 だから", 72, 390, 0},
-      {"!85ﾝ", kAfter, 390, 3},
-      {"答　!85ﾝ", 72, 450, 5}}},
+     {{kAt, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。", 36, 30, 3},
+      {kAt, "   <解答>", 72, 90, 0},
+      {kAt, "BC=", 72, 150, 0},
+      {kAfter, "5-(-1)=5+1=", 0, 150, 0},
+      {kAfter, "6", 0, 150, 3},
+      {kAt, "AB=d　とすると", 72, 270, 0},
+      {kAt, "d^2=", 72, 330, 0},
+      {kAfter, "6^2+7^2=36+49=", 0, 330, 0},
+      {kAt, "d>0 だから", 72, 390, 0},
+      {kAfter, "!85ﾝ", 0, 390, 3},
+      {kAt, "答　!85ﾝ", 72, 450, 5}}},
     {3, 0,
-     {{"問8 解答", 36, 30, 3},
-      {"(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5", 36, 80, 0},
-      {"AB^2=4^2+5^2=16+25=41", 108, 140, 0},
-      {"AB>0 だから AB=", 108, 200, 0},
-      {"!41ﾝ", kAfter, 200, 5},
-      {"(2) x座標:3-(-3)=3+3=6 ,y座標:4-2=2", 36, 280, 0},
-      {"AB>0 だから AB=!40ﾝ=", 108, 400, 0},
-      {"2!10ﾝ", kAfter, 400, 5}}},
+     {{kAt, "問8 解答", 36, 30, 3},
+      {kAt, "(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5", 36, 80, 0},
+      {kAt, "AB^2=4^2+5^2=16+25=41", 108, 140, 0},
+      {kAt, "AB>0 だから AB=", 108, 200, 0},
+      {kAfter, "!41ﾝ", 0, 200, 5},
+      {kAt, "(2) x座標:3-(-3)=3+3=6 ,y座標:4-2=2", 36, 280, 0},
+      {kAt, "AB>0 だから AB=!40ﾝ=", 108, 400, 0},
+      {kAfter, "2!10ﾝ", 0, 400, 5}}},
     {4, 11,
-     {{"問　弦ABの長さを求めなさい。", 36, 30, 3},
-      {"AH=xcm　とすると", 108, 80, 0},
-      {"7^2=x^2+2^2", 108, 130, 0},
-      {"x^2=", 108, 190, 0},
-      {"7^2-2^2=49-4=45", kAfter, 190, 0},
-      {"x>0 だから", 108, 240, 0},
-      {"x=!45ﾝ=", 108, 300, 0},
-      {"3!5ﾝ", kAfter, 300, 3},
-      {"したがって AB=", 108, 360, 0},
-      {"2*3!5ﾝ=", kAfter, 360, 0},
-      {"6!5ﾝ", kAfter, 360, 3},
-      {"答　6!5ﾝcm", 108, 420, 5},
-      {"教科書P198 問9　をしなさい。", 44, 590, 0}}},
+     {{kAt, "問　弦ABの長さを求めなさい。", 36, 30, 3},
+      {kAt, "AH=xcm　とすると", 108, 80, 0},
+      {kAt, "7^2=x^2+2^2", 108, 130, 0},
+      {kAt, "x^2=", 108, 190, 0},
+      {kAfter, "7^2-2^2=49-4=45", 0, 190, 0},
+      {kAt, "x>0 だから", 108, 240, 0},
+      {kAt, "x=!45ﾝ=", 108, 300, 0},
+      {kAfter, "3!5ﾝ", 0, 300, 3},
+      {kAt, "したがって AB=", 108, 360, 0},
+      {kAfter, "2*3!5ﾝ=", 0, 360, 0},
+      {kAfter, "6!5ﾝ", 0, 360, 3},
+      {kAt, "答　6!5ﾝcm", 108, 420, 5},
+      {kAt, "教科書P198 問9　をしなさい。", 44, 590, 0}}},
     {5, 7,
-     {{"問9　解答", 36, 30, 3},
-      {"OH=xcm　とすると", 108, 80, 0},
-      {"6^2=x^2+4^2", 108, 130, 0},
-      {"x^2=", 108, 190, 0},
-      {"6^2-4^2=36-16=20", kAfter, 190, 0},
-      {"x=!20ﾝ=", 108, 300, 0},
-      {"2!5ﾝ", kAfter, 300, 3},
-      {"答　2!5ﾝcm", 108, 360, 5},
-      {"教科書P198 問10　をしなさい。", 44, 590, 0}}},
+     {{kAt, "問9　解答", 36, 30, 3},
+      {kAt, "OH=xcm　とすると", 108, 80, 0},
+      {kAt, "6^2=x^2+4^2", 108, 130, 0},
+      {kAt, "x^2=", 108, 190, 0},
+      {kAfter, "6^2-4^2=36-16=20", 0, 190, 0},
+      {kAt, "x=!20ﾝ=", 108, 300, 0},
+      {kAfter, "2!5ﾝ", 0, 300, 3},
+      {kAt, "答　2!5ﾝcm", 108, 360, 5},
+      {kAt, "教科書P198 問10　をしなさい。", 44, 590, 0}}},
     {6, 7,
-     {{"問10　解答", 36, 30, 3},
-      {"接線の長さをxcm　とすると", 108, 80, 0},
-      {"6^2=x^2+2^2", 108, 130, 0},
-      {"x^2=", 108, 190, 0},
-      {"6^2-2^2=36-4=32", kAfter, 190, 0},
-      {"x>0 だから", 108, 240, 0},
-      {"x=!32ﾝ=", 108, 300, 0},
-      {"4!2ﾝ", kAfter, 300, 3},
-      {"答　4!2ﾝcm", 108, 360, 5}}},
+     {{kAt, "問10　解答", 36, 30, 3},
+      {kAt, "接線の長さをxcm　とすると", 108, 80, 0},
+      {kAt, "6^2=x^2+2^2", 108, 130, 0},
+      {kAt, "x^2=", 108, 190, 0},
+      {kAfter, "6^2-2^2=36-4=32", 0, 190, 0},
+      {kAt, "x>0 だから", 108, 240, 0},
+      {kAt, "x=!32ﾝ=", 108, 300, 0},
+      {kAfter, "4!2ﾝ", 0, 300, 3},
+      {kAt, "答　4!2ﾝcm", 108, 360, 5}}},
 };
 
 class PlaneScene : public ::testing::TestWithParam<SceneCase> {};
 
 TEST_P(PlaneScene, WaitsItsStepsAndWritesItsLines) {
-    CheckScene(ProgramB(), "3", GetParam(), "7\n6\n");
+    CheckScene(ProgramB(), 3, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(PlaneLesson, PlaneScene, ::testing::ValuesIn(kScenes),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
-
-// The ops of a scene run alone, in a rig, with enough keys.
-std::vector<Op> RunScene(Routine scene, int keys) {
-    Rig r(ProgramB());
-    r.AnyKeys(keys);
-    EXPECT_TRUE(r.Run(scene));
-    EXPECT_EQ(r.Unread(), 0u);
-    return r.Log();
-}
+INSTANTIATE_TEST_SUITE_P(PlaneLesson, PlaneScene, ::testing::ValuesIn(kScenes), SceneName);
 
 TEST(PlaneDistanceExample, PlotsInUnitsThenMapsAndLettersEachCornerOnce) {
-    const auto log = RunScene(TwoPointDistanceExample, 10);
+    const auto log = RunAlone(ProgramB(), TwoPointDistanceExample, 10);
     const auto waits = Find(log, IsStepWait);
     ASSERT_EQ(waits.size(), 10u);
     // Before the first key: A and B as dots of radius 7 in colour 3.
@@ -204,7 +195,7 @@ TEST(PlaneCircleScenes, DrawTheirCirclesMarksAndArcsAsTheFigureNeeds) {
         {TangentProblemAnswer, 7, 1020, 230, 160, 0, 0, 2, {"2cm", "6cm", "xcm"}},
     };
     for (const auto& c : cases) {
-        const auto log = RunScene(c.scene, c.keys);
+        const auto log = RunAlone(ProgramB(), c.scene, c.keys);
         const auto circles = OfKind(log, Op::Arc);
         ASSERT_EQ(circles.size(), 1u);
         EXPECT_NEAR(circles[0].x1, c.cx, 0.01);
@@ -233,15 +224,15 @@ TEST(PlaneCircleScenes, DrawTheirCirclesMarksAndArcsAsTheFigureNeeds) {
 }
 
 TEST(PlaneTangentScene, ItsArcsBulgeAwayFromTheTriangle) {
-    const auto log = RunScene(TangentProblemAnswer, 7);
+    const auto log = RunAlone(ProgramB(), TangentProblemAnswer, 7);
     const Point a{700, 230}, o{1020, 230};
     const Point t{940, 230 - 160 * std::sin(60 * 3.14159f / 180)};
     // O->T, O->A, A->T, each against the corner it leaves out.
     const auto runs = DotRuns(log);
     ASSERT_EQ(runs.size(), 3u);
-    EXPECT_TRUE(AllAwayFrom(runs[0], o, t, a));
-    EXPECT_TRUE(AllAwayFrom(runs[1], o, a, t));
-    EXPECT_TRUE(AllAwayFrom(runs[2], a, t, o));
+    EXPECT_TRUE(ArcOutside(runs[0], o, t, a));
+    EXPECT_TRUE(ArcOutside(runs[1], o, a, t));
+    EXPECT_TRUE(ArcOutside(runs[2], a, t, o));
 }
 
 }  // namespace

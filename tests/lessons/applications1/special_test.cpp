@@ -14,27 +14,15 @@
 #include "formula/formula.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
-#include "scene_check.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
 
-using namespace page;
-
-std::string Keys(int item, int waits) {
-    return "1\\n" + std::to_string(item) + "\\n" + AnyKeys(waits) + "7\\n6\\n";
-}
-
 // --- the fixed scenes, end to end ------------------------------------------
-
-struct SceneCase {
-    int item;
-    int waits;
-    std::vector<Line> lines;  // every text the scene writes, in order
-};
-void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
 
 const SceneCase kScenes[] = {
     {1, 23,
@@ -111,45 +99,18 @@ const SceneCase kScenes[] = {
 
 class SpecialScene : public ::testing::TestWithParam<SceneCase> {};
 
+// Every text in order, at its place and in its colour; a continuation
+// starts where the text before it ended, labels leave the cursor.
 TEST_P(SpecialScene, StepsThroughItsTextsAndShowsTheListAtOnce) {
-    const SceneCase& c = GetParam();
-    const Ended run = RunKeys(ProgramB(), Keys(c.item, c.waits));
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_FALSE(run.error);
-    const auto& log = run.log;
-    const auto lists = Find(log, IsSceneList);
-    ASSERT_EQ(lists.size(), 2u);
-    const auto clears = Find(log, IsScreenClear, lists[0], lists[1]);
-    ASSERT_EQ(clears.size(), 1u);
-    const size_t begin = clears[0], end = lists[1];
-    const auto waits = Find(log, IsStepWait, begin, end);
-    EXPECT_EQ(waits.size(), static_cast<size_t>(c.waits));
-
-    // Every text in order, at its place and in its colour; a continuation
-    // starts where the text before it ended, labels leave the cursor.
-    const size_t last_text = ExpectTextsInOrder(log, begin, end, c.lines);
-    ASSERT_NE(last_text, kNone);
-    if (!waits.empty()) {
-        EXPECT_GT(last_text, waits.back());
-    }
+    CheckScene(ProgramB(), 1, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Special, SpecialScene, ::testing::ValuesIn(kScenes),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+INSTANTIATE_TEST_SUITE_P(Special, SpecialScene, ::testing::ValuesIn(kScenes), SceneName);
 
 // --- the figures' own numbers ------------------------------------------------
 
-// A scene run on its own with a key for every wait.
-std::vector<Op> RunScene(Routine scene, int waits) {
-    Rig r(ProgramB());
-    r.AnyKeys(waits);
-    EXPECT_TRUE(r.Run(scene));
-    EXPECT_EQ(r.Unread(), 0u);
-    return r.Log();
-}
-
 TEST(SpecialFigures, FlowerBedCordsMeetTheRimAndTheMarksStandOutside) {
-    const auto log = RunScene(SpecialTrianglesSceneFlowerBed, 23);
+    const auto log = RunAlone(ProgramB(), SpecialTrianglesSceneFlowerBed, 23);
     const auto beds = OfKind(log, Op::Sector);
     ASSERT_EQ(beds.size(), 1u);
     EXPECT_EQ(beds[0].x1, 930);
@@ -183,8 +144,8 @@ TEST(SpecialFigures, FlowerBedCordsMeetTheRimAndTheMarksStandOutside) {
     // Five dimension lines of 19 dots on their segments.
     const auto runs = DotRuns(log);
     EXPECT_EQ(Sizes(runs), std::vector<size_t>(5, 19));
-    for (const Point& d : runs[0]) EXPECT_FLOAT_EQ(d.y, 510);
-    for (const Point& d : runs[1]) EXPECT_FLOAT_EQ(d.x, 1130);
+    for (const Op& d : runs[0].dots) EXPECT_FLOAT_EQ(d.y1, 510);
+    for (const Op& d : runs[1].dots) EXPECT_FLOAT_EQ(d.x1, 1130);
 
     // The triangle 10 px wide, the pen back at 5 for the right angle.
     std::vector<Op> triangle;
@@ -219,14 +180,14 @@ TEST(SpecialFigures, FlowerBedCordsMeetTheRimAndTheMarksStandOutside) {
 }
 
 TEST(SpecialFigures, SquareArcsLieOutsideAndTheDiagonalArcOnAsSide) {
-    const auto log = RunScene(SpecialTrianglesSceneSquare, 9);
+    const auto log = RunAlone(ProgramB(), SpecialTrianglesSceneSquare, 9);
     const auto runs = DotRuns(log);
     ASSERT_EQ(Sizes(runs), std::vector<size_t>(3, 37));
-    for (const Point& d : runs[0]) EXPECT_GE(d.y, 440 - 1e-3);   // below BC
-    for (const Point& d : runs[1]) EXPECT_GE(d.x, 1092 - 1e-3);  // right of CD
+    for (const Op& d : runs[0].dots) EXPECT_GE(d.y1, 440 - 1e-3);   // below BC
+    for (const Op& d : runs[1].dots) EXPECT_GE(d.x1, 1092 - 1e-3);  // right of CD
     // On A's side of BD: above the line y = 440 - (x - 842).
-    for (size_t i = 1; i + 1 < runs[2].size(); ++i)
-        EXPECT_LT(runs[2][i].y, 440 - (runs[2][i].x - 842)) << i;
+    for (size_t i = 1; i + 1 < runs[2].dots.size(); ++i)
+        EXPECT_LT(runs[2].dots[i].y1, 440 - (runs[2].dots[i].x1 - 842)) << i;
     const auto marks = RightAngleMarks(log);
     ASSERT_EQ(marks.size(), 1u);
     ExpectPolyline(marks[0], {{1052, 440}, {1052, 400}, {1092, 400}}, 5);
@@ -237,7 +198,7 @@ TEST(SpecialFigures, SquareArcsLieOutsideAndTheDiagonalArcOnAsSide) {
 }
 
 TEST(SpecialFigures, EquilateralTicksAltitudeAndRightAngle) {
-    const auto log = RunScene(SpecialTrianglesSceneEquilateral, 12);
+    const auto log = RunAlone(ProgramB(), SpecialTrianglesSceneEquilateral, 12);
     const auto lines = FigureLines(log, 800);
     // Three sides, two ticks, the altitude.
     ASSERT_EQ(lines.size(), 6u);
@@ -261,26 +222,26 @@ TEST(SpecialFigures, EquilateralTicksAltitudeAndRightAngle) {
               1);
     const auto runs = DotRuns(log);
     ASSERT_EQ(Sizes(runs), std::vector<size_t>(3, 37));
-    EXPECT_LT(runs[0][18].x, 917);  // "2cm": up and left of AB
-    EXPECT_GT(runs[1][18].y, 440);  // "1cm": below BD
-    EXPECT_GT(runs[2][18].x, 992);  // "hcm": right of AD
+    EXPECT_LT(runs[0].dots[18].x1, 917);  // "2cm": up and left of AB
+    EXPECT_GT(runs[1].dots[18].y1, 440);  // "1cm": below BD
+    EXPECT_GT(runs[2].dots[18].x1, 992);  // "hcm": right of AD
 }
 
 TEST(SpecialFigures, SideRatiosDotsSectorsAndArcApexes) {
-    const auto log = RunScene(SpecialTrianglesSceneSideRatios, 4);
+    const auto log = RunAlone(ProgramB(), SpecialTrianglesSceneSideRatios, 4);
     const auto runs = DotRuns(log);
     // The dotted lines of each figure follow each other: 37 + 37, 37 + 26.
     const std::vector<size_t> want = {74, 63, 37, 37, 37, 37, 37, 37};
     ASSERT_EQ(Sizes(runs), want);
-    EXPECT_NEAR(runs[1][36].x, 972, 0.01);
-    EXPECT_NEAR(runs[1][36].y, 440, 0.01);
+    EXPECT_NEAR(runs[1].dots[36].x1, 972, 0.01);
+    EXPECT_NEAR(runs[1].dots[36].y1, 440, 0.01);
     // The half base every 7 degrees stops 0.4 px short of the far corner.
-    EXPECT_NEAR(runs[1].back().x, 971.6f, 0.05);
+    EXPECT_NEAR(runs[1].dots.back().x1, 971.6f, 0.05);
     // Side-label apexes, outside their triangles.
     const Point apex[6] = {{247, 460}, {392, 315}, {233, 301}, {655, 257}, {672, 460}, {792, 267}};
     for (int k = 0; k < 6; ++k) {
-        EXPECT_NEAR(runs[2 + k][18].x, apex[k].x, 1.0) << k;
-        EXPECT_NEAR(runs[2 + k][18].y, apex[k].y, 1.0) << k;
+        EXPECT_NEAR(runs[2 + k].dots[18].x1, apex[k].x, 1.0) << k;
+        EXPECT_NEAR(runs[2 + k].dots[18].y1, apex[k].y, 1.0) << k;
     }
     const auto sectors = OfKind(log, Op::Sector);
     ASSERT_EQ(sectors.size(), 4u);
@@ -424,14 +385,6 @@ bool IsDrillErase(const Op& op) {
     return op.kind == Op::FillBox && op.y1 == 80 && op.y2 == 1880 && op.fill == 15;
 }
 
-// The clock time whose hours, minutes and seconds add up to the seed.
-std::string TimeFor(int seed) {
-    const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    return buf;
-}
-
 // Gate entries that repeat a problem, and those that end it.
 const char* const kRepeat[] = {"0", "1.5", "", "1/0", "5/", "-1", "a{Left}0"};
 const char* const kEnd[] = {"1", "1.0", "01", "2/2", "3/3"};
@@ -465,7 +418,7 @@ TEST(SpecialDrill, EverySeedDrawsNumbersInRangeAndKeepsItsLayout) {
                 keys += std::string(gate) + "\\n";
             }
         }
-        const Ended run = RunKeys(ProgramB(), keys + "7\\n6\\n", TimeFor(seed));
+        const Ended run = RunKeys(ProgramB(), keys + "7\\n6\\n", TimeForSeed(seed));
         ASSERT_EQ(run.unread, 0u) << seed;
         ASSERT_FALSE(run.error) << seed;
         const auto& log = run.log;
@@ -494,7 +447,7 @@ TEST(SpecialDrill, EverySeedDrawsNumbersInRangeAndKeepsItsLayout) {
                     y += 60;
                     EXPECT_EQ(CountMarkup(showing, line, p.margin, y, 0), 1) << line;
                 }
-                const float after = EndOf(lines.back(), p.margin);
+                const float after = PenAfter(lines.back(), p.margin);
                 EXPECT_EQ(CountMarkup(showing, kAnswers[k][n - 1], after, y, 5), 1)
                     << "problem " << k + 1 << " n " << n;
                 seen[k][n] = true;

@@ -5,9 +5,10 @@
 #include <cmath>
 #include <ostream>
 
-#include "lessons/applications2/textbook_support.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -15,94 +16,106 @@ namespace {
 bool IsBelowTagsClear(const Op& op) { return IsFilledBox(op, 0, 90, 1760, 1890, 15); }
 
 // The main menu's item 3 and the lesson's quit item.
-SceneRun RunP205(int item, int keys, bool quit = true, const ProgramInfo& info = ProgramC()) {
-    return SceneRun(info, 3, quit ? 4 : 0, item, keys);
+SceneRun RunP205(int item, int keys, bool quit = true) {
+    return SceneRun(ProgramC(), 3, item, keys, quit);
 }
 
-struct SceneCase {
-    int item;
-    int waits;
-    int below_tags_clear_key;  // the key after which y 90 down is erased; -1 none
-    std::vector<Line> lines;
-};
+// The tags of the page, before the first key: the title and the scene's
+// number, each centred in its box.
+std::vector<Line> Tags(int item) {
+    const std::string title = "P205(三平方 基本の問題)";
+    return {{kAt, title, 72 + (484 - PenAfter(title, 0)) / 2, 30, 0, 0},
+            {kAt, std::to_string(item), 600 + (40 - PenAfter(std::to_string(item), 0)) / 2, 30, 13,
+             0}};
+}
+const std::vector<Box> kTagBoxes = {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}};
 
-void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
+// The lines of a scene after its tags.
+std::vector<Line> Page(int item, std::vector<Line> lines) {
+    std::vector<Line> all = Tags(item);
+    all.insert(all.end(), lines.begin(), lines.end());
+    return all;
+}
 
-const SceneCase kScenes[] = {
-    {1, 21, 9,
-     {
-         {0, "(1)", 38, 100, 0},
-         {1, "30%,60%の直角三角形 だから", kCont, 100, 3},
-         {2, "4:x=", 114, 160, 0},
-         {3, "2:!3ﾝ", kCont, 160, 0},
-         {4, "2x=4!3ﾝ  ", 114, 220, 0},
-         {4, "x=", kCont, 220, 0},
-         {4, "2!3ﾝ", kCont, 220, 5},
-         {5, "x:y=", 114, 280, 0},
-         {6, "1:!3ﾝ", kCont, 280, 0},
-         {7, "2!3ﾝ:y=1:!3ﾝ ", 114, 340, 0},
-         {8, "y=2!3ﾝ*!3ﾝ=2*3=", 114, 400, 0},
-         {8, "6", kCont, 400, 5},
-         {10, "(2)", 38, 100, 0},
-         {11, "45%の直角三角形 だから", kCont, 100, 3},
-         {12, "4:x=", 114, 160, 0},
-         {13, "!2ﾝ:1", kCont, 160, 0},
-         {14, "!2ﾝx=4 ", 114, 220, 0},
-         {14, "x=ﾀ4/!2ﾝﾀ=ﾀ4!2ﾝ/2ﾀ=", kCont, 220, 0},
-         {14, "2!2ﾝ", kCont, 220, 5},
-         {15, "y=x+zとすると", 114, 300, 3},
-         {17, "x:z=", 114, 360, 0},
-         {18, "!3ﾝ:1", kCont, 360, 0},
-         {19, "2!2ﾝ:z=!3ﾝ:1 ", 114, 420, 0},
-         {20, "!3ﾝz=2!2ﾝ ", 114, 480, 0},
-         {20, "z=ﾀ2!2ﾝ/!3ﾝﾀ=ﾀ2!2ﾝ*!3ﾝ/3ﾀ=", 114, 550, 0},
-         {20, "ﾀ2!6ﾝ/3ﾀ", kCont, 550, 3},
-         {21, "y=2!2ﾝ+ﾀ2!6ﾝ/3ﾀ", kCont, 550, 5, 90},
-     }},
-    {2, 9, 7,
-     {
-         {1, "(1)対角線の長さは、1辺の!2ﾝ倍 ", 38, 100, 0},
-         {1, "だから ", 114, 160, 0},
-         {1, "10!2ﾝcm", kCont, 160, 5},
-         {2, "(2)正三角形の高さは、1辺のﾀ!3ﾝ/2ﾀ倍 ", 38, 230, 0},
-         {2, "だから 12*ﾀ!3ﾝ/2ﾀ=", 114, 310, 0},
-         {2, "6!3ﾝ(cm)", kCont, 310, 5},
-         {3, "A", 808, 140, 3},
-         {3, "B", 918, 460, 3},
-         {3, "(3)", 38, 380, 0},
-         {4, "x座標:-1-(-3)=-1+3=2 ", kCont, 380, 0},
-         {5, "y座標:3-(-3)=3+3=6", 114, 440, 0},
-         {6, "だから !2^2+6^2ﾝ", 114, 500, 0},
-         {6, "=!4+36ﾝ=!40ﾝ=", 114, 560, 0},
-         {6, "2!10ﾝ", kCont, 560, 5},
-         {7, "O", 924, 104, 0},
-         {7, "(4)ﾀ1/2ﾀAB=xcm とすると", 38, 100, 0},
-         {8, "10^2=x^2+5^2", 114, 160, 0},
-         {9, "x^2=10^2-5^2=100-25=75", 114, 220, 0},
-         {9, "x>0だから x=!75ﾝ=", 114, 280, 0},
-         {9, "5!3ﾝ", kCont, 280, 3},
-         {9, "よって", 114, 340, 0},
-         {9, "AB=2*5!3ﾝ=", 114, 400, 0},
-         {9, "10!3ﾝ(cm)", kCont, 400, 5},
-     }},
-    {3, 7, -1,
-     {
-         {1, "(1) !3^2+4^2+12^2ﾝ", 38, 100, 0},
-         {2, "=!9+16+144ﾝ", 114, 160, 0},
-         {3, "=!169ﾝ=", 114, 220, 0},
-         {3, "13(cm)", kCont, 220, 5},
-         {4, "A", 978, 117, 0},
-         {4, "B", 750, 416, 0},
-         {4, "O", 1006, 416, 0},
-         {4, "(2)円錐の高さをxcm とすると", 38, 290, 0},
-         {5, "10^2=x^2+6^2", 114, 350, 0},
-         {6, "x^2=10^2-6^2=100-36=64", 114, 410, 0},
-         {6, "x>0だから x=!64ﾝ=", 114, 470, 0},
-         {6, "8", kCont, 470, 3},
-         {7, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=", 114, 530, 0},
-         {7, "96π(cm^3)", kCont, 530, 5},
-     }},
-};
+const std::vector<SceneCase>& Scenes() {
+    static const std::vector<SceneCase> scenes = {
+        {1, 21, Page(1, {
+             {kAt, "(1)", 38, 100, 0, 0},
+             {kAfter, "30%,60%の直角三角形 だから", 0, 100, 3, 1},
+             {kAt, "4:x=", 114, 160, 0, 2},
+             {kAfter, "2:!3ﾝ", 0, 160, 0, 3},
+             {kAt, "2x=4!3ﾝ  ", 114, 220, 0, 4},
+             {kAfter, "x=", 0, 220, 0, 4},
+             {kAfter, "2!3ﾝ", 0, 220, 5, 4},
+             {kAt, "x:y=", 114, 280, 0, 5},
+             {kAfter, "1:!3ﾝ", 0, 280, 0, 6},
+             {kAt, "2!3ﾝ:y=1:!3ﾝ ", 114, 340, 0, 7},
+             {kAt, "y=2!3ﾝ*!3ﾝ=2*3=", 114, 400, 0, 8},
+             {kAfter, "6", 0, 400, 5, 8},
+             {kAt, "(2)", 38, 100, 0, 10},
+             {kAfter, "45%の直角三角形 だから", 0, 100, 3, 11},
+             {kAt, "4:x=", 114, 160, 0, 12},
+             {kAfter, "!2ﾝ:1", 0, 160, 0, 13},
+             {kAt, "!2ﾝx=4 ", 114, 220, 0, 14},
+             {kAfter, "x=ﾀ4/!2ﾝﾀ=ﾀ4!2ﾝ/2ﾀ=", 0, 220, 0, 14},
+             {kAfter, "2!2ﾝ", 0, 220, 5, 14},
+             {kAt, "y=x+zとすると", 114, 300, 3, 15},
+             {kAt, "x:z=", 114, 360, 0, 17},
+             {kAfter, "!3ﾝ:1", 0, 360, 0, 18},
+             {kAt, "2!2ﾝ:z=!3ﾝ:1 ", 114, 420, 0, 19},
+             {kAt, "!3ﾝz=2!2ﾝ ", 114, 480, 0, 20},
+             {kAt, "z=ﾀ2!2ﾝ/!3ﾝﾀ=ﾀ2!2ﾝ*!3ﾝ/3ﾀ=", 114, 550, 0, 20},
+             {kAfter, "ﾀ2!6ﾝ/3ﾀ", 0, 550, 3, 20},
+             {kAfter, "y=2!2ﾝ+ﾀ2!6ﾝ/3ﾀ", 90, 550, 5, 21},
+         }), kTagBoxes},
+        {2, 9, Page(2, {
+             {kAt, "(1)対角線の長さは、1辺の!2ﾝ倍 ", 38, 100, 0, 1},
+             {kAt, "だから ", 114, 160, 0, 1},
+             {kAfter, "10!2ﾝcm", 0, 160, 5, 1},
+             {kAt, "(2)正三角形の高さは、1辺のﾀ!3ﾝ/2ﾀ倍 ", 38, 230, 0, 2},
+             {kAt, "だから 12*ﾀ!3ﾝ/2ﾀ=", 114, 310, 0, 2},
+             {kAfter, "6!3ﾝ(cm)", 0, 310, 5, 2},
+             {kAt, "A", 808, 140, 3, 3},
+             {kAt, "B", 918, 460, 3, 3},
+             {kAt, "(3)", 38, 380, 0, 3},
+             {kAfter, "x座標:-1-(-3)=-1+3=2 ", 0, 380, 0, 4},
+             {kAt, "y座標:3-(-3)=3+3=6", 114, 440, 0, 5},
+             {kAt, "だから !2^2+6^2ﾝ", 114, 500, 0, 6},
+             {kAt, "=!4+36ﾝ=!40ﾝ=", 114, 560, 0, 6},
+             {kAfter, "2!10ﾝ", 0, 560, 5, 6},
+             {kAt, "O", 924, 104, 0, 7},
+             {kAt, "(4)ﾀ1/2ﾀAB=xcm とすると", 38, 100, 0, 7},
+             {kAt, "10^2=x^2+5^2", 114, 160, 0, 8},
+             {kAt, "x^2=10^2-5^2=100-25=75", 114, 220, 0, 9},
+             {kAt, "x>0だから x=!75ﾝ=", 114, 280, 0, 9},
+             {kAfter, "5!3ﾝ", 0, 280, 3, 9},
+             {kAt, "よって", 114, 340, 0, 9},
+             {kAt, "AB=2*5!3ﾝ=", 114, 400, 0, 9},
+             {kAfter, "10!3ﾝ(cm)", 0, 400, 5, 9},
+         }), kTagBoxes},
+        {3, 7, Page(3, {
+             {kAt, "(1) !3^2+4^2+12^2ﾝ", 38, 100, 0, 1},
+             {kAt, "=!9+16+144ﾝ", 114, 160, 0, 2},
+             {kAt, "=!169ﾝ=", 114, 220, 0, 3},
+             {kAfter, "13(cm)", 0, 220, 5, 3},
+             {kAt, "A", 978, 117, 0, 4},
+             {kAt, "B", 750, 416, 0, 4},
+             {kAt, "O", 1006, 416, 0, 4},
+             {kAt, "(2)円錐の高さをxcm とすると", 38, 290, 0, 4},
+             {kAt, "10^2=x^2+6^2", 114, 350, 0, 5},
+             {kAt, "x^2=10^2-6^2=100-36=64", 114, 410, 0, 6},
+             {kAt, "x>0だから x=!64ﾝ=", 114, 470, 0, 6},
+             {kAfter, "8", 0, 470, 3, 6},
+             {kAt, "体積は、ﾀ1/3ﾀ*π*6^2*8=12*8=", 114, 530, 0, 7},
+             {kAfter, "96π(cm^3)", 0, 530, 5, 7},
+         }), kTagBoxes},
+    };
+    return scenes;
+}
+
+// The key after which each scene erases below its tags to turn to its next
+// figure; -1: none.
+const int kTurn[] = {0, 9, 7, -1};
 
 class P205Scene : public ::testing::TestWithParam<SceneCase> {};
 
@@ -112,53 +125,20 @@ class P205Scene : public ::testing::TestWithParam<SceneCase> {};
 // the part of the scene its key brings.
 TEST_P(P205Scene, StepsThroughItsAnswerAndReturnsToTheList) {
     const SceneCase& c = GetParam();
+    CheckScene(ProgramC(), 3, c);
     const SceneRun run = RunP205(c.item, c.waits);
-    EXPECT_FALSE(run.error);
-    EXPECT_EQ(run.unread, 0u);
-    ASSERT_EQ(run.lists.size(), 2u);
-    ASSERT_EQ(run.waits.size(), static_cast<size_t>(c.waits));
-    EXPECT_EQ(Count(run.log, IsScreenClear, run.begin(), run.end()), 1u);
     const auto erased = Find(run.log, IsBelowTagsClear, run.begin(), run.end());
-    if (c.below_tags_clear_key < 0) {
+    const int turn = kTurn[c.item];
+    if (turn < 0) {
         EXPECT_TRUE(erased.empty());
     } else {
         ASSERT_EQ(erased.size(), 1u);
-        const size_t k = static_cast<size_t>(c.below_tags_clear_key);
-        EXPECT_GT(erased[0], run.KeyStart(k));
-        EXPECT_LT(erased[0], run.KeyEnd(k));
+        EXPECT_GT(erased[0], run.KeyStart(static_cast<size_t>(turn)));
+        EXPECT_LT(erased[0], run.KeyEnd(static_cast<size_t>(turn)));
     }
-    ExpectLines(run, c.lines);
-
-    // Both tags before the first key, on the top line.
-    size_t tags = 0;
-    for (size_t i = run.begin(); i < run.KeyEnd(0); ++i) {
-        const Op& op = run.log[i];
-        if (IsFilledBox(op, 72, 27, 556, 77, 13) && op.colour == 3) ++tags;
-        if (IsFilledBox(op, 600, 27, 640, 77, 3) && op.colour == 4) ++tags;
-    }
-    EXPECT_EQ(tags, 2u);
-    size_t title_end = 0;
-    const size_t title =
-        FindText(run.log, "P205(三平方基本の問題)", run.begin(), run.KeyEnd(0), &title_end);
-    ASSERT_NE(title, kNone);
-    EXPECT_EQ(run.log[title].y1, 30);
-    EXPECT_EQ(run.log[title].colour, 0);
-    EXPECT_GT(run.log[title].x1, 72);
-    EXPECT_LT(run.log[title_end].x1, 556);
-    const size_t number = FindText(run.log, std::to_string(c.item), title_end + 1, run.KeyEnd(0));
-    ASSERT_NE(number, kNone);
-    EXPECT_EQ(run.log[number].colour, 13);
-    EXPECT_GT(run.log[number].x1, 600);
-    EXPECT_LT(run.log[number].x1, 620);
-
-    // One key fewer leaves the scene waiting: the list is not asked again.
-    const SceneRun short_run = RunP205(c.item, c.waits - 1, false);
-    EXPECT_FALSE(short_run.error);
-    EXPECT_EQ(short_run.lists.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Textbook, P205Scene, ::testing::ValuesIn(kScenes),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+INSTANTIATE_TEST_SUITE_P(Textbook, P205Scene, ::testing::ValuesIn(Scenes()), SceneName);
 
 // Ink above the key-prompt band in a part of a scene.
 size_t DrawnAbovePrompt(const SceneRun& run, size_t k) {
@@ -323,7 +303,7 @@ TEST(P205Figures, LengthMarksStandOnTheirSides) {
         for (size_t k = c.skip; k < runs.size(); ++k) {
             const auto& m = c.marks[k - c.skip];
             EXPECT_EQ(runs[k].dots.size(), m.dots) << c.item << "/" << c.part << "/" << k;
-            EXPECT_EQ(runs[k].dots[0]->colour, m.colour) << c.item << "/" << c.part << "/" << k;
+            EXPECT_EQ(runs[k].dots[0].colour, m.colour) << c.item << "/" << c.part << "/" << k;
             const float side = SideOf(runs[k], m.x1, m.y1, m.x2, m.y2);
             EXPECT_EQ(side > 0, m.right) << c.item << "/" << c.part << "/" << k;
         }
@@ -338,9 +318,9 @@ TEST(P205Problem2, LengthsOfThePlaneLieOnTheSides) {
         const auto runs = DotRuns(run.log, run.KeyStart(k), run.KeyEnd(k));
         ASSERT_EQ(runs.size(), 1u) << k;
         EXPECT_EQ(runs[0].dots.size(), 19u);
-        for (const Op* d : runs[0].dots) {
-            EXPECT_EQ(d->colour, 3);
-            EXPECT_NEAR(k == 4 ? d->y1 : d->x1, k == 4 ? 440 : 828, 0.01);
+        for (const Op& d : runs[0].dots) {
+            EXPECT_EQ(d.colour, 3);
+            EXPECT_NEAR(k == 4 ? d.y1 : d.x1, k == 4 ? 440 : 828, 0.01);
         }
     }
     const size_t two = FindText(run.log, "2", DotRuns(run.log, run.KeyStart(4))[0].first);
@@ -362,23 +342,23 @@ TEST(P205Problem3, BaseIsADenseFrontAndASparseBack) {
     const auto& base = runs[0].dots;
     ASSERT_EQ(base.size(), 181u + 26u);
     for (size_t k = 0; k < base.size(); ++k) {
-        EXPECT_EQ(base[k]->colour, 0);
+        EXPECT_EQ(base[k].colour, 0);
         if (k > 0 && k < 180) {
-            EXPECT_GT(base[k]->y1, 440) << k;
+            EXPECT_GT(base[k].y1, 440) << k;
         }
         if (k > 181) {
-            EXPECT_LT(base[k]->y1, 440) << k;
+            EXPECT_LT(base[k].y1, 440) << k;
         }
     }
-    EXPECT_NEAR(base[90]->y1, 470, 0.01);
-    EXPECT_NEAR(base[181 + 13]->y1, 410.1f, 0.2);
+    EXPECT_NEAR(base[90].y1, 470, 0.01);
+    EXPECT_NEAR(base[181 + 13].y1, 410.1f, 0.2);
 }
 
 TEST(P205Problem1, DeepArcsHang60PxUnderTheBase) {
     const SceneRun run = RunP205(1, 21);
     const auto runs = DotRuns(run.log, run.KeyStart(15), run.KeyEnd(15));
     ASSERT_EQ(runs.size(), 2u);
-    for (const auto& r : runs) EXPECT_NEAR(r.dots[r.dots.size() / 2]->y1, 450, 0.1);
+    for (const auto& r : runs) EXPECT_NEAR(r.dots[r.dots.size() / 2].y1, 450, 0.1);
 }
 
 TEST(P205Problem2, PlacesTheChordOnTheLowerHalfCircle) {
@@ -440,8 +420,8 @@ TEST(P205Lesson, TagsTakeThePenInForceOnEntry) {
 }
 
 TEST(P205Lesson, TrailingBlanksMoveTheNextText) {
-    EXPECT_EQ(PenAfter("2x=4!3ﾝ  ", 114, 220), PenAfter("2x=4!3ﾝ", 114, 220) + 54);
-    EXPECT_EQ(PenAfter("!2ﾝx=4 ", 114, 220), PenAfter("!2ﾝx=4", 114, 220) + 27);
+    EXPECT_EQ(PenAfter("2x=4!3ﾝ  ", 114), PenAfter("2x=4!3ﾝ", 114) + 54);
+    EXPECT_EQ(PenAfter("!2ﾝx=4 ", 114), PenAfter("!2ﾝx=4", 114) + 27);
 }
 
 }  // namespace

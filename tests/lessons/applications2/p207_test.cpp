@@ -4,136 +4,136 @@
 
 #include <cmath>
 
-#include "lessons/applications2/textbook_support.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
 
 // The main menu's item 5 and the lesson's quit item.
-constexpr int kLesson = 5, kQuit = 6;
+constexpr int kLesson = 5;
 
-SceneRun RunP207(int item, int keys) { return SceneRun(ProgramC(), kLesson, kQuit, item, keys); }
+SceneRun RunP207(int item, int keys) { return SceneRun(ProgramC(), kLesson, item, keys); }
 
-const AnswerScene kScenes[] = {
+const SceneCase kScenes[] = {
     {1, 9,
      {
-         {0, "AC=xcmとすると", 38, 90, 3},
-         {1, "BC=(x+1)cm,AB=(x+9)cm だから", 38, 150, 0},
-         {2, "(x+1)^2+x^2=(x+9)^2", 38, 210, 0},
-         {3, "x^2+2x+1+x^2=x^2+18x+81", 38, 270, 0},
-         {4, "2x^2-x^2+2x-18x+1-81=0", 38, 330, 0},
-         {4, "x^2-16x-80=0", 38, 390, 0},
-         {5, "(x-20)(x+4)=0", 38, 450, 0},
-         {6, "x=20,-4", 38, 510, 0},
-         {7, "x>0だから ", 38, 570, 0},
-         {8, "x=20 したがって　AB=", kCont, 570, 0},
-         {9, "20+9=", kCont, 570, 0},
-         {9, "29(cm)", kCont, 570, 5},
+         {kAt, "AC=xcmとすると", 38, 90, 3, 0},
+         {kAt, "BC=(x+1)cm,AB=(x+9)cm だから", 38, 150, 0, 1},
+         {kAt, "(x+1)^2+x^2=(x+9)^2", 38, 210, 0, 2},
+         {kAt, "x^2+2x+1+x^2=x^2+18x+81", 38, 270, 0, 3},
+         {kAt, "2x^2-x^2+2x-18x+1-81=0", 38, 330, 0, 4},
+         {kAt, "x^2-16x-80=0", 38, 390, 0, 4},
+         {kAt, "(x-20)(x+4)=0", 38, 450, 0, 5},
+         {kAt, "x=20,-4", 38, 510, 0, 6},
+         {kAt, "x>0だから ", 38, 570, 0, 7},
+         {kAfter, "x=20 したがって　AB=", 0, 570, 0, 8},
+         {kAfter, "20+9=", 0, 570, 0, 9},
+         {kAfter, "29(cm)", 0, 570, 5, 9},
      },
      {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}}},
     {2, 11,
      {
-         {0, "H", 881, 466, 0},
-         {1, "△ABHで、13^2=", 38, 90, 0},
-         {2, "x^2+h^2", kCont, 90, 0},
-         {3, "h^2=", 38, 150, 0},
-         {4, "13^2-x^2=", kCont, 150, 0},
-         {4, "169-x^2", kCont, 150, 3},
-         {4, "…①", kCont, 150, 0},
-         {5, "△ACHで、15^2=", 38, 210, 0},
-         {6, "(14-x)^2+h^2", kCont, 210, 0},
-         {6, "h^2=15^2-(14-x)^2=", 38, 270, 0},
-         {6, "-x^2+28x+29", kCont, 270, 3},
-         {7, "よって、169-x^2=-x^2+28x+29", 38, 330, 0},
-         {8, "整理すると、28x=140 ", 38, 390, 0},
-         {8, "x=5", kCont, 390, 3},
-         {9, "①に代入して、h^2=169-5^2=144", 38, 450, 0},
-         {10, "h>0 だから、h=!144ﾝ=", 38, 510, 0},
-         {10, "12", kCont, 510, 3},
-         {11, "△ABC=ﾀ1/2ﾀ*14*12=", 38, 590, 3},
-         {11, "84", kCont, 590, 5},
+         {kAt, "H", 881, 466, 0, 0},
+         {kAt, "△ABHで、13^2=", 38, 90, 0, 1},
+         {kAfter, "x^2+h^2", 0, 90, 0, 2},
+         {kAt, "h^2=", 38, 150, 0, 3},
+         {kAfter, "13^2-x^2=", 0, 150, 0, 4},
+         {kAfter, "169-x^2", 0, 150, 3, 4},
+         {kAfter, "…①", 0, 150, 0, 4},
+         {kAt, "△ACHで、15^2=", 38, 210, 0, 5},
+         {kAfter, "(14-x)^2+h^2", 0, 210, 0, 6},
+         {kAt, "h^2=15^2-(14-x)^2=", 38, 270, 0, 6},
+         {kAfter, "-x^2+28x+29", 0, 270, 3, 6},
+         {kAt, "よって、169-x^2=-x^2+28x+29", 38, 330, 0, 7},
+         {kAt, "整理すると、28x=140 ", 38, 390, 0, 8},
+         {kAfter, "x=5", 0, 390, 3, 8},
+         {kAt, "①に代入して、h^2=169-5^2=144", 38, 450, 0, 9},
+         {kAt, "h>0 だから、h=!144ﾝ=", 38, 510, 0, 10},
+         {kAfter, "12", 0, 510, 3, 10},
+         {kAt, "△ABC=ﾀ1/2ﾀ*14*12=", 38, 590, 3, 11},
+         {kAfter, "84", 0, 590, 5, 11},
      },
      {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}}},
     {3, 7,
      {
-         {0, "A(5,0)", 1039, 300, 3},
-         {0, "P", 969.328f, 117.836f, 3},
-         {1, "点Pからx軸へ垂線をひく", 40, 90, 0},
-         {2, "点Pのx座標を", 40, 150, 0},
-         {2, "p", kCont, 150, 3},
-         {2, "とすると、y座標は", kCont, 150, 0},
-         {2, "ﾀ1/2ﾀp", kCont, 150, 3},
-         {3, "OA=OP だから OP=5", 40, 210, 0},
-         {5, "ﾀ5/4ﾀp^2=25", 40, 350, 0},
-         {5, "p^2=20", 40, 410, 0},
-         {6, "p>0 だから p=!20ﾝ=", 40, 470, 0},
-         {6, "2!5ﾝ", kCont, 470, 3},
-         {7, "  ﾀ1/2ﾀp=ﾀ1/2ﾀ*2!5ﾝ=", kCont, 470, 0},
-         {7, "!5ﾝ", kCont, 470, 3},
-         {7, "答　P(2!5ﾝ,!5ﾝ)", 40, 530, 5},
+         {kAt, "A(5,0)", 1039, 300, 3, 0},
+         {kAt, "P", 969.328f, 117.836f, 3, 0},
+         {kAt, "点Pからx軸へ垂線をひく", 40, 90, 0, 1},
+         {kAt, "点Pのx座標を", 40, 150, 0, 2},
+         {kAfter, "p", 0, 150, 3, 2},
+         {kAfter, "とすると、y座標は", 0, 150, 0, 2},
+         {kAfter, "ﾀ1/2ﾀp", 0, 150, 3, 2},
+         {kAt, "OA=OP だから OP=5", 40, 210, 0, 3},
+         {kAt, "ﾀ5/4ﾀp^2=25", 40, 350, 0, 5},
+         {kAt, "p^2=20", 40, 410, 0, 5},
+         {kAt, "p>0 だから p=!20ﾝ=", 40, 470, 0, 6},
+         {kAfter, "2!5ﾝ", 0, 470, 3, 6},
+         {kAfter, "  ﾀ1/2ﾀp=ﾀ1/2ﾀ*2!5ﾝ=", 0, 470, 0, 7},
+         {kAfter, "!5ﾝ", 0, 470, 3, 7},
+         {kAt, "答　P(2!5ﾝ,!5ﾝ)", 40, 530, 5, 7},
      },
      {{0, 40, 27, 524, 77, 3, 13}, {0, 568, 27, 608, 77, 4, 3}}},
     {4, 9,
      {
-         {0, "A", 469, 400, 0},
-         {1, "O", 952, 47, 0},
-         {1, "A", 727.144f, 183.5f, 0},
-         {1, "A", 1168.856f, 183.5f, 0},
-         {2, "<解答>", 40, 90, 3},
-         {2, "側面のおうぎ形の中心角は", kCont, 90, 0},
-         {2, "360°*ﾀ2*π*3/2*π*9ﾀ=360°*ﾀ1/3ﾀ=", 40, 160, 0},
-         {2, "120°", kCont, 160, 3},
-         {4, "H", 952, 213.5f, 0},
-         {6, "△OAHにおいて", 40, 240, 0},
-         {6, "9:AH=", 40, 300, 0},
-         {7, "2:!3ﾝ", kCont, 300, 0},
-         {8, "2AH=9!3ﾝ", 40, 360, 0},
-         {8, "AH=ﾀ9/2ﾀ!3ﾝ だから", 40, 420, 0},
-         {8, "求める長さは、", 40, 480, 0},
-         {9, "2*ﾀ9/2ﾀ!3ﾝ=", 40, 560, 0},
-         {9, "9!3ﾝ(cm)", kCont, 560, 5},
+         {kAt, "A", 469, 400, 0, 0},
+         {kAt, "O", 952, 47, 0, 1},
+         {kAt, "A", 727.144f, 183.5f, 0, 1},
+         {kAt, "A", 1168.856f, 183.5f, 0, 1},
+         {kAt, "<解答>", 40, 90, 3, 2},
+         {kAfter, "側面のおうぎ形の中心角は", 0, 90, 0, 2},
+         {kAt, "360°*ﾀ2*π*3/2*π*9ﾀ=360°*ﾀ1/3ﾀ=", 40, 160, 0, 2},
+         {kAfter, "120°", 0, 160, 3, 2},
+         {kAt, "H", 952, 213.5f, 0, 4},
+         {kAt, "△OAHにおいて", 40, 240, 0, 6},
+         {kAt, "9:AH=", 40, 300, 0, 6},
+         {kAfter, "2:!3ﾝ", 0, 300, 0, 7},
+         {kAt, "2AH=9!3ﾝ", 40, 360, 0, 8},
+         {kAt, "AH=ﾀ9/2ﾀ!3ﾝ だから", 40, 420, 0, 8},
+         {kAt, "求める長さは、", 40, 480, 0, 8},
+         {kAt, "2*ﾀ9/2ﾀ!3ﾝ=", 40, 560, 0, 9},
+         {kAfter, "9!3ﾝ(cm)", 0, 560, 5, 9},
      },
      {{0, 40, 27, 524, 77, 3, 13}, {0, 568, 27, 608, 77, 4, 3}}},
     {5, 11,
      {
-         {0, "E", 854, 220, 0},
-         {0, "M", 760, 235, 0},
-         {0, "N", 1080, 160, 0},
-         {1, "(1)", 30, 80, 3},
-         {1, "DN=3cm", kCont, 80, 0},
-         {1, "BD=6*!2ﾝ=6!2ﾝ(cm)", 30, 130, 0},
-         {2, "BN^2=3^2+(6!2ﾝ)^2=9+72=81", 30, 190, 0},
-         {3, "BN>0 だから ", 30, 240, 0},
-         {3, "BN=9cm", kCont, 240, 5},
-         {4, "(2)四角形はひし形になる", 30, 300, 3},
-         {5, "MG^2=3^2+6^2=9+36=45", 30, 350, 0},
-         {6, "MG>0 だから ", 30, 400, 0},
-         {6, "MG=3!5ﾝcm", kCont, 400, 3},
-         {7, "周の長さは、", 30, 450, 3},
-         {7, "4*3!5ﾝ=", kCont, 450, 0},
-         {7, "12!5ﾝ(cm)", kCont, 450, 5},
-         {8, "AG=", 30, 510, 3},
-         {8, "!6^2+6^2+6^2ﾝ=!6^2*3ﾝ=", kCont, 510, 0},
-         {8, "6!3ﾝ", kCont, 510, 3},
-         {9, ",MN=6!2ﾝ", kCont, 510, 3},
-         {9, " だから", kCont, 510, 0},
-         {10, "面積は、", 30, 580, 3},
-         {10, "ﾀ1/2ﾀ*6!3ﾝ*6!2ﾝ=", kCont, 580, 0},
-         {11, "18!6ﾝ(cm^2)", kCont, 580, 5},
+         {kAt, "E", 854, 220, 0, 0},
+         {kAt, "M", 760, 235, 0, 0},
+         {kAt, "N", 1080, 160, 0, 0},
+         {kAt, "(1)", 30, 80, 3, 1},
+         {kAfter, "DN=3cm", 0, 80, 0, 1},
+         {kAt, "BD=6*!2ﾝ=6!2ﾝ(cm)", 30, 130, 0, 1},
+         {kAt, "BN^2=3^2+(6!2ﾝ)^2=9+72=81", 30, 190, 0, 2},
+         {kAt, "BN>0 だから ", 30, 240, 0, 3},
+         {kAfter, "BN=9cm", 0, 240, 5, 3},
+         {kAt, "(2)四角形はひし形になる", 30, 300, 3, 4},
+         {kAt, "MG^2=3^2+6^2=9+36=45", 30, 350, 0, 5},
+         {kAt, "MG>0 だから ", 30, 400, 0, 6},
+         {kAfter, "MG=3!5ﾝcm", 0, 400, 3, 6},
+         {kAt, "周の長さは、", 30, 450, 3, 7},
+         {kAfter, "4*3!5ﾝ=", 0, 450, 0, 7},
+         {kAfter, "12!5ﾝ(cm)", 0, 450, 5, 7},
+         {kAt, "AG=", 30, 510, 3, 8},
+         {kAfter, "!6^2+6^2+6^2ﾝ=!6^2*3ﾝ=", 0, 510, 0, 8},
+         {kAfter, "6!3ﾝ", 0, 510, 3, 8},
+         {kAfter, ",MN=6!2ﾝ", 0, 510, 3, 9},
+         {kAfter, " だから", 0, 510, 0, 9},
+         {kAt, "面積は、", 30, 580, 3, 10},
+         {kAfter, "ﾀ1/2ﾀ*6!3ﾝ*6!2ﾝ=", 0, 580, 0, 10},
+         {kAfter, "18!6ﾝ(cm^2)", 0, 580, 5, 11},
      },
      {{0, 30, 17, 514, 67, 3, 13}, {0, 558, 17, 598, 67, 4, 3}}},
 };
 
-class P207Scene : public ::testing::TestWithParam<AnswerScene> {};
+class P207Scene : public ::testing::TestWithParam<SceneCase> {};
 
 TEST_P(P207Scene, StepsThroughItsAnswerAndReturnsToTheList) {
-    for (const auto& info : {ProgramC(), ProgramE()}) ExpectScene(info, kLesson, kQuit, GetParam());
+    for (const auto& info : {ProgramC(), ProgramE()}) CheckScene(info, kLesson, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Textbook, P207Scene, ::testing::ValuesIn(kScenes),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+INSTANTIATE_TEST_SUITE_P(Textbook, P207Scene, ::testing::ValuesIn(kScenes), SceneName);
 
 const int kWaits[] = {0, 9, 11, 7, 9, 11};
 
@@ -205,7 +205,7 @@ void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& mark
     for (size_t k = 0; k < runs.size(); ++k) {
         const Mark& m = marks[k];
         EXPECT_EQ(runs[k].dots.size(), m.dots) << part << "/" << k;
-        EXPECT_EQ(runs[k].dots[0]->colour, m.colour) << part << "/" << k;
+        EXPECT_EQ(runs[k].dots[0].colour, m.colour) << part << "/" << k;
         EXPECT_EQ(SideOf(runs[k], m.x1, m.y1, m.x2, m.y2) > 0, m.right) << part << "/" << k;
     }
 }
@@ -241,8 +241,8 @@ TEST(P207Problem2, AddsTheFourteenMinusXArcWithKeyFive) {
                  {750, 460, 900, 460, true, 46, 3},
                  {750, 460, 1170, 460, true, 61, 3}});
     const auto deep = DotRuns(run.log, run.KeyStart(0), run.KeyEnd(0));
-    EXPECT_NEAR(deep[3].dots[23]->y1, 480, 0.5);
-    EXPECT_NEAR(deep[4].dots[30]->y1, 520, 0.5);
+    EXPECT_NEAR(deep[3].dots[23].y1, 480, 0.5);
+    EXPECT_NEAR(deep[4].dots[30].y1, 520, 0.5);
     for (size_t k = 1; k <= 11; ++k) {
         const auto runs = DotRuns(run.log, run.KeyStart(k), run.KeyEnd(k));
         if (k != 5) {
@@ -250,7 +250,7 @@ TEST(P207Problem2, AddsTheFourteenMinusXArcWithKeyFive) {
             continue;
         }
         ExpectMarks(run, 5, {{900, 460, 1170, 460, true, 46, 7}});
-        EXPECT_NEAR(runs[0].dots[23]->y1, 480, 0.5);
+        EXPECT_NEAR(runs[0].dots[23].y1, 480, 0.5);
         // The minus is a stroke, not a glyph.
         const size_t label = FindText(run.log, "14x", runs[0].first, run.KeyEnd(5));
         ASSERT_NE(label, kNone);
@@ -349,10 +349,10 @@ TEST(P207Problem4, DevelopsTheConeIntoA120DegreeSector) {
     // side, then 19 behind.
     const auto cone = DotRuns(run.log, run.KeyStart(0), run.KeyEnd(0));
     ASSERT_EQ(cone.back().dots.size(), 61u + 19u);
-    const Op* end = cone.back().dots[60];
-    EXPECT_EQ(end->colour, 5);
-    EXPECT_NEAR(end->x1, 654, 0.01);
-    EXPECT_NEAR(end->y1, 340, 0.01);
+    const Op& end = cone.back().dots[60];
+    EXPECT_EQ(end.colour, 5);
+    EXPECT_NEAR(end.x1, 654, 0.01);
+    EXPECT_NEAR(end.y1, 340, 0.01);
     // The development: the lower 120° and the base circle that touches it.
     const auto arcs = OfKind(part(1), Op::Arc);
     ASSERT_EQ(arcs.size(), 2u);
@@ -434,7 +434,7 @@ TEST(P207Problem5, LettersTheCubeOnceAndUsesTheLoweredN) {
     }
     // The edge "6㎝" at pen width 3, the hidden edges at 5.
     for (const auto& d : DotRuns(run.log, run.begin(), run.KeyEnd(0))) {
-        EXPECT_EQ(d.dots[0]->width, d.dots[0]->colour == 3 ? 3 : 5);
+        EXPECT_EQ(d.dots[0].width, d.dots[0].colour == 3 ? 3 : 5);
     }
 }
 

@@ -4,10 +4,11 @@
 
 #include "lessons/applications2/cuboid.h"
 #include "lessons/applications2/problems.h"
-#include "lessons/applications2/textbook_support.h"
 #include "lessons/applications2/trapezoid.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -136,15 +137,15 @@ TEST(Problems, ShortestPathsTheirTwinsAndThePenLeft) {
     for (size_t t = 0; t < 3; ++t) {
         const DotRun& run = runs[runs.size() - 3 + t];
         EXPECT_EQ(run.dots.size(), 56u) << t;
-        EXPECT_NEAR(run.dots.front()->x1, 120, 0.01) << t;
-        EXPECT_NEAR(run.dots.front()->y1, 240, 0.01) << t;
-        EXPECT_NEAR(run.dots.back()->x1, 450, 0.5) << t;
-        EXPECT_NEAR(run.dots.back()->y1, 300, 0.5) << t;
+        EXPECT_NEAR(run.dots.front().x1, 120, 0.01) << t;
+        EXPECT_NEAR(run.dots.front().y1, 240, 0.01) << t;
+        EXPECT_NEAR(run.dots.back().x1, 450, 0.5) << t;
+        EXPECT_NEAR(run.dots.back().y1, 300, 0.5) << t;
         int at_k = 0;
-        for (const Op* d : run.dots) {
-            EXPECT_EQ(d->colour, twins[t].colour);
-            EXPECT_EQ(d->width, 7);
-            at_k += Near(d->x1, twins[t].x, 0.01f) && Near(d->y1, twins[t].y, 0.01f);
+        for (const Op& d : run.dots) {
+            EXPECT_EQ(d.colour, twins[t].colour);
+            EXPECT_EQ(d.width, 7);
+            at_k += Near(d.x1, twins[t].x, 0.01f) && Near(d.y1, twins[t].y, 0.01f);
         }
         EXPECT_GE(at_k, 1) << t;
     }

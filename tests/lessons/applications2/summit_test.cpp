@@ -11,8 +11,10 @@
 #include "frame/program.h"
 #include "platform/platform.h"
 #include "programs/common/programs.h"
+#include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm {
 namespace {
@@ -20,6 +22,7 @@ namespace {
 using test::AnyKeys;
 using test::Find;
 using test::FindText;
+using test::kAnywhere;
 using test::kNone;
 using test::Near;
 
@@ -34,78 +37,70 @@ std::vector<Op> RunWithKeys(const ProgramInfo& info, const std::string& keys,
     return e.log;
 }
 
-struct SceneCase {
-    int item;
-    int waits;
-    std::vector<std::string> texts;  // in the order drawn
-};
-
-const SceneCase kScenes[] = {
+const test::SceneCase kScenes[] = {
     {1, 10,
-     {"Q 富士山の山頂はどれくらい遠くから見えるだろう?", "①", "図で考えよう", "水平ならば",
-      "どこからでも見える", "球ならば", "接線より上側しか見えない"}},
+     {{kAnywhere, "Q 富士山の山頂はどれくらい遠くから見えるだろう?", 0, 0, 0},
+      {kAnywhere, "①", 0, 0, 0},
+      {kAnywhere, "図で考えよう", 0, 0, 0},
+      {kAnywhere, "水平ならば", 0, 0, 0},
+      {kAnywhere, "どこからでも見える", 0, 0, 0},
+      {kAnywhere, "球ならば", 0, 0, 0},
+      {kAnywhere, "接線より上側しか見えない", 0, 0, 0}}},
     {2, 9,
-     {"Q 富士山の山頂はどれくらい遠くから見えるだろう?", "②", "山頂から見えるもっとも",
-      "遠い地点Aを図に表そう", "点Pから円Oにひいた", "接線の接点がAになる", "A", "A"}},
+     {{kAnywhere, "Q 富士山の山頂はどれくらい遠くから見えるだろう?", 0, 0, 0},
+      {kAnywhere, "②", 0, 0, 0},
+      {kAnywhere, "山頂から見えるもっとも", 0, 0, 0},
+      {kAnywhere, "遠い地点Aを図に表そう", 0, 0, 0},
+      {kAnywhere, "点Pから円Oにひいた", 0, 0, 0},
+      {kAnywhere, "接線の接点がAになる", 0, 0, 0},
+      {kAnywhere, "A", 0, 0, 0},
+      // The scene ends with the two tangents.
+      {kAnywhere, "A", 0, 0, 0, 8}}},
     {3, 11,
-     {"③", "PAの長さを求めよう", "富士山の高さ…3776m", "地球の半径…6378km", "6378km",
-      "3.776km", "とすると", "xkm", "だから", "219.5015", "約 220km"}},
+     {{kAnywhere, "③", 0, 0, 0},
+      {kAnywhere, "PAの長さを求めよう", 0, 0, 0},
+      {kAnywhere, "富士山の高さ…3776m", 0, 0, 0},
+      {kAnywhere, "地球の半径…6378km", 0, 0, 0},
+      {kAnywhere, "6378km", 0, 0, 0},
+      {kAnywhere, "3.776km", 0, 0, 0},
+      {kAnywhere, "とすると", 0, 0, 0},
+      {kAnywhere, "xkm", 0, 0, 0},
+      {kAnywhere, "だから", 0, 0, 0},
+      {kAnywhere, "219.5015", 0, 0, 0},
+      {kAnywhere, "約 220km", 0, 0, 0}}},
     {4, 6,
-     {"④", "富士山を中心に半径220kmの円をかこう", "富士山", "は何cm?", "縮尺", "だから",
-      "(cm)", "三重県や新潟県、福島県", "も入っている"}},
+     {{kAnywhere, "④", 0, 0, 0},
+      {kAnywhere, "富士山を中心に半径220kmの円をかこう", 0, 0, 0},
+      {kAnywhere, "富士山", 0, 0, 0},
+      {kAnywhere, "は何cm?", 0, 0, 0},
+      {kAnywhere, "縮尺", 0, 0, 0},
+      {kAnywhere, "だから", 0, 0, 0},
+      {kAnywhere, "(cm)", 0, 0, 0},
+      {kAnywhere, "三重県や新潟県、福島県", 0, 0, 0},
+      {kAnywhere, "も入っている", 0, 0, 0}}},
     {5, 6,
-     {"A", "⑤", "220kmより遠くから見える場合は?", "220km", "B", "C", "山などの高い場所",
-      "富士山が見えるもっとも遠い場所は", "和歌山県の色川富士見峠で、",
-      "富士山からの距離323km", "標高約700m"}},
+     {{kAnywhere, "A", 0, 0, 0},
+      {kAnywhere, "⑤", 0, 0, 0},
+      {kAnywhere, "220kmより遠くから見える場合は?", 0, 0, 0},
+      {kAnywhere, "220km", 0, 0, 0},
+      {kAnywhere, "B", 0, 0, 0},
+      {kAnywhere, "C", 0, 0, 0},
+      {kAnywhere, "山などの高い場所", 0, 0, 0},
+      {kAnywhere, "富士山が見えるもっとも遠い場所は", 0, 0, 0},
+      {kAnywhere, "和歌山県の色川富士見峠で、", 0, 0, 0},
+      {kAnywhere, "富士山からの距離323km", 0, 0, 0},
+      {kAnywhere, "標高約700m", 0, 0, 0}}},
 };
 
-void PrintTo(const SceneCase& c, std::ostream* os) { *os << "scene " << c.item; }
-
-class SummitScene : public ::testing::TestWithParam<SceneCase> {};
+class SummitScene : public ::testing::TestWithParam<test::SceneCase> {};
 
 // Each scene run as a pupil would: lesson 1 from the main menu, the scene's
 // number, a key for every step, then back to the main menu and quit.
 TEST_P(SummitScene, StepsThroughItsTextsAndReturnsToTheSceneList) {
-    const SceneCase& c = GetParam();
-    size_t left = 0;
-    const auto log = RunWithKeys(ProgramC(),
-                                 "1\\n" + std::to_string(c.item) + "\\n" + AnyKeys(c.waits) +
-                                     "6\\n7\\n",
-                                 &left);
-    EXPECT_EQ(left, 0u);
-    const auto questions = Find(log, IsSceneQuestion);
-    ASSERT_EQ(questions.size(), 2u);
-    const size_t begin = questions[0], end = questions[1];
-
-    const auto clears = Find(log, IsClearScreen, begin, end);
-    ASSERT_EQ(clears.size(), 1u) << "a scene clears the screen once, at its start";
-    const auto waits = Find(log, IsKeyPrompt, begin, end);
-    EXPECT_EQ(waits.size(), static_cast<size_t>(c.waits));
-
-    size_t at = clears[0], first = 0, last = 0;
-    for (const auto& t : c.texts) {
-        first = FindText(log, t, at, end, &last);
-        ASSERT_NE(first, kNone) << t;
-        at = last + 1;
-    }
-    // The last step is drawn after the last key wait, and the list comes back
-    // at once, over the finished picture.
-    ASSERT_FALSE(waits.empty());
-    size_t last_step = 0;
-    for (size_t i = waits.back() + 1; i < end; ++i) {
-        const Op& op = log[i];
-        if ((op.kind == Op::Text || op.kind == Op::Line) && op.y1 < 657) ++last_step;
-    }
-    EXPECT_GT(last_step, 0u);
-    if (c.item != 2) {  // scene 2 ends with the two tangents, not with a line
-        EXPECT_LT(waits.back(), first) << "the last line comes after the last wait";
-    }
-    // "6" goes back to the main menu, "7" ends the program there.
-    EXPECT_NE(FindText(log, "メニュー", end), kNone);
+    test::CheckScene(ProgramC(), 1, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Summit, SummitScene, ::testing::ValuesIn(kScenes),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param.item); });
+INSTANTIATE_TEST_SUITE_P(Summit, SummitScene, ::testing::ValuesIn(kScenes), test::SceneName);
 
 TEST(SummitLesson, ShowsItsGoalOnceAndTheListAfterEveryScene) {
     for (const auto& info : {ProgramC(), ProgramE()}) {
@@ -309,14 +304,7 @@ TEST(SummitTangentLength, ShowsTheRootToSevenDigits) {
 TEST(SummitTangentLength, DrawsTheLengthMarksOnTheirSides) {
     SceneRun r(11);
     SummitSceneTangentLength(r.s);
-    std::vector<std::vector<const Op*>> marks;
-    bool in_mark = false;
-    for (const auto& op : r.p.Log()) {
-        const bool dot = op.kind == Op::Dot && op.r == 0.5f;
-        if (dot && !in_mark) marks.emplace_back();
-        if (dot) marks.back().push_back(&op);
-        in_mark = dot;
-    }
+    const auto marks = test::DotRuns(r.p.Log());
     const struct {
         int from, to;
         size_t dots;
@@ -325,23 +313,23 @@ TEST(SummitTangentLength, DrawsTheLengthMarksOnTheirSides) {
     ASSERT_EQ(marks.size(), 3u);
     for (size_t k = 0; k < 3; ++k) {
         const auto& w = want[k];
-        const auto& m = marks[k];
+        const auto& m = marks[k].dots;
         ASSERT_EQ(m.size(), w.dots) << k;
-        for (const Op* d : m) EXPECT_EQ(d->colour, 7) << k;
+        for (const Op& d : m) EXPECT_EQ(d.colour, 7) << k;
         const float x1 = r.s.X_a(w.from), y1 = r.s.Y_a(w.from);
         const float x2 = r.s.X_a(w.to), y2 = r.s.Y_a(w.to);
         // A dot on each end, in either order.
-        const auto at = [](const Op* d, float x, float y) {
-            return Near(d->x1, x) && Near(d->y1, y);
+        const auto at = [](const Op& d, float x, float y) {
+            return Near(d.x1, x) && Near(d.y1, y);
         };
         EXPECT_TRUE((at(m.front(), x1, y1) && at(m.back(), x2, y2)) ||
                     (at(m.front(), x2, y2) && at(m.back(), x1, y1)))
             << k;
         // The apex against the left-hand normal (dy, -dx) of the direction
         // as seen on the screen.
-        const Op* apex = m[m.size() / 2];
-        const float side = (apex->x1 - (x1 + x2) / 2) * (y2 - y1) -
-                           (apex->y1 - (y1 + y2) / 2) * (x2 - x1);
+        const Op& apex = marks[k].Middle();
+        const float side = (apex.x1 - (x1 + x2) / 2) * (y2 - y1) -
+                           (apex.y1 - (y1 + y2) / 2) * (x2 - x1);
         EXPECT_EQ(side > 0, w.left) << k;
     }
 }

@@ -1,12 +1,16 @@
 // Shared routines that call revisable ones reach Velmaris-D's forms under
 // its binding, and the shared forms under another program's.
 #include "figures/figures.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
 
-std::vector<Op> Texts(const Recorded& r) { return r.OfKind(Op::Text); }
+std::vector<Op> Texts(const Rig& r) { return r.OfKind(Op::Text); }
 
 TEST(SurveyCallers, BindingHoldsTheSurveyFormsAndOnlyThem) {
     const Binding d = ProgramD().binding;
@@ -37,7 +41,7 @@ TEST(SurveyCallers, BindingHoldsTheSurveyFormsAndOnlyThem) {
     }
 }
 
-void FramedText(Recorded& r) {
+void FramedText(Rig& r) {
     r.s.A_s = "3x";
     r.s.X = 100;
     r.s.Y = 300;
@@ -50,8 +54,8 @@ void FramedText(Recorded& r) {
 }
 
 TEST(SurveyCallers, FramedTextCentresByTheSurveyWidth) {
-    SurveyRun d;
-    SharedRun a;
+    Rig d(ProgramD());
+    Rig a(ProgramA());
     FramedText(d);
     FramedText(a);
     // (200 - 53) / 2 against (200 - 54) / 2.
@@ -60,7 +64,7 @@ TEST(SurveyCallers, FramedTextCentresByTheSurveyWidth) {
     EXPECT_EQ(d.s.X, 300);
 }
 
-void DimensionArc(Recorded& r) {
+void DimensionArc(Rig& r) {
     r.s.ZX0 = 100, r.s.ZY0 = 400;
     r.s.ZX1 = 300, r.s.ZY1 = 400;
     r.s.TAKASA = 2;
@@ -74,8 +78,8 @@ void DimensionArc(Recorded& r) {
 }
 
 TEST(SurveyCallers, DimensionLabelIsFormulaTextPlacedByItsSurveyWidth) {
-    SurveyRun d;
-    SharedRun a;
+    Rig d(ProgramD());
+    Rig a(ProgramA());
     DimensionArc(d);
     DimensionArc(a);
     const auto td = Texts(d), ta = Texts(a);
@@ -96,7 +100,7 @@ TEST(SurveyCallers, DimensionLabelIsFormulaTextPlacedByItsSurveyWidth) {
     EXPECT_EQ(td[1].x1 - td[0].x1, 27 + 4);  // the italic x stands 4 px in
 }
 
-void Triangle(Recorded& r) {
+void Triangle(Rig& r) {
     r.s.KAKU = 3;
     r.s.G_a(1, 1) = 200, r.s.G_a(1, 2) = 500;
     r.s.G_a(2, 1) = 400, r.s.G_a(2, 2) = 500;
@@ -110,8 +114,8 @@ void Triangle(Recorded& r) {
 }
 
 TEST(SurveyCallers, PolygonLettersArePlacedByTheSurveyWidth) {
-    SurveyRun d;
-    SharedRun a;
+    Rig d(ProgramD());
+    Rig a(ProgramA());
     Triangle(d);
     Triangle(a);
     const auto td = Texts(d), ta = Texts(a);

@@ -1,7 +1,12 @@
 // Velmaris-D's fourth lesson, the answers to chapter problems A.
 #include "lessons/survey/chapter.h"
 
-#include "lessons/survey/scenes.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -62,12 +67,11 @@ const std::vector<SceneCase>& Scenes() {
     return scenes;
 }
 
-class ChapterScene : public ::testing::TestWithParam<size_t> {};
+class ChapterScene : public ::testing::TestWithParam<SceneCase> {};
 
-TEST_P(ChapterScene, WaitsAndTextsInOrder) { CheckScene(4, 5, Scenes()[GetParam()]); }
+TEST_P(ChapterScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 4, GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Chapter, ChapterScene, ::testing::Range<size_t>(0, 4),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param + 1); });
+INSTANTIATE_TEST_SUITE_P(Chapter, ChapterScene, ::testing::ValuesIn(Scenes()), SceneName);
 
 TEST(ChapterLesson, NoGoalScreenAndChoicesOutOfRangeAskAgain) {
     const Ended run = RunKeys(ProgramD(), "4\\n0\\n6\\n-1\\n5\\n6\\n");

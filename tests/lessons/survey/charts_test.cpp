@@ -1,11 +1,15 @@
 // Velmaris-D's chart grid and box-and-whisker plot.
 #include "lessons/survey/charts.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
 
-void Chart(SurveyRun& r) {
+void Chart(Rig& r) {
     r.p.SetDrawWidth(7);
     r.s.GGX = 440, r.s.GGY = 80;
     r.s.YOKO = 8, r.s.TATE = 4;
@@ -15,25 +19,25 @@ void Chart(SurveyRun& r) {
 }
 
 TEST(SurveyChartGrid, LinesAxesAndCornerOfAnEightByFourChart) {
-    SurveyRun r;
+    Rig r(ProgramD());
     Chart(r);
     const auto lines = r.OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 8u + 4u + 2u);
     for (int c = 1; c <= 8; ++c) {
         const Op& l = lines[static_cast<size_t>(c - 1)];
-        EXPECT_EQ(Show(l), "L " + std::to_string(440 + 80 * c) + ",80-" +
+        EXPECT_EQ(Describe(l), "L " + std::to_string(440 + 80 * c) + ",80-" +
                                std::to_string(440 + 80 * c) + ",320 w" + (c == 5 ? "3" : "2"));
         EXPECT_EQ(l.colour, 0);
     }
     for (int row = 1; row <= 4; ++row) {
         const Op& l = lines[static_cast<size_t>(7 + row)];
-        EXPECT_EQ(Show(l), "L 440," + std::to_string(320 - 60 * row) + "-1080," +
+        EXPECT_EQ(Describe(l), "L 440," + std::to_string(320 - 60 * row) + "-1080," +
                                std::to_string(320 - 60 * row) + " w2");
         EXPECT_EQ(l.colour, 0);
     }
     // The bottom axis first, then the vertical one.
-    EXPECT_EQ(Show(lines[12]), "L 440,320-1080,320 w5");
-    EXPECT_EQ(Show(lines[13]), "L 440,320-440,80 w5");
+    EXPECT_EQ(Describe(lines[12]), "L 440,320-1080,320 w5");
+    EXPECT_EQ(Describe(lines[13]), "L 440,320-440,80 w5");
     EXPECT_EQ(r.s.GX0, 440);
     EXPECT_EQ(r.s.GY0, 320);
     EXPECT_EQ(r.s.GY1, 80);
@@ -52,7 +56,7 @@ TEST(SurveyChartGrid, LinesAxesAndCornerOfAnEightByFourChart) {
 }
 
 TEST(SurveyChartGrid, LabelsUnderTheColumnsBesideTheRowsAndTheTitle) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.s.X_sa(1) = "7.0";
     r.s.X_sa(2) = "8.0";
     r.s.X_sa(7) = "1";
@@ -96,7 +100,7 @@ TEST(SurveyChartGrid, LabelsUnderTheColumnsBesideTheRowsAndTheTitle) {
     EXPECT_EQ(r.p.GetDrawWidth(), 7);
 }
 
-void Plot(SurveyRun& r, std::vector<float> hh, float hei = 0, float heikin = 0) {
+void Plot(Rig& r, std::vector<float> hh, float hei = 0, float heikin = 0) {
     r.p.ClearLog();
     r.p.SetDrawWidth(7);
     r.s.GGX = 440;
@@ -113,7 +117,7 @@ void Plot(SurveyRun& r, std::vector<float> hh, float hei = 0, float heikin = 0) 
 }
 
 TEST(SurveyBoxPlot, WhiskersBoxMedianTicksAndMeanInOrder) {
-    SurveyRun r;
+    Rig r(ProgramD());
     // A value v stands at 440 + 80·v.
     Plot(r, {2, 3, 4, 5, 6}, 1, 4.5f);
     const std::vector<std::string> want = {
@@ -132,7 +136,7 @@ TEST(SurveyBoxPlot, WhiskersBoxMedianTicksAndMeanInOrder) {
 }
 
 TEST(SurveyBoxPlot, EdgeCases) {
-    SurveyRun r;
+    Rig r(ProgramD());
     // Equal minimum and lower quartile: a whisker of no length; equal
     // quartiles: a box of no width; no cross without HEI.
     Plot(r, {3, 3, 4, 4, 6}, 0, 1e30f);

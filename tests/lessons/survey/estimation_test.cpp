@@ -7,7 +7,12 @@
 #include <regex>
 
 #include "frame/frame.h"
-#include "lessons/survey/scenes.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -64,7 +69,7 @@ const std::vector<SceneCase>& Scenes() {
           {kLabel, "7", 66 + 30 * 19 + 1.5f, 183, 0},
           {kAt, "①", 30, 240, 7},
           {kAt, "出発点を決める", 66, 240, 0},
-          {kLabel, "0", 96 + 1.5f, 183, 0},
+          {kLabel, "0", 96 + 1.5f, 183, 0, kAnyKey, 2},
           {kAt, "②", 30, 290, 7},
           {kAt, "3つ区切って、3けたの数をつくる", 66, 290, 0},
           {kAt, "31", SurveyEnd("3つ区切って、3けたの数をつくる", 66) + 30, 290, 3},
@@ -95,14 +100,11 @@ const std::vector<SceneCase>& Scenes() {
     return scenes;
 }
 
-class MeanEstimationScene : public ::testing::TestWithParam<size_t> {};
+class MeanEstimationScene : public ::testing::TestWithParam<SceneCase> {};
 
-TEST_P(MeanEstimationScene, WaitsAndTextsInOrder) { CheckScene(2, 5, Scenes()[GetParam()]); }
+TEST_P(MeanEstimationScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 2, GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(MeanEstimation, MeanEstimationScene, ::testing::Values(0, 1),
-                         [](const auto& info) {
-                             return "Scene" + std::to_string(info.param == 0 ? 1 : 4);
-                         });
+INSTANTIATE_TEST_SUITE_P(MeanEstimation, MeanEstimationScene, ::testing::ValuesIn(Scenes()), SceneName);
 
 TEST(MeanEstimation, HighlightsOfTheRandomNumberRow) {
     Rig r(ProgramD());

@@ -3,7 +3,11 @@
 #include <utility>
 
 #include "figures/figures.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
@@ -29,8 +33,8 @@ const ArrowCase kArrows[] = {
 
 TEST(SurveyArrow, HeadsEndsAndResetsForEachMukiAndYa) {
     for (const ArrowCase& c : kArrows) {
-        SCOPED_TRACE("MUKI " + NumText(c.muki) + " YA " + NumText(c.ya));
-        SurveyRun r;
+        SCOPED_TRACE("MUKI " + Num(c.muki) + " YA " + Num(c.ya));
+        Rig r(ProgramD());
         r.p.SetDrawWidth(20);
         r.s.ZX = 100, r.s.ZY = 100;
         r.s.ZX0 = 300, r.s.ZY0 = 200;
@@ -59,7 +63,7 @@ TEST(SurveyArrow, HeadsEndsAndResetsForEachMukiAndYa) {
 }
 
 TEST(SurveyArrow, BarbsAreOpenAndNagasaLong) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.s.ZX = 100, r.s.ZY = 100;
     r.s.ZX0 = 300, r.s.ZY0 = 100;
     r.s.NAGASA = 20;
@@ -71,7 +75,7 @@ TEST(SurveyArrow, BarbsAreOpenAndNagasaLong) {
 
 TEST(SurveyArrow, EqualEndsDrawNoHeadAndDoNotStop) {
     for (float ya : {0.0f, 2.0f}) {
-        SurveyRun r;
+        Rig r(ProgramD());
         r.s.ZX = r.s.ZX0 = 200;
         r.s.ZY = r.s.ZY0 = 150;
         r.s.NAGASA = 16;
@@ -87,7 +91,7 @@ TEST(SurveyArrow, EqualEndsDrawNoHeadAndDoNotStop) {
     }
 }
 
-void Grid(Recorded& r, float colour) {
+void Grid(Rig& r, float colour) {
     r.p.SetDrawWidth(8);
     r.s.GGX = 100, r.s.GGY = 100;
     r.s.SIZE = 40;
@@ -100,7 +104,7 @@ void Grid(Recorded& r, float colour) {
 }
 
 TEST(SurveyGrid, BackgroundColourDrawsEveryLineInIt) {
-    SurveyRun r;
+    Rig r(ProgramD());
     Grid(r, 15);
     const auto lines = r.OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 7u + 4u);
@@ -109,8 +113,8 @@ TEST(SurveyGrid, BackgroundColourDrawsEveryLineInIt) {
         EXPECT_EQ(lines[i].colour, 15);
         EXPECT_EQ(lines[i].width, n % 5 == 0 ? 3 : 1);
     }
-    EXPECT_EQ(Show(lines[1]), "L 140,100-140,220 w1");
-    EXPECT_EQ(Show(lines[7]), "L 100,220-340,220 w3");
+    EXPECT_EQ(Describe(lines[1]), "L 140,100-140,220 w1");
+    EXPECT_EQ(Describe(lines[7]), "L 100,220-340,220 w3");
     EXPECT_EQ(r.s.CCC3, 15);
     EXPECT_EQ(r.s.GX0, 100);
     EXPECT_EQ(r.s.GY0, 220);
@@ -121,14 +125,14 @@ TEST(SurveyGrid, BackgroundColourDrawsEveryLineInIt) {
     EXPECT_EQ(r.s.PI, 3.14159f);
     EXPECT_EQ(r.p.GetDrawWidth(), 8);
     // The shared grid computes the same frame and draws nothing.
-    SharedRun a;
+    Rig a(ProgramA());
     Grid(a, 15);
     EXPECT_TRUE(a.p.Log().empty());
     EXPECT_EQ(a.s.GY0, 220);
 }
 
 TEST(SurveyGrid, VisibleGridHasThinLinesAndEveryFifthThick) {
-    SurveyRun r;
+    Rig r(ProgramD());
     Grid(r, 0);
     const auto lines = r.OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 11u);
@@ -141,7 +145,7 @@ TEST(SurveyGrid, VisibleGridHasThinLinesAndEveryFifthThick) {
 }
 
 TEST(SurveyLabel, ResetsAlsoWhenEmptyAndLeavesMuDoAlone) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.s.ZX0 = 200, r.s.ZY0 = 200;
     r.s.ZX1 = 300, r.s.ZY1 = 200;
     r.s.ZX2 = 200, r.s.ZY2 = 100;
@@ -161,7 +165,7 @@ TEST(SurveyLabel, ResetsAlsoWhenEmptyAndLeavesMuDoAlone) {
 }
 
 TEST(SurveyLabel, TextOnTheBisectorInTheTextColour) {
-    SurveyRun r;
+    Rig r(ProgramD());
     // Rays right and up: the bisector points up and to the right at 45°.
     r.s.ZX0 = 200, r.s.ZY0 = 200;
     r.s.ZX1 = 300, r.s.ZY1 = 200;
@@ -182,7 +186,7 @@ TEST(SurveyLabel, TextOnTheBisectorInTheTextColour) {
     EXPECT_TRUE(r.s.AAA_s.empty());
 }
 
-void Cell(Recorded& r, const std::string& text) {
+void Cell(Rig& r, const std::string& text) {
     r.p.ClearLog();
     r.s.A_s = text;
     r.s.X = 100;
@@ -196,7 +200,7 @@ void Cell(Recorded& r, const std::string& text) {
 }
 
 TEST(SurveyCell, CentredWithoutTheLabelOffsets) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.s.AAAX = 10;
     r.s.AAAY = 7;
     Cell(r, "3x");
@@ -211,7 +215,7 @@ TEST(SurveyCell, CentredWithoutTheLabelOffsets) {
     EXPECT_EQ(r.s.Y, 200);
     EXPECT_EQ(r.s.N2, 20);
     EXPECT_EQ(r.s.CCC4, 5);
-    EXPECT_EQ(Show(r.p.Log()[0]), "F 100,200-300,260 c0/3");
+    EXPECT_EQ(Describe(r.p.Log()[0]), "F 100,200-300,260 c0/3");
     // With a fraction the 50-px line starts 5 px down.
     Cell(r, "ﾀ1/2ﾀ");
     const auto bar = r.OfKind(Op::Line);

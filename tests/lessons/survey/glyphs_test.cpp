@@ -1,6 +1,10 @@
 // Velmaris-D's glyph writer, against the shared one: the same markup lines
 // measured and drawn under both bindings.
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
@@ -49,7 +53,7 @@ const GlyphCase kGlyphs[] = {
 TEST(SurveyGlyphs, EachRowDrawsAndAdvancesAsTheTableSays) {
     for (const GlyphCase& c : kGlyphs) {
         SCOPED_TRACE(std::string(c.text) + (c.fraction ? " in a fraction" : ""));
-        SurveyRun r;
+        Rig r(ProgramD());
         r.p.SetDrawWidth(7);
         r.s.BUN = c.fraction ? 1 : 0;
         r.s.JYOU = c.jyou;
@@ -93,24 +97,24 @@ const WidthCase kWidths[] = {
 TEST(SurveyGlyphs, WidthsFollowTheSurveyAdvancesOnlyUnderItsBinding) {
     for (const WidthCase& c : kWidths) {
         SCOPED_TRACE(c.text);
-        SurveyRun d;
-        SharedRun a;
+        Rig d(ProgramD());
+        Rig a(ProgramA());
         EXPECT_EQ(d.Width(c.text), c.survey);
         EXPECT_EQ(a.Width(c.text), c.shared);
     }
 }
 
 TEST(SurveyGlyphs, TimesSignStandsAtThePenOutsideAFraction) {
-    SurveyRun d;
+    Rig d(ProgramD());
     const auto ops = d.Write("240*ﾀ7/8ﾀ=", 100, 300);
     ASSERT_GE(ops.size(), 4u);
     EXPECT_EQ(ops[3], "T '×' 181,300 2x3" + B);
-    SharedRun a;
+    Rig a(ProgramA());
     EXPECT_EQ(a.Write("240*ﾀ7/8ﾀ=", 100, 300)[3], "T '×' 177,300 2x3 ゴシック/16 b");
 }
 
 TEST(SurveyGlyphs, FractionBarAndPartsAreCentredByTheSurveyWidths) {
-    SurveyRun d;
+    Rig d(ProgramD());
     const auto ops = d.Write("x=ﾀ1525*1890/215ﾀ=", 100, 300);
     // x (26) and = (32) before the fraction: the bar from 158, 294 long;
     // the denominator (96) 99 px in, drawn before the numerator.
@@ -138,7 +142,7 @@ TEST(SurveyGlyphs, FractionBarAndPartsAreCentredByTheSurveyWidths) {
 }
 
 TEST(SurveyGlyphs, MinusInANumeratorIsFullWidthText) {
-    SurveyRun d;
+    Rig d(ProgramD());
     const auto ops = d.Write("ﾀ3-2/1ﾀ", 100, 300);
     const std::vector<std::string> want = {
         "L 100,325-192,325 w4",
@@ -151,7 +155,7 @@ TEST(SurveyGlyphs, MinusInANumeratorIsFullWidthText) {
 }
 
 TEST(SurveyGlyphs, NoBoldAfterAnEqualsSignInsideAFractionPart) {
-    SurveyRun d;
+    Rig d(ProgramD());
     const auto ops = d.Write("ﾀ1=2/3ﾀ4", 100, 300);
     ASSERT_EQ(ops.size(), 6u);
     EXPECT_EQ(ops[2], "T '1' 100,290 4x2" + B);
@@ -162,7 +166,7 @@ TEST(SurveyGlyphs, NoBoldAfterAnEqualsSignInsideAFractionPart) {
 }
 
 TEST(SurveyGlyphs, RootOverlineGrowsOverTextGlyphs) {
-    SurveyRun d;
+    Rig d(ProgramD());
     const auto ops = d.Write("!2-3ﾝ", 100, 300);
     const std::vector<std::string> want = {
         "P 104,336 108,324 116,340 124,296 132,296 w3",

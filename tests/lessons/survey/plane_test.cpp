@@ -1,12 +1,16 @@
 // Velmaris-D's coordinate plane and plots: scales in BAI and HI.
 #include "figures/figures.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
 
 // A plane of ±5 units, 20 px each, origin at (200, 200), no grid.
-void Plane(SurveyRun& r) {
+void Plane(Rig& r) {
     r.s.GGX = 100, r.s.GGY = 100;
     r.s.SIZE = 20;
     r.s.AA1 = -5, r.s.AA2 = 5, r.s.BB1 = -5, r.s.BB2 = 5;
@@ -16,7 +20,7 @@ void Plane(SurveyRun& r) {
 }
 
 TEST(SurveyPlane, RangesAreTakenAsGiven) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.s.BAIX = 2, r.s.BAIY = 0;
     r.s.GGX = 100, r.s.GGY = 100;
     r.s.SIZE = 20;
@@ -34,7 +38,7 @@ TEST(SurveyPlane, RangesAreTakenAsGiven) {
     EXPECT_EQ(r.s.NASI, 0);
     EXPECT_EQ(r.s.SIZE1, 26);
     // The shared plane divides its ranges by its scales.
-    SharedRun a;
+    Rig a(ProgramA());
     a.s.BAIX = 2;
     a.s.GGX = 100, a.s.GGY = 100;
     a.s.SIZE = 20;
@@ -61,8 +65,8 @@ const PointCase kPoints[] = {
 
 TEST(SurveyPlot, PointsBySurveyScalesAndTheirResets) {
     for (const PointCase& c : kPoints) {
-        SCOPED_TRACE("BAI " + NumText(c.bai) + " HI " + NumText(c.hi));
-        SurveyRun r;
+        SCOPED_TRACE("BAI " + Num(c.bai) + " HI " + Num(c.hi));
+        Rig r(ProgramD());
         Plane(r);
         r.s.XG = 2, r.s.YG = 4;
         r.s.R = 6;
@@ -91,7 +95,7 @@ TEST(SurveyPlot, PointsBySurveyScalesAndTheirResets) {
 }
 
 TEST(SurveyPlot, CurveKeepsToThePlanesHeightAndStartsBesideZero) {
-    SurveyRun r;
+    Rig r(ProgramD());
     Plane(r);
     r.p.SetDrawWidth(7);
     r.s.IROIRO = 2;
@@ -126,7 +130,7 @@ TEST(SurveyPlot, CurveKeepsToThePlanesHeightAndStartsBesideZero) {
 }
 
 TEST(SurveyPlot, VerticalLineAtCOverA) {
-    SurveyRun r;
+    Rig r(ProgramD());
     Plane(r);
     r.p.SetDrawWidth(7);
     r.s.IROIRO = 4;
@@ -137,7 +141,7 @@ TEST(SurveyPlot, VerticalLineAtCOverA) {
     PlotGraph(r.s);
     const auto lines = r.OfKind(Op::Line);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(Show(lines[0]), "L 260,300-260,100 w5");
+    EXPECT_EQ(Describe(lines[0]), "L 260,300-260,100 w5");
     EXPECT_EQ(lines[0].colour, 3);
     const auto t = r.OfKind(Op::Text);
     ASSERT_EQ(t.size(), 1u);

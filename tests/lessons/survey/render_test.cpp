@@ -3,7 +3,11 @@
 #include "figures/figures.h"
 #include "frame/frame.h"
 #include "lessons/survey/charts.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
@@ -29,7 +33,7 @@ void Cell(State& s, const std::string& text, float x, float y, int fill) {
 }
 
 TEST(SurveyRender, PageOfLinesCellsArrowAndChart) {
-    SurveyRun r(true);
+    Rig r(ProgramD(), true);
     State& s = r.s;
     ClearScreen(s);
     Line(s, "3x=1500-150=1350", 40, 70, 0);

@@ -4,7 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "lessons/survey/scenes.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -46,38 +51,42 @@ const std::vector<SceneCase>& Scenes() {
           {kAt, "  世間一般の意見を明らかにする目的で行われる統計的社会調査", 40, 530, 0},
           {kAt, "全数調査", SurveyEnd("(1)学校での健康診断", 40) + 30, 430, 3},
           {kAt, "標本調査", SurveyEnd("(2)世論調査", 40) + 30, 480, 3}}},
-        {3, 17,
-         {{kLabel, "標本調査", InCell("標本調査", 40, 228), 33, 5},
-          {kLabel, "母集団", 173, 177, 5},
-          {kLabel, "傾向を知りたい集団全体", 40, 227, 0},
-          {kLabel, "標本", 686, 177, 5},
-          {kLabel, "取り出した一部の資料", 553, 227, 0},
-          {kLabel, "調査", 762, 423, 0},
-          {kLabel, "標本の傾向", InCell("標本の傾向", 610, 228), 513, 0},
-          {kLabel, "母集団の傾向", InCell("母集団の傾向", 135, 228), 513, 0},
-          {kAt, "標本の大きさ", 534, 30, 3},
-          {kAt, "取り出した資料の個数", 534, 80, 0},
-          {kAt, "教科書P213 問2 をやろう。", 44, 590, 7},
-          {kAt, "<解答>", 924, 30, 3},
-          {kAt, "母集団…", 924, 80, 0},
-          {kAt, "ある都市の有権者", 924, 130, 5},
-          {kAt, "74358人", 924, 180, 5},
-          {kAt, "標本…", 924, 230, 0},
-          {kAt, "選び出した", 924, 280, 5},
-          {kAt, "1000人", 924, 330, 5},
-          {kAt, "標本の大きさ…", 924, 380, 0},
-          {kAt, "1000", 924, 430, 5}}},
-        {4, 11,
-         {{kAt, "「取り出し方」", 40, 30, 3},
-          {kAfter, "母集団と標本の赤玉と青玉の割合は同じ？", 0, 30, 7},
-          {kLabel, "ア", 67.5f, 90, 5},
-          {kLabel, "イ", 67.5f, 300, 5},
-          {kAt, "かたよりがない", 582, 125, 5},
-          {kAfter, "同じと考えられる", 0, 175, 7},
-          {kAt, "かたよりがある", 582, 335, 5},
-          {kAt, "同じとは考えられない", SurveyEnd("かたよりがある", 582) - 40, 385, 7},
-          {kAt, "無作為に抽出する", 120, 530, 5},
-          {kAt, "かたよりがないように、母集団から標本を取り出すこと", 120, 580, 0}}},
+        {.item = 3,
+         .waits = 17,
+         .lines = {{kLabel, "標本調査", InCell("標本調査", 40, 228), 33, 5},
+                    {kLabel, "母集団", 173, 177, 5},
+                    {kLabel, "傾向を知りたい集団全体", 40, 227, 0},
+                    {kLabel, "標本", 686, 177, 5},
+                    {kLabel, "取り出した一部の資料", 553, 227, 0},
+                    {kLabel, "調査", 762, 423, 0},
+                    {kLabel, "標本の傾向", InCell("標本の傾向", 610, 228), 513, 0},
+                    {kLabel, "母集団の傾向", InCell("母集団の傾向", 135, 228), 513, 0},
+                    {kAt, "標本の大きさ", 534, 30, 3},
+                    {kAt, "取り出した資料の個数", 534, 80, 0},
+                    {kAt, "教科書P213 問2 をやろう。", 44, 590, 7},
+                    {kAt, "<解答>", 924, 30, 3},
+                    {kAt, "母集団…", 924, 80, 0},
+                    {kAt, "ある都市の有権者", 924, 130, 5},
+                    {kAt, "74358人", 924, 180, 5},
+                    {kAt, "標本…", 924, 230, 0},
+                    {kAt, "選び出した", 924, 280, 5},
+                    {kAt, "1000人", 924, 330, 5},
+                    {kAt, "標本の大きさ…", 924, 380, 0},
+                    {kAt, "1000", 924, 430, 5}},
+         .clears = 2},
+        {.item = 4,
+         .waits = 11,
+         .lines = {{kAt, "「取り出し方」", 40, 30, 3},
+                    {kAfter, "母集団と標本の赤玉と青玉の割合は同じ？", 0, 30, 7},
+                    {kLabel, "ア", 67.5f, 90, 5},
+                    {kLabel, "イ", 67.5f, 300, 5},
+                    {kAt, "かたよりがない", 582, 125, 5},
+                    {kAfter, "同じと考えられる", 0, 175, 7},
+                    {kAt, "かたよりがある", 582, 335, 5},
+                    {kAt, "同じとは考えられない", SurveyEnd("かたよりがある", 582) - 40, 385, 7},
+                    {kAt, "無作為に抽出する", 120, 530, 5},
+                    {kAt, "かたよりがないように、母集団から標本を取り出すこと", 120, 580, 0}},
+         .clears = 2},
         {5, 1,
          {{kAt, "例", 40, 30, 3},
           {kAt, "ある中学校の3年生360人の通学時間について、標本調査で調べる", 80, 30, 0},
@@ -109,12 +118,11 @@ const std::vector<SceneCase>& Scenes() {
     return scenes;
 }
 
-class SampleSurveyScene : public ::testing::TestWithParam<size_t> {};
+class SampleSurveyScene : public ::testing::TestWithParam<SceneCase> {};
 
-TEST_P(SampleSurveyScene, WaitsAndTextsInOrder) { CheckScene(1, 7, Scenes()[GetParam()]); }
+TEST_P(SampleSurveyScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 1, GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(SampleSurvey, SampleSurveyScene, ::testing::Range<size_t>(0, 6),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param + 1); });
+INSTANTIATE_TEST_SUITE_P(SampleSurvey, SampleSurveyScene, ::testing::ValuesIn(Scenes()), SceneName);
 
 TEST(SampleSurveyLesson, GoalOnEntryOnlyWithItsSecondLine50Below) {
     const Ended run = RunKeys(ProgramD(), "1\\n5\\n{Any}5\\n{Any}7\\n6\\n");

@@ -1,12 +1,16 @@
 // Velmaris-D's step wait and bottom band.
 #include "frame/frame.h"
-#include "lessons/survey/survey_fixture.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm::test {
 namespace {
 
 TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.Keys("{Any}");
     r.p.SetDrawWidth(20);
     r.s.CCC1 = 11;
@@ -14,7 +18,7 @@ TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
     const auto& log = r.p.Log();
     ASSERT_GE(log.size(), 4u);
     // Filled in 4, then outlined in 13: two operations at pen width 3.
-    EXPECT_EQ(Show(log[0]), "F 96,639-400,675 c4/4");
+    EXPECT_EQ(Describe(log[0]), "F 96,639-400,675 c4/4");
     EXPECT_EQ(log[0].width, 3);
     EXPECT_EQ(log[1].kind, Op::Box);
     EXPECT_EQ(log[1].x1, 96);
@@ -32,7 +36,7 @@ TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
     }
     EXPECT_EQ(log[2].x1, 128);
     EXPECT_EQ(prompt, "何かキーを押して下さい。");
-    EXPECT_EQ(Show(log.back()), "F 0,639-400,675 c15/15");
+    EXPECT_EQ(Describe(log.back()), "F 0,639-400,675 c15/15");
     // Colour and pen width as before; the pen at the prompt's end.
     EXPECT_EQ(r.s.CCC1, 11);
     EXPECT_EQ(r.p.GetDrawWidth(), 20);
@@ -41,7 +45,7 @@ TEST(SurveyStepWait, BoxPromptAndEraseInTheirPlaces) {
 }
 
 TEST(SurveyStepWait, TouchesNothingRightOf400OrAbove639) {
-    SurveyRun r;
+    Rig r(ProgramD());
     r.Keys("{Any}");
     WaitForKey(r.s);
     for (const Op& op : r.p.Log()) {
@@ -57,7 +61,7 @@ TEST(SurveyStepWait, AnyKeyEndsItAndIsUsedUp) {
     for (const char* k : {"{Enter}", "{Left}", "{Right}", "{Up}", "{Down}", "{BS}", "{Del}", "a",
                           "7", "/"}) {
         SCOPED_TRACE(k);
-        SurveyRun r;
+        Rig r(ProgramD());
         r.Keys(std::string(k) + "q");
         WaitForKey(r.s);
         EXPECT_EQ(r.s.I_s, ParseKeys(k).at(0));
@@ -70,10 +74,10 @@ TEST(SurveyStepWait, AnyKeyEndsItAndIsUsedUp) {
 }
 
 TEST(SurveyStepWait, BottomBandStartsAtTheWaitBoxesTop) {
-    SurveyRun d;
+    Rig d(ProgramD());
     EraseBottomLine(d.s);
     EXPECT_EQ(d.Ops(), std::vector<std::string>{"F 0,639-992,720 c15/15"});
-    SharedRun a;
+    Rig a(ProgramA());
     EraseBottomLine(a.s);
     EXPECT_EQ(a.Ops(), std::vector<std::string>{"F 0,657-992,720 c15/15"});
 }

@@ -3,7 +3,12 @@
 
 #include <map>
 
-#include "lessons/survey/scenes.h"
+#include <gtest/gtest.h>
+
+#include "formula/formula.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -92,12 +97,11 @@ const std::vector<SceneCase>& Scenes() {
     return scenes;
 }
 
-class SurveyUseScene : public ::testing::TestWithParam<size_t> {};
+class SurveyUseScene : public ::testing::TestWithParam<SceneCase> {};
 
-TEST_P(SurveyUseScene, WaitsAndTextsInOrder) { CheckScene(3, 6, Scenes()[GetParam()]); }
+TEST_P(SurveyUseScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 3, GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(SurveyUse, SurveyUseScene, ::testing::Range<size_t>(0, 5),
-                         [](const auto& info) { return "Scene" + std::to_string(info.param + 1); });
+INSTANTIATE_TEST_SUITE_P(SurveyUse, SurveyUseScene, ::testing::ValuesIn(Scenes()), SceneName);
 
 TEST(SurveyUseLesson, GoalOnEntryAndChoicesOutOfRange) {
     const Ended run = RunKeys(ProgramD(), "3\\n0\\n7\\n5\\n{Any}{Any}6\\n6\\n");

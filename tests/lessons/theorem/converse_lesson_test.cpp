@@ -10,10 +10,15 @@
 #include <utility>
 #include <vector>
 
+#include "formula/formula.h"
+#include "frame/binding.h"
 #include "frame/frame.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
-#include "scenes.h"
+#include "programs/common/programs.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -24,7 +29,7 @@ const char kBasicList[] = "P192(三平方 基本の問題)の解答　①→問�
 TEST(ConverseLesson, GoalThenListAndBackToTheMenu) {
     const Ended e = RunKeys(ProgramA(), "3\n6\n3\n6\n6\n");
     EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(MenuPanels(e.log), 3u);
+    EXPECT_EQ(CountMenuPanels(e.log), 3u);
     EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
     EXPECT_EQ(CountMarkup(e.log, "1 三平方の定理の逆を考えよう。", 44, 305, 0), 2);
     EXPECT_EQ(CountMarkup(e.log, "2 三平方の定理の逆を使って、問題を解こう。", 44, 370, 0), 2);
@@ -40,7 +45,7 @@ TEST(ConverseLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
         const Ended e = RunKeys(ProgramA(), std::string("3\n") + bad + "\n6\n6\n");
         EXPECT_FALSE(e.error);
         EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMenuPanels(e.log), 2u);
         EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
         const auto lists = Find(e.log, IsSceneList);
         ASSERT_EQ(lists.size(), 2u);
@@ -52,7 +57,7 @@ TEST(ConverseLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
     EXPECT_EQ(two.unread, 0u);
     const Ended out = RunKeys(ProgramA(), "3\n12/2\n6\n");
     EXPECT_EQ(out.unread, 0u);
-    EXPECT_EQ(MenuPanels(out.log), 2u);
+    EXPECT_EQ(CountMenuPanels(out.log), 2u);
 }
 
 TEST(BasicProblems, NoGoalAndChoicesOutsideTheListAskAgain) {
@@ -60,7 +65,7 @@ TEST(BasicProblems, NoGoalAndChoicesOutsideTheListAskAgain) {
         SCOPED_TRACE(bad);
         const Ended e = RunKeys(ProgramA(), std::string("4\n") + bad + "\n3\n6\n");
         EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMenuPanels(e.log), 2u);
         EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 0);
         const auto lists = Find(e.log, IsSceneList);
         ASSERT_EQ(lists.size(), 2u);
@@ -79,157 +84,128 @@ TEST(BasicProblems, NoGoalAndChoicesOutsideTheListAskAgain) {
     EXPECT_EQ(e.log[three].x1, e.log[three - 2].x1 + 32);
 }
 
-float After(const char* text, float x) { return EndOf(text, x); }
+float After(const char* text, float x) { return PenAfter(text, x); }
 
-std::vector<SceneCase> Scenes() {
-    return {
-        {"congruence task",
-         "3",
-         "1\n{Any}1\n{Any}{Any}",
-         3,
-         1,
-         {{"問　△ABCと△DEFは合同ですか。", 72, 30, 0}, {"DE>0 だから DE=", 72, 520, 0}},
-         ""},
-        {"statement",
-         "3",
-         "2\n",
-         0,
-         0,
-         {{"<三平方の定理の逆>", 108, 30, 3},
-          {"三角形の3辺の長さa,b,cの間に、", 72, 80, 0},
-          {" a^2+b^2=c^2", 72, 130, 3},
-          {"という関係が成り立てば、その三角形は", 72, 180, 0},
-          {"長さcの辺を斜辺とする直角三角形である。 ", 72, 230, 0},
-          {"a^2+b^2=c^2 ならば ∠C=90°", 504, 380, 5}},
-         "a^2+b^2=c^2 ならば ∠C=90°"},
-        {"proof",
-         "3",
-         "3\n" + AnyKeys(7),
-         7,
-         0,
-         {{"a^2+b^2=c^2 ならば ∠C=90°", 36, 30, 3},
-          {"     <証明>", 72, 80, 0},
-          {"DE=x とすると、三平方の定理から", 72, 130, 0},
-          {"x^2=", 72, 190, 0},
-          {"仮定から a^2+b^2=c^2 だから、x^2=", 72, 250, 0},
-          {"x>0,c>0だから、x=", 72, 310, 0},
-          {"がそれぞれ等しいので", 272, 370, 0},
-          {"△ABC≡△DEF", 72, 430, 0},
-          {"したがって、∠C=", 72, 490, 0}},
-         "∠F=90°"},
-        {"practice",
-         "3",
-         "4\n" + AnyKeys(5) + "1\n",
-         5,
-         1,
-         {{"問　△ABCは直角三角形ですか。", 72, 30, 0},
-          {"教科書P191 問1　をしなさい。", 44, 590, 7}},
-         "教科書P191 問1　をしなさい。"},
-        {"textbook answers",
-         "3",
-         "5\n" + AnyKeys(4),
-         4,
-         0,
-         {{"教科書P191 問1 解答  ", 66, 20, 3},
-          {"イ,ウ,エ", After("教科書P191 問1 解答  ", 66), 20, 5},
-          {"ア", 30, 70, 7},
-          {" 2^2+3^2", After("ア", 30), 70, 0},
-          {"=4+9=13", 66, 130, 0},
-          {"4^2=16", 66, 190, 0},
-          {"だから ", 66, 250, 0},
-          {"2^2+3^2≠4^2", After("だから ", 66), 250, 3},
-          {"イ", 30, 310, 7},
-          {" 8^2+15^2", After("イ", 30), 310, 0},
-          {"=64+225=289", 66, 370, 0},
-          {"17^2=289", 66, 430, 0},
-          {"8^2+15^2=17^2", After("だから ", 66), 490, 3},
-          {"ウ", 600, 80, 7},
-          {" 7^2+24^2", After("ウ", 600), 80, 0},
-          {"=49+576=625", 636, 140, 0},
-          {"25^2=625", 636, 200, 0},
-          {"7^2+24^2=25^2", After("だから ", 636), 260, 3},
-          {"エ", 600, 320, 7},
-          {" (!7ﾝ)^2+(!11ﾝ)^2", After("エ", 600), 320, 0},
-          {"=7+11=18", 636, 380, 0},
-          {"(3!2ﾝ)^2=9*2=18", 636, 440, 0},
-          {"だから ", 636, 500, 0},
-          {"(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2", 636, 560, 3}},
-         "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2"},
+const std::vector<SceneCase>& Scenes() {
+    static const std::vector<SceneCase> scenes = {
+        {.item = 1,
+         .waits = 3,
+         .lines = {{kAt, "問　△ABCと△DEFは合同ですか。", 72, 30, 0},
+                    {kAt, "DE>0 だから DE=", 72, 520, 0}},
+         .keys = "{Any}1\\n{Any}{Any}",
+         .gates = 1,
+         // The length it ends with is drawn at random.
+         .ends_with_last_line = false},
+        {2, 0,
+         {{kAt, "<三平方の定理の逆>", 108, 30, 3},
+          {kAt, "三角形の3辺の長さa,b,cの間に、", 72, 80, 0},
+          {kAt, " a^2+b^2=c^2", 72, 130, 3},
+          {kAt, "という関係が成り立てば、その三角形は", 72, 180, 0},
+          {kAt, "長さcの辺を斜辺とする直角三角形である。 ", 72, 230, 0},
+          {kAt, "a^2+b^2=c^2 ならば ∠C=90°", 504, 380, 5}}},
+        {3, 7,
+         {{kAt, "a^2+b^2=c^2 ならば ∠C=90°", 36, 30, 3},
+          {kAt, "     <証明>", 72, 80, 0},
+          {kAt, "DE=x とすると、三平方の定理から", 72, 130, 0},
+          {kAt, "x^2=", 72, 190, 0},
+          {kAt, "仮定から a^2+b^2=c^2 だから、x^2=", 72, 250, 0},
+          {kAt, "x>0,c>0だから、x=", 72, 310, 0},
+          {kAt, "がそれぞれ等しいので", 272, 370, 0},
+          {kAt, "△ABC≡△DEF", 72, 430, 0},
+          {kAt, "したがって、∠C=", 72, 490, 0},
+          {kAt, "∠F=90°", 379 + (180 - PenAfter("∠F=90°", 0)) / 2, 490, 5}}},
+        {.item = 4,
+         .waits = 5,
+         .lines = {{kAt, "問　△ABCは直角三角形ですか。", 72, 30, 0},
+                    {kAt, "教科書P191 問1　をしなさい。", 44, 590, 7}},
+         .keys = AnyKeys(5) + "1\\n",
+         .gates = 1},
+        // The heading, the answer and the first letter come before the
+        // first key.
+        {5, 4,
+         {{kAt, "教科書P191 問1 解答  ", 66, 20, 3, 0},
+          {kAt, "イ,ウ,エ", After("教科書P191 問1 解答  ", 66), 20, 5, 0},
+          {kAt, "ア", 30, 70, 7, 0},
+          {kAt, " 2^2+3^2", After("ア", 30), 70, 0, 1},
+          {kAt, "=4+9=13", 66, 130, 0},
+          {kAt, "4^2=16", 66, 190, 0},
+          {kAt, "だから ", 66, 250, 0},
+          {kAt, "2^2+3^2≠4^2", After("だから ", 66), 250, 3},
+          {kAt, "イ", 30, 310, 7},
+          {kAt, " 8^2+15^2", After("イ", 30), 310, 0},
+          {kAt, "=64+225=289", 66, 370, 0},
+          {kAt, "17^2=289", 66, 430, 0},
+          {kAt, "8^2+15^2=17^2", After("だから ", 66), 490, 3},
+          {kAt, "ウ", 600, 80, 7},
+          {kAt, " 7^2+24^2", After("ウ", 600), 80, 0},
+          {kAt, "=49+576=625", 636, 140, 0},
+          {kAt, "25^2=625", 636, 200, 0},
+          {kAt, "7^2+24^2=25^2", After("だから ", 636), 260, 3},
+          {kAt, "エ", 600, 320, 7},
+          {kAt, " (!7ﾝ)^2+(!11ﾝ)^2", After("エ", 600), 320, 0},
+          {kAt, "=7+11=18", 636, 380, 0},
+          {kAt, "(3!2ﾝ)^2=9*2=18", 636, 440, 0},
+          {kAt, "だから ", 636, 500, 0},
+          {kAt, "(!7ﾝ)^2+(!11ﾝ)^2=(3!2ﾝ)^2", 636, 560, 3}}},
     };
+    return scenes;
 }
 
-std::vector<SceneCase> Pages() {
-    return {
-        {"problem 1",
-         "4",
-         "1\n",
-         0,
-         0,
-         {{"P192(三平方 基本の問題)", 72 + (484 - EndOf("P192(三平方 基本の問題)", 0)) / 2, 30, 0},
-          {"1", 600 + (40 - EndOf("1", 0)) / 2, 30, 13},
-          {"(1)", 38, 100, 3},
-          {"x^2=6^2+3^2=36+9=45", After("(1)", 38), 100, 0},
-          {"x>0だから x=!45ﾝ=", 114, 160, 0},
-          {"3!5ﾝ", After("x>0だから x=!45ﾝ=", 114), 160, 5},
-          {"(2)", 38, 230, 3},
-          {"x^2=3^2-2^2=9-4=5", After("(2)", 38), 230, 0},
-          {"!5ﾝ", After("x>0だから x=", 114), 290, 5},
-          {"(3)", 38, 360, 3},
-          {"x^2=(!5ﾝ)^2+(!3ﾝ)^2=5+3=8", After("(3)", 38), 360, 0},
-          {"2!2ﾝ", After("x>0だから x=!8ﾝ=", 114), 420, 5},
-          {"(4)", 38, 490, 3},
-          {"x>0だから x=!48ﾝ=", 114, 550, 0}},
-         "4!3ﾝ"},
-        {"problem 2",
-         "4",
-         "2\n",
-         0,
-         0,
-         {{"2", 600 + (40 - EndOf("2", 0)) / 2, 30, 13},
-          {"ア ", 38, 100, 3},
-          {"5^2+7^2=25+49=74", After("ア ", 38), 100, 0},
-          {"9^2=81 だから ", 114, 160, 0},
-          {"直角三角形ではない", After("9^2=81 だから ", 114), 160, 5},
-          {"イ ", 38, 230, 3},
-          {"(!2ﾝ)^2+(!3ﾝ)^2=2+3=5", After("イ ", 38), 230, 0},
-          {"直角三角形である", After("(!5ﾝ)^2=5 だから ", 114), 290, 5},
-          {"ウ ", 38, 360, 3},
-          {"0.6^2+0.8^2=0.36+0.64=1", After("ウ ", 38), 360, 0},
-          {"1^2=1 だから ", 114, 420, 0},
-          {"エ ", 38, 490, 3},
-          {"1^2+(!3ﾝ)^2=1+3=4", After("エ ", 38), 490, 0},
-          {"2^2=4 だから ", 114, 550, 0}},
-         "直角三角形である"},
+// The tags of the pages: the title on 13 framed in 3, the number on 3
+// framed in 4.
+const std::vector<Box> kTagBoxes = {{0, 72, 27, 556, 77, 3, 13}, {0, 600, 27, 640, 77, 4, 3}};
+
+const std::vector<SceneCase>& Pages() {
+    static const std::vector<SceneCase> pages = {
+        {1, 0,
+         {{kAt, "P192(三平方 基本の問題)", 72 + (484 - PenAfter("P192(三平方 基本の問題)", 0)) / 2, 30, 0},
+          {kAt, "1", 600 + (40 - PenAfter("1", 0)) / 2, 30, 13},
+          {kAt, "(1)", 38, 100, 3},
+          {kAt, "x^2=6^2+3^2=36+9=45", After("(1)", 38), 100, 0},
+          {kAt, "x>0だから x=!45ﾝ=", 114, 160, 0},
+          {kAt, "3!5ﾝ", After("x>0だから x=!45ﾝ=", 114), 160, 5},
+          {kAt, "(2)", 38, 230, 3},
+          {kAt, "x^2=3^2-2^2=9-4=5", After("(2)", 38), 230, 0},
+          {kAt, "!5ﾝ", After("x>0だから x=", 114), 290, 5},
+          {kAt, "(3)", 38, 360, 3},
+          {kAt, "x^2=(!5ﾝ)^2+(!3ﾝ)^2=5+3=8", After("(3)", 38), 360, 0},
+          {kAt, "2!2ﾝ", After("x>0だから x=!8ﾝ=", 114), 420, 5},
+          {kAt, "(4)", 38, 490, 3},
+          {kAt, "x>0だから x=!48ﾝ=", 114, 550, 0},
+          {kAfter, "4!3ﾝ", 0, 550, 5}},
+         kTagBoxes},
+        {2, 0,
+         {{kAt, "2", 600 + (40 - PenAfter("2", 0)) / 2, 30, 13},
+          {kAt, "ア ", 38, 100, 3},
+          {kAt, "5^2+7^2=25+49=74", After("ア ", 38), 100, 0},
+          {kAt, "9^2=81 だから ", 114, 160, 0},
+          {kAt, "直角三角形ではない", After("9^2=81 だから ", 114), 160, 5},
+          {kAt, "イ ", 38, 230, 3},
+          {kAt, "(!2ﾝ)^2+(!3ﾝ)^2=2+3=5", After("イ ", 38), 230, 0},
+          {kAt, "直角三角形である", After("(!5ﾝ)^2=5 だから ", 114), 290, 5},
+          {kAt, "ウ ", 38, 360, 3},
+          {kAt, "0.6^2+0.8^2=0.36+0.64=1", After("ウ ", 38), 360, 0},
+          {kAt, "1^2=1 だから ", 114, 420, 0},
+          {kAt, "エ ", 38, 490, 3},
+          {kAt, "1^2+(!3ﾝ)^2=1+3=4", After("エ ", 38), 490, 0},
+          {kAt, "2^2=4 だから ", 114, 550, 0},
+          {kAfter, "直角三角形である", 0, 550, 5}},
+         kTagBoxes},
     };
+    return pages;
 }
 
-TEST(ConverseLesson, EachSceneFromTheMenu) {
-    for (const auto& c : Scenes()) CheckScene(c, "6");
-    // The answer page has its heading, answer and first letter up before
-    // the first key.
-    const Ended e = RunKeys(ProgramA(), "3\n5\n" + AnyKeys(4) + "6\n6\n");
-    const auto visit = SceneOps(e.log, 0);
-    const auto waits = Find(visit, IsStepWait);
-    ASSERT_EQ(waits.size(), 4u);
-    EXPECT_LT(FindText(visit, "イ,ウ,エ"), waits[0]);
-    EXPECT_LT(FindText(visit, "ア"), waits[0]);
-    EXPECT_GT(FindText(visit, Glyphs(" 2^2+3^2")), waits[0]);
-}
+class ConverseScene : public ::testing::TestWithParam<SceneCase> {};
 
-TEST(BasicProblems, EachPageFromTheMenu) {
-    for (const auto& c : Pages()) CheckScene(c, "3");
-    const Ended e = RunKeys(ProgramA(), "4\n1\n3\n6\n");
-    const auto visit = SceneOps(e.log, 0);
-    // The tags: the title on 13 framed in 3, the number on 3 framed in 4.
-    const auto title = Find(visit, [](const Op& op) {
-        return IsFilledBox(op, 72, 27, 556, 77, 13) && op.colour == 3;
-    });
-    const auto number = Find(visit, [](const Op& op) {
-        return IsFilledBox(op, 600, 27, 640, 77, 3) && op.colour == 4;
-    });
-    EXPECT_EQ(title.size(), 1u);
-    EXPECT_EQ(number.size(), 1u);
-}
+TEST_P(ConverseScene, DrawsItsPageFromTheMenu) { CheckScene(ProgramA(), 3, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(ConverseLesson, ConverseScene, ::testing::ValuesIn(Scenes()), SceneName);
+
+class BasicProblemsPage : public ::testing::TestWithParam<SceneCase> {};
+
+TEST_P(BasicProblemsPage, DrawsItsPageFromTheMenu) { CheckScene(ProgramA(), 4, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(BasicProblems, BasicProblemsPage, ::testing::ValuesIn(Pages()), SceneName);
 
 TEST(ConverseLesson, FixedScenesAndPagesDrawTheSameTwice) {
     const struct {
@@ -249,7 +225,7 @@ TEST(ConverseLesson, FixedScenesAndPagesDrawTheSameTwice) {
         ASSERT_FALSE(first.empty());
         ASSERT_EQ(first.size(), second.size());
         for (size_t i = 0; i < first.size(); ++i)
-            ASSERT_TRUE(SameOp(first[i], second[i])) << "op " << i << " " << first[i].text;
+            ASSERT_TRUE(Alike(first[i], second[i])) << "op " << i << " " << first[i].text;
     }
 }
 
@@ -267,7 +243,7 @@ TEST(ConverseProof, RefilledBoxesCoverTheirEmptyOnes) {
     ASSERT_EQ(waits.size(), 7u);
     for (size_t k = 0; k < 5; ++k) {
         const Op& empty = visit[boxes[k]];
-        EXPECT_TRUE(SameOp(empty, visit[boxes[k + 5]])) << "box " << k + 1;
+        EXPECT_TRUE(Alike(empty, visit[boxes[k + 5]])) << "box " << k + 1;
         EXPECT_EQ(empty.x2 - empty.x1, widths[k]);
         EXPECT_EQ(empty.y1, lines[k] - 3);
         EXPECT_EQ(empty.y2, lines[k] + 47);
@@ -320,21 +296,6 @@ TEST(ConverseDrills, RootMarkup) {
     }
 }
 
-// The markup of the root of n as the drills write it, worked out here.
-std::string ExpectedRoot(int n) {
-    int a = 1, b = n;
-    for (int k = 2; k * k <= b;) {
-        if (b % (k * k) == 0) {
-            a *= k;
-            b /= k * k;
-        } else {
-            ++k;
-        }
-    }
-    if (b == n) return "!" + std::to_string(n) + "ﾝ";
-    return (a == 1 ? "" : std::to_string(a)) + (b == 1 ? "" : "!" + std::to_string(b)) + "ﾝ";
-}
-
 // The case a draw gave, from the offset and the verdict it left.
 bool ShowsCase(State& s, float k) {
     const float d[] = {0, 1, 2, -1, -2};
@@ -352,8 +313,8 @@ void CheckProblem(State& s, float before) {
     EXPECT_TRUE(d >= -2 && d <= 2 && d == s.T_a(1)) << d;
     EXPECT_EQ(s.T_a(2) == 1, d == 0);
     EXPECT_EQ(s.F_a(16), a * a + b * b);
-    EXPECT_EQ(s.F_sa(3), ExpectedRoot(static_cast<int>(s.F_a(6))));
-    EXPECT_EQ(s.F_sa(13), ExpectedRoot(static_cast<int>(s.F_a(16))));
+    EXPECT_EQ(s.F_sa(3), RootMarkup(static_cast<int>(s.F_a(6))));
+    EXPECT_EQ(s.F_sa(13), RootMarkup(static_cast<int>(s.F_a(16))));
     // A new case is kept; a repeated one is raised and the old one kept.
     if (s.FMAESU != before) {
         EXPECT_TRUE(s.FMAESU >= 1 && s.FMAESU <= 9);
@@ -361,13 +322,6 @@ void CheckProblem(State& s, float before) {
     } else {
         EXPECT_TRUE(ShowsCase(s, before + 1)) << before;
     }
-}
-
-std::string TimeForSeed(int n) {
-    const int h = std::min(n, 23), m = std::min(n - h, 59), sec = n - h - m;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, sec);
-    return buf;
 }
 
 TEST(ConverseDrills, EverySeedDrawsSoundTriangles) {
@@ -388,19 +342,6 @@ TEST(ConverseDrills, EverySeedDrawsSoundTriangles) {
     EXPECT_EQ(offsets, (std::set<float>{-2, -1, 0, 1, 2}));
 }
 
-// The glyphs of the trailing run of colour-5 texts before the last gate.
-std::string Colour5BeforeGate(const std::vector<Op>& log) {
-    const auto gates = Find(log, IsNextStepGate);
-    std::string out;
-    if (gates.empty()) return out;
-    for (size_t i = gates.back(); i-- > 0;) {
-        if (log[i].kind != Op::Text) continue;
-        if (log[i].colour != 5) break;
-        out = log[i].text + out;
-    }
-    return out;
-}
-
 TEST(ConverseDrills, CongruenceTaskOverClockTimes) {
     for (int seed = 0; seed <= 141; seed += 7) {
         SCOPED_TRACE(seed);
@@ -415,7 +356,7 @@ TEST(ConverseDrills, CongruenceTaskOverClockTimes) {
             CheckProblem(s, before);
             before = s.FMAESU;
             const bool congruent = s.F_a(6) == s.F_a(16);
-            EXPECT_EQ(Colour5BeforeGate(r.Log()), Glyphs(congruent ? "合同である" : "合同ではない"));
+            EXPECT_EQ(AnswerBeforeGate(r.Log()), Glyphs(congruent ? "合同である" : "合同ではない"));
         };
         for (int k = 0; k < 4; ++k) r.Keys("{Any}2\n");
         r.Keys("{Any}1\n{Any}{Any}");
@@ -428,8 +369,8 @@ TEST(ConverseDrills, CongruenceTaskOverClockTimes) {
         EXPECT_EQ(Count(log, [](const Op& op) { return IsFilledBox(op, 0, 80, 2250, 1880, 15); }), 5u);
         EXPECT_EQ(CountMarkup(log, "DE^2=" + a + "^2+" + b + "^2", 72, 400, 0), 1);
         EXPECT_EQ(CountMarkup(log, "  =" + s.F_sa(4) + "+" + s.F_sa(5) + "=" + s.F_sa(16), 72, 460, 0), 1);
-        EXPECT_EQ(CountMarkup(log, ExpectedRoot(static_cast<int>(s.F_a(16))),
-                              EndOf("DE>0 だから DE=", 72), 520, 5),
+        EXPECT_EQ(CountMarkup(log, RootMarkup(static_cast<int>(s.F_a(16))),
+                              PenAfter("DE>0 だから DE=", 72), 520, 5),
                   1);
     }
 }
@@ -455,15 +396,15 @@ TEST(ConverseDrills, PracticeOverClockTimes) {
             EXPECT_EQ(CountMarkup(pass, sum, 684, 150, 0), 1);
             const std::string squares = "=" + s.F_sa(4) + "+" + s.F_sa(5) + "=";
             EXPECT_EQ(CountMarkup(pass, squares, 684, 210, 0), 1);
-            EXPECT_EQ(CountMarkup(pass, s.F_sa(16), EndOf(squares, 684), 210, 5), 1);
+            EXPECT_EQ(CountMarkup(pass, s.F_sa(16), PenAfter(squares, 684), 210, 5), 1);
             const std::string ab = "(" + c + ")^2=";
             EXPECT_EQ(CountMarkup(pass, ab, 684, 270, 0), 1);
-            EXPECT_EQ(CountMarkup(pass, s.F_sa(6), EndOf(ab, 684), 270, 5), 1);
+            EXPECT_EQ(CountMarkup(pass, s.F_sa(6), PenAfter(ab, 684), 270, 5), 1);
             const std::string left = a + "^2+" + b + "^2";
             const std::string sign = right ? "=" : "≠";
             EXPECT_EQ(CountMarkup(pass, left, 684, 330, 0), 1);
-            EXPECT_EQ(CountMarkup(pass, sign, EndOf(left, 684), 330, 0), 1);
-            EXPECT_EQ(CountMarkup(pass, "(" + c + ")^2", EndOf(left + sign, 684), 330, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, sign, PenAfter(left, 684), 330, 0), 1);
+            EXPECT_EQ(CountMarkup(pass, "(" + c + ")^2", PenAfter(left + sign, 684), 330, 0), 1);
         };
         for (int k = 0; k < 4; ++k) r.Keys(AnyKeys(5) + "0\n");
         r.Keys(AnyKeys(5) + "1\n");

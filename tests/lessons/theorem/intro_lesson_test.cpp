@@ -1,14 +1,17 @@
 // The introduction lesson run as a pupil runs it, from Velmaris-A's menu.
 #include <gtest/gtest.h>
 
-#include "drawn.h"
+#include "formula/formula.h"
 #include "frame/frame.h"
+#include "frame/program.h"
 #include "programs/common/programs.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-using theorem_test::CountMarkup;
+using test::CountMarkup;
 
 const char kHeading[] = "＜Velmaris-A　メニュー＞";
 const char kScenes[] = "①操作　②終了";
@@ -59,7 +62,7 @@ TEST(IntroductionLesson, PupilMovesCBelowAAndReadsTheTheorem) {
     // The scene menu twice (on entry and after the scene), the move prompt
     // for each of the four keys of the scene.
     EXPECT_EQ(run.Count(kScenes, 16, 666, 0, DrawPromptText), 2);
-    EXPECT_EQ(theorem_test::CountKeyPrompts(log), 4);
+    EXPECT_EQ(test::CountKeyPrompts(log), 4);
 
     // Starting picture, then C below A with the right angle.
     EXPECT_EQ(run.Count("∠C=76°", 896, 102, 7), 1);
@@ -86,7 +89,7 @@ TEST(IntroductionLesson, SceneAgainStartsFromTheStartingTriangle) {
     EXPECT_EQ(run.Count("∠C=76°", 896, 102, 7), 2);
     EXPECT_EQ(run.Count(kTheorem, 680, 562, 5), 2);
     EXPECT_EQ(run.Count("<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(theorem_test::CountKeyPrompts(run.p.Log()), 3 + 2);
+    EXPECT_EQ(test::CountKeyPrompts(run.p.Log()), 3 + 2);
 }
 
 TEST(VelmarisAMenu, TheEmptyItemShowsTheMenuAgain) {

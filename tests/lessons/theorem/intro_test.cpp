@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "drawn.h"
+#include "formula/formula.h"
 #include "frame/frame.h"
+#include "frame/program.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-using theorem_test::CountDots;
-using theorem_test::CountMarkup;
-using theorem_test::Near;
-using theorem_test::Recording;
+using test::CountDots;
+using test::CountMarkup;
+using test::Near;
+using test::Rig;
 
 void SetCorners(State& s, float xc, float ya) {
     s.X_a(0) = 448, s.Y_a(0) = 450;  // foot of A
@@ -51,7 +54,7 @@ TEST(DrawSquaresFigure, BuildsEachSquareOutsideItsSide) {
          {576, 402}},
     };
     for (const auto& c : cases) {
-        Recording r;
+        Rig r;
         SetCorners(r.s, c.xc, c.ya);
         DrawSquaresFigure(r.s);
         const Point a{448, c.ya}, b{288, 450}, cc{c.xc, 450};
@@ -71,7 +74,7 @@ TEST(DrawSquaresFigure, BuildsEachSquareOutsideItsSide) {
 }
 
 TEST(DrawSquaresFigure, DrawsTriangleLettersArcsAndQuestion) {
-    Recording r;
+    Rig r;
     SetCorners(r.s, 480, 322);
     r.s.P.SetDrawWidth(3);
     DrawSquaresFigure(r.s);
@@ -125,7 +128,7 @@ TEST(DrawSquaresFigure, DrawsTriangleLettersArcsAndQuestion) {
 }
 
 TEST(IntroductionFigure, MapsTheStartingTriangleToPixels) {
-    Recording r;
+    Rig r;
     DrawIntroductionFigure(r.s);
     const struct {
         int row;
@@ -138,15 +141,15 @@ TEST(IntroductionFigure, MapsTheStartingTriangleToPixels) {
     }
     EXPECT_EQ(r.s.GX0, 48);
     EXPECT_EQ(r.s.GY0, 690);
-    EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1);
+    EXPECT_EQ(test::CountClears(r.p.Log()), 1);
     EXPECT_EQ(CountMarkup(r.p.Log(), "Ｐ,Q,Rの関係は？", 896, 30, 0), 1);
 }
 
 TEST(IntroductionGoal, WritesHeadingAndGoal) {
-    Recording r;
+    Rig r;
     ShowIntroductionGoal(r.s);
     const auto& log = r.p.Log();
-    EXPECT_EQ(theorem_test::CountClears(log), 1);
+    EXPECT_EQ(test::CountClears(log), 1);
     EXPECT_EQ(CountMarkup(log, "<めあて>", 44, 240, 3), 1);
     EXPECT_EQ(CountMarkup(log, "三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。", 44,
                           305, 0),
@@ -158,7 +161,7 @@ TEST(IntroductionGoal, WritesHeadingAndGoal) {
 }
 
 TEST(ShowTheoremStatement, ErasesPromptAndWritesTheoremLeftOfItsAnchor) {
-    Recording r;
+    Rig r;
     r.s.X_a(14) = 896;
     r.s.Y_a(14) = 562;
     r.s.CCC0 = 2;  // saved by the last key prompt

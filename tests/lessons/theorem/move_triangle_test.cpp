@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "drawn.h"
+#include "formula/formula.h"
+#include "frame/program.h"
 #include "lessons/theorem/intro.h"
+#include "support/log.h"
+#include "support/rig.h"
 
 namespace vm {
 namespace {
 
-using theorem_test::CountMarkup;
-using theorem_test::Recording;
+using test::CountMarkup;
+using test::Rig;
 
 struct Picture {
     const char* angle;
@@ -39,7 +42,7 @@ std::vector<Op> RightAngleMarks(const std::vector<Op>& log) {
 }
 
 // Runs the scene with the keys (the first only starts it; Enter ends it).
-void RunScene(Recording& r, const std::string& keys) {
+void RunScene(Rig& r, const std::string& keys) {
     r.p.PushKeys(ParseKeys(keys));
     MoveTriangleScene(r.s);
 }
@@ -71,9 +74,9 @@ TEST(MoveTriangleScene, ShowsTheMeasuresAfterEachMove) {
          false},
     };
     for (const auto& c : cases) {
-        Recording r;
+        Rig r;
         RunScene(r, std::string("{Any}") + c.keys + "\\n");
-        const auto picture = theorem_test::SinceLastClear(r.p.Log());
+        const auto picture = test::SinceLastClear(r.p.Log());
         ExpectPicture(picture, c.want, c.keys);
         EXPECT_FLOAT_EQ(r.s.X_a(3), c.xc) << c.keys;
         EXPECT_FLOAT_EQ(r.s.Y_a(1), c.ya) << c.keys;
@@ -81,8 +84,8 @@ TEST(MoveTriangleScene, ShowsTheMeasuresAfterEachMove) {
         EXPECT_EQ(r.s.T_sa(1), c.want.angle) << c.keys;
         // Every arrow key redraws the whole screen, clamped or not.
         const int arrows = static_cast<int>(ParseKeys(c.keys).size());
-        EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1 + arrows) << c.keys;
-        EXPECT_EQ(theorem_test::CountKeyPrompts(r.p.Log()), 2 + arrows) << c.keys;
+        EXPECT_EQ(test::CountClears(r.p.Log()), 1 + arrows) << c.keys;
+        EXPECT_EQ(test::CountKeyPrompts(r.p.Log()), 2 + arrows) << c.keys;
         EXPECT_EQ(r.p.PendingKeys(), 0u) << c.keys;
         // Enter writes the theorem over the last picture.
         EXPECT_EQ(CountMarkup(picture, "∠C=90°ならば a^2+b^2=c^2", 680, 562, 5), 1) << c.keys;
@@ -93,7 +96,7 @@ TEST(MoveTriangleScene, ShowsTheMeasuresAfterEachMove) {
 // Over every lattice position in range: the mark, the angle text "90" and
 // P+Q = R go together, and exactly when C stands below A.
 TEST(RedrawMovedTriangle, RightAngleExactlyWithCBelowA) {
-    Recording r;
+    Rig r;
     r.s.X_a(0) = 448, r.s.Y_a(0) = 450;
     r.s.X_a(1) = 448;
     r.s.X_a(2) = 288, r.s.Y_a(2) = 450;
@@ -117,20 +120,20 @@ TEST(RedrawMovedTriangle, RightAngleExactlyWithCBelowA) {
 }
 
 TEST(MoveTriangleScene, RightAngleMarkIsASquareAtC) {
-    Recording r;
+    Rig r;
     RunScene(r, "{Any}{Left}{Left}\\n");
-    const auto marks = RightAngleMarks(theorem_test::SinceLastClear(r.p.Log()));
+    const auto marks = RightAngleMarks(test::SinceLastClear(r.p.Log()));
     ASSERT_EQ(marks.size(), 1u);
     // Side 30 along CA (up) and CB (left), far corner at (418, 420).
     std::vector<std::pair<float, float>> got;
     for (const Point& pt : marks[0].pts) got.emplace_back(pt.x, pt.y);
     const std::pair<float, float> corner{418, 420};
-    EXPECT_TRUE(theorem_test::Near(got[1].first, corner.first, 0.05f) &&
-                theorem_test::Near(got[1].second, corner.second, 0.05f))
+    EXPECT_TRUE(test::Near(got[1].first, corner.first, 0.05f) &&
+                test::Near(got[1].second, corner.second, 0.05f))
         << got[1].first << "," << got[1].second;
     for (size_t i : {0u, 2u}) {
-        const bool on_ca = theorem_test::Near(got[i].first, 448, 0.05f) && theorem_test::Near(got[i].second, 420, 0.05f);
-        const bool on_cb = theorem_test::Near(got[i].first, 418, 0.05f) && theorem_test::Near(got[i].second, 450, 0.05f);
+        const bool on_ca = test::Near(got[i].first, 448, 0.05f) && test::Near(got[i].second, 420, 0.05f);
+        const bool on_cb = test::Near(got[i].first, 418, 0.05f) && test::Near(got[i].second, 450, 0.05f);
         EXPECT_TRUE(on_ca || on_cb) << got[i].first << "," << got[i].second;
     }
     EXPECT_EQ(marks[0].width, 5);
@@ -143,28 +146,28 @@ TEST(MoveTriangleScene, FirstKeyOnlyStartsTheScene) {
     // Whatever the first key is, an arrow or even Enter, it neither moves a
     // corner nor ends the scene: the starting picture follows.
     for (const char* first : {"{Right}", "{Up}", "\\n"}) {
-        Recording r;
+        Rig r;
         RunScene(r, std::string(first) + "\\n");
         EXPECT_EQ(r.s.X_a(3), 480) << first;
         EXPECT_EQ(r.s.Y_a(1), 322) << first;
         EXPECT_EQ(r.p.PendingKeys(), 0u) << first;
-        EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 1) << first;
-        EXPECT_EQ(theorem_test::CountKeyPrompts(r.p.Log()), 2) << first;
-        ExpectPicture(theorem_test::SinceLastClear(r.p.Log()),
+        EXPECT_EQ(test::CountClears(r.p.Log()), 1) << first;
+        EXPECT_EQ(test::CountKeyPrompts(r.p.Log()), 2) << first;
+        ExpectPicture(test::SinceLastClear(r.p.Log()),
                       {"76", "144", "68", "164", "212", "12", "8.2", "12.8"}, first);
     }
 }
 
 TEST(MoveTriangleScene, OtherKeysOnlyAskAgain) {
-    Recording r;
+    Rig r;
     RunScene(r, "{Any}{Left}x5{BS} {Left}\\n");
     EXPECT_EQ(r.s.X_a(3), 448);
-    EXPECT_EQ(theorem_test::CountClears(r.p.Log()), 3);  // start and the two arrows
-    EXPECT_EQ(theorem_test::CountKeyPrompts(r.p.Log()), 1 + 7);
+    EXPECT_EQ(test::CountClears(r.p.Log()), 3);  // start and the two arrows
+    EXPECT_EQ(test::CountKeyPrompts(r.p.Log()), 1 + 7);
 }
 
 TEST(MoveTriangleScene, EachEntryStartsFromTheStartingTriangle) {
-    Recording r;
+    Rig r;
     RunScene(r, "{Any}{Left}{Left}{Up}\\n");
     EXPECT_EQ(r.s.X_a(3), 448);
     r.p.ClearLog();

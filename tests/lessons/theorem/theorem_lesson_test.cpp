@@ -9,7 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "scenes.h"
+#include "formula/formula.h"
+#include "frame/binding.h"
+#include "frame/frame.h"
+#include "programs/common/programs.h"
+#include "support/log.h"
+#include "support/rig.h"
+#include "support/scene.h"
 
 namespace vm::test {
 namespace {
@@ -20,7 +26,7 @@ const char kGoal2[] = "2 三平方の定理を使って、問題を解こう。"
 TEST(TheoremLesson, GoalThenListAndBackToTheMenu) {
     const Ended e = RunKeys(ProgramA(), "2\n6\n2\n6\n6\n");
     EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(MenuPanels(e.log), 3u);
+    EXPECT_EQ(CountMenuPanels(e.log), 3u);
     // Each entry from the menu shows the goal again, before its list.
     EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
     EXPECT_EQ(CountMarkup(e.log, kGoal1, 44, 305, 0), 2);
@@ -39,7 +45,7 @@ TEST(TheoremLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
         const Ended e = RunKeys(ProgramA(), std::string("2\n") + bad + "\n6\n6\n");
         EXPECT_FALSE(e.error);
         EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(MenuPanels(e.log), 2u);
+        EXPECT_EQ(CountMenuPanels(e.log), 2u);
         EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
         const auto lists = Find(e.log, IsSceneList);
         ASSERT_EQ(lists.size(), 2u);
@@ -48,95 +54,77 @@ TEST(TheoremLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
     }
 }
 
-std::vector<SceneCase> Scenes() {
-    return {
-        {"proof",
-         "2",
-         "1\n" + AnyKeys(10),
-         10,
-         0,
-         {{"直角三角形ABCで", 36, 30, 3},
-          {"∠C=90°ならば a^2+b^2=c^2", 36, 80, 3},
-          {"A", 1117, 235, 5},
-          {"B", 882, 425, 5},
-          {"c^2", 929.5f, 237.5f, 13},
-          {"<証明しよう>", 72, 130, 0},
-          {"c^2=", 72, 210, 0},
-          {"  =", 72, 310, 0},
-          {"  =", 72, 410, 0},
-          {"別な証明を考えよう。", 44, 590, 7}},
-         "別な証明を考えよう。"},
-        {"alternative proof",
-         "2",
-         "2\n" + AnyKeys(7),
-         7,
-         0,
-         {{"直角三角形ABEで", 36, 30, 3},
-          {"∠E=90°ならば a^2+b^2=c^2", 36, 80, 3},
-          {"<証明しよう>", 72, 130, 0},
-          {"c^2=", 72, 210, 0},
-          {"  =", 72, 310, 0},
-          {"  =", 72, 410, 0}},
-         "a^2+b^2"},
-        {"statement",
-         "2",
-         "3\n",
-         0,
-         0,
-         {{"<三平方の定理>", 108, 30, 3},
-          {"直角三角形の直角をはさむ2辺の長さをa,b,", 72, 80, 0},
-          {"斜辺の長さをcとすると、 ", 72, 130, 0},
-          {" a^2+b^2=c^2", 72, 180, 3},
-          {"   が成り立つ。", EndOf(" a^2+b^2=c^2", 72), 180, 0},
-          {"∠C=90°ならば a^2+b^2=c^2", 504, 330, 5}},
-         "∠C=90°ならば a^2+b^2=c^2"},
-        {"practice",
-         "2",
-         "4\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n",
-         12,
-         4,
-         {{"問　xの値を求めなさい。", 72, 30, 0},
-          {"(1)", 72, 90, 0},
-          {"(2)", 725, 90, 0},
-          {"(3)", 72, 90, 0},
-          {"(4)", 725, 90, 0},
-          {"x>0 だから ", 750, 470, 0},
-          {"x=", 750, 530, 0},
-          {"教科書P189 問1　をしなさい。", 44, 590, 7}},
-         "教科書P189 問1　をしなさい。"},
-        {"textbook answers",
-         "2",
-         "5\n" + AnyKeys(6),
-         6,
-         0,
-         {{"教科書P189 問1 解答", 36, 30, 3},
-          {"(1) ", 36, 90, 0},
-          {"x=8", 144, 90, 5},
-          {"17^2=x^2+15^2", 36, 150, 0},
-          {"x^2=17^2-15^2", 36, 210, 0},
-          {"  =(17+15)*(17-15)", 36, 270, 0},
-          {"  =32*2=64", 36, 330, 0},
-          {"x>0 だから x=!64ﾝ=8", 36, 390, 0},
-          {"(2) ", 36, 450, 0},
-          {"x=5!2ﾝ", 144, 450, 5},
-          {"x^2=5^2+5^2", 36, 510, 0},
-          {"  =25+25", 36, 560, 0},
-          {"  =50", 36, 610, 0},
-          {"x>0 だから x=!50ﾝ=5!2ﾝ", 648, 30, 0},
-          {"(3) ", 648, 90, 0},
-          {"x=!21ﾝ", 756, 90, 5},
-          {"5^2=x^2+2^2", 648, 150, 0},
-          {"x^2=5^2-2^2", 648, 210, 0},
-          {"  =25-4", 648, 270, 0},
-          {"  =21", 648, 330, 0},
-          {"x>0 だから x=!21ﾝ", 648, 390, 0}},
-         "x>0 だから x=!21ﾝ"},
+const std::vector<SceneCase>& Scenes() {
+    static const std::vector<SceneCase> scenes = {
+        {1, 10,
+         {{kAt, "直角三角形ABCで", 36, 30, 3},
+          {kAt, "∠C=90°ならば a^2+b^2=c^2", 36, 80, 3},
+          {kAt, "A", 1117, 235, 5, kAnyKey, 2},
+          {kAt, "B", 882, 425, 5},
+          {kAt, "c^2", 929.5f, 237.5f, 13},
+          {kAt, "<証明しよう>", 72, 130, 0},
+          {kAt, "c^2=", 72, 210, 0},
+          {kAt, "  =", 72, 310, 0},
+          {kAt, "  =", 72, 410, 0},
+          {kAt, "別な証明を考えよう。", 44, 590, 7}}},
+        {2, 7,
+         {{kAt, "直角三角形ABEで", 36, 30, 3},
+          {kAt, "∠E=90°ならば a^2+b^2=c^2", 36, 80, 3},
+          {kAt, "<証明しよう>", 72, 130, 0},
+          {kAt, "c^2=", 72, 210, 0},
+          {kAt, "  =", 72, 310, 0},
+          {kAt, "  =", 72, 410, 0},
+          {kAt, "a^2+b^2", 168 + (180 - PenAfter("a^2+b^2", 0)) / 2, 410, 5}}},
+        {3, 0,
+         {{kAt, "<三平方の定理>", 108, 30, 3},
+          {kAt, "直角三角形の直角をはさむ2辺の長さをa,b,", 72, 80, 0},
+          {kAt, "斜辺の長さをcとすると、 ", 72, 130, 0},
+          {kAt, " a^2+b^2=c^2", 72, 180, 3},
+          {kAfter, "   が成り立つ。", 0, 180, 0},
+          {kAt, "∠C=90°ならば a^2+b^2=c^2", 504, 330, 5}}},
+        {.item = 4,
+         .waits = 12,
+         .lines = {{kAt, "問　xの値を求めなさい。", 72, 30, 0},
+                    {kAt, "(1)", 72, 90, 0},
+                    {kAt, "(2)", 725, 90, 0},
+                    {kAt, "(3)", 72, 90, 0},
+                    {kAt, "(4)", 725, 90, 0},
+                    {kAt, "x>0 だから ", 750, 470, 0, kAnyKey, 2},
+                    {kAt, "x=", 750, 530, 0, kAnyKey, 2},
+                    {kAt, "教科書P189 問1　をしなさい。", 44, 590, 7}},
+         .keys = AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n" + AnyKeys(3) + "1\n",
+         .gates = 4},
+        {5, 6,
+         {{kAt, "教科書P189 問1 解答", 36, 30, 3},
+          {kAt, "(1) ", 36, 90, 0},
+          {kAt, "x=8", 144, 90, 5},
+          {kAt, "17^2=x^2+15^2", 36, 150, 0},
+          {kAt, "x^2=17^2-15^2", 36, 210, 0},
+          {kAt, "  =(17+15)*(17-15)", 36, 270, 0},
+          {kAt, "  =32*2=64", 36, 330, 0},
+          {kAt, "x>0 だから x=!64ﾝ=8", 36, 390, 0},
+          {kAt, "(2) ", 36, 450, 0},
+          {kAt, "x=5!2ﾝ", 144, 450, 5},
+          {kAt, "x^2=5^2+5^2", 36, 510, 0},
+          {kAt, "  =25+25", 36, 560, 0},
+          {kAt, "  =50", 36, 610, 0},
+          {kAt, "x>0 だから x=!50ﾝ=5!2ﾝ", 648, 30, 0},
+          {kAt, "(3) ", 648, 90, 0},
+          {kAt, "x=!21ﾝ", 756, 90, 5},
+          {kAt, "5^2=x^2+2^2", 648, 150, 0},
+          {kAt, "x^2=5^2-2^2", 648, 210, 0},
+          {kAt, "  =25-4", 648, 270, 0},
+          {kAt, "  =21", 648, 330, 0},
+          {kAt, "x>0 だから x=!21ﾝ", 648, 390, 0}}},
     };
+    return scenes;
 }
 
-TEST(TheoremLesson, EachSceneFromTheMenu) {
-    for (const auto& c : Scenes()) CheckScene(c, "6");
-}
+class TheoremScene : public ::testing::TestWithParam<SceneCase> {};
+
+TEST_P(TheoremScene, DrawsItsPageFromTheMenu) { CheckScene(ProgramA(), 2, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(TheoremLesson, TheoremScene, ::testing::ValuesIn(Scenes()), SceneName);
 
 TEST(TheoremLesson, FixedScenesDrawTheSameTwice) {
     const struct {
@@ -152,7 +140,7 @@ TEST(TheoremLesson, FixedScenesDrawTheSameTwice) {
         ASSERT_FALSE(first.empty());
         ASSERT_EQ(first.size(), second.size());
         for (size_t i = 0; i < first.size(); ++i)
-            ASSERT_TRUE(SameOp(first[i], second[i])) << "op " << i << " " << first[i].text;
+            ASSERT_TRUE(Alike(first[i], second[i])) << "op " << i << " " << first[i].text;
     }
 }
 
@@ -183,7 +171,7 @@ TEST(TheoremProofs, BoxesAreFilledOnTheirPlaceholdersWithinLargeBrackets) {
             EXPECT_TRUE(IsFilledBox(empty, boxes[k][0], boxes[k][1], boxes[k][2], boxes[k][3], 13))
                 << "box " << k + 1 << " at " << empty.x1 << ", " << empty.y1 << "-" << empty.x2
                 << ", " << empty.y2;
-            EXPECT_TRUE(SameOp(empty, filled)) << "box " << k + 1;
+            EXPECT_TRUE(Alike(empty, filled)) << "box " << k + 1;
             // The placeholder in the empty box, the answer in the filled one.
             const size_t to = k < 3 ? found[k + 1] : found[4];
             EXPECT_NE(FindText(visit, circled[k], found[k], to), kNone);
@@ -320,39 +308,8 @@ TEST(TheoremPractice, OnlyExactlyOneAtTheGateGoesOn) {
 
 // The markup of the root of n and its simplified form, worked out here.
 std::string ExpectedRoot(int n) {
-    int a = 1, b = n;
-    for (int k = 2; k * k <= b;) {
-        if (b % (k * k) == 0) {
-            a *= k;
-            b /= k * k;
-        } else {
-            ++k;
-        }
-    }
     const std::string root = "!" + std::to_string(n) + "ﾝ";
-    if (b == n) return root;
-    return root + "=" + (a == 1 ? "" : std::to_string(a)) + (b == 1 ? "" : "!" + std::to_string(b)) +
-           "ﾝ";
-}
-
-// The glyphs of the trailing run of colour-5 texts before the last gate.
-std::string AnswerBeforeGate(const std::vector<Op>& log) {
-    const auto gates = Find(log, IsNextStepGate);
-    std::string out;
-    if (gates.empty()) return out;
-    for (size_t i = gates.back(); i-- > 0;) {
-        if (log[i].kind != Op::Text) continue;
-        if (log[i].colour != 5) break;
-        out = log[i].text + out;
-    }
-    return out;
-}
-
-std::string TimeForSeed(int n) {
-    const int h = std::min(n, 23), m = std::min(n - h, 59), s = n - h - m;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    return buf;
+    return RootMarkup(n) == root ? root : root + "=" + RootMarkup(n);
 }
 
 TEST(TheoremPractice, EverySeedDrawsSoundProblems) {
