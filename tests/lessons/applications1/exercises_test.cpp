@@ -274,56 +274,5 @@ TEST(ExerciseFigures, RopewayArcsLieOutsideItsTriangle) {
 
 // --- the lesson's entry and its list --------------------------------------------
 
-TEST(ExercisesLesson, GoalOnceThenTheListEndingAtX400) {
-    const Ended run = RunKeys(ProgramB(), "2\\n5\\n" + AnyKeys(10) + "6\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    const auto& log = run.log;
-    EXPECT_EQ(CountMarkup(log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(CountMarkup(log, "いろいろな問題を三平方の定理や3辺の比を利用して解決しよう。", 44, 305, 0),
-              1);
-    EXPECT_EQ(CountMarkup(log, kExercisesSceneList, 16, 666, 0, DrawPromptText), 2);
-    size_t last = 0;
-    const size_t first = FindText(log, "①問３", 0, kNone, &last);
-    ASSERT_NE(first, kNone);
-    const size_t end = FindText(log, "⑥終了", first, kNone, &last);
-    ASSERT_NE(end, kNone);
-    EXPECT_EQ(log[last].x1 + 16, 400);
-    EXPECT_EQ(Count(log, IsMenuPanel), 2u);
-}
-
-// Entries outside 1 to 6 ask again without the goal and without clearing;
-// a fraction counts by its value.
-TEST(ExercisesLesson, ChoicesCountByTheirValue) {
-    const struct {
-        const char* entry;
-        bool asks_again;
-        const char* opens;  // the title of the scene opened, if any
-    } cases[] = {
-        {"", true, nullptr},     {"0", true, nullptr},   {"7", true, nullptr},
-        {"-1", true, nullptr},   {"6.5", true, nullptr}, {"1/0", true, nullptr},
-        {"5/", true, nullptr},   {"/", true, nullptr},   {"6/2", false, "問5 解答"},
-        {"12/2", false, nullptr},
-    };
-    for (const auto& c : cases) {
-        std::string keys = "2\\n" + std::string(c.entry) + "\\n";
-        if (c.opens) keys += AnyKeys(6) + "6\\n";
-        else if (c.asks_again) keys += "6\\n";
-        const Ended run = RunKeys(ProgramB(), keys + "6\\n");
-        EXPECT_EQ(run.unread, 0u) << c.entry;
-        EXPECT_FALSE(run.error) << c.entry;
-        const auto lists = Find(run.log, IsSceneList);
-        ASSERT_EQ(lists.size(), c.opens || c.asks_again ? 2u : 1u) << c.entry;
-        EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3), 1) << c.entry;
-        if (c.asks_again) {
-            EXPECT_EQ(Count(run.log, IsScreenClear, lists[0], lists[1]), 0u) << c.entry;
-        }
-        if (c.opens) {
-            EXPECT_EQ(CountMarkup(run.log, c.opens, 36, 30, 3), 1) << c.entry;
-        }
-        // Back at the main menu, which the quit item then ends.
-        EXPECT_EQ(Count(run.log, IsMenuPanel), 2u) << c.entry;
-    }
-}
-
 }  // namespace
 }  // namespace vm::test

@@ -18,60 +18,6 @@ namespace {
 
 const std::string kList = " ①2点距離　②練習　③問8　④弦の長さ　⑤問9　⑥問10　⑦終了";
 
-TEST(PlaneDistancesLesson, ListsItsScenesAndShowsTheGoalOnce) {
-    Rig r(ProgramB());
-    r.s.AA_s = kList;
-    r.s.X = 16;
-    r.s.Y = 666;
-    DrawPromptText(r.s);
-    EXPECT_EQ(r.s.X, 544);
-    EXPECT_EQ(PlaneDistancesLesson().scene_list, kList);
-
-    // Into the lesson, ③ twice, back to the main menu, quit.
-    const Ended e = RunKeys(ProgramB(), "3\n3\n3\n7\n6\n");
-    EXPECT_FALSE(e.error);
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(CountMarkup(e.log, "三平方の定理を利用して平面のいろいろな長さを求めよう。", 44, 305, 0),
-              1);
-    EXPECT_EQ(CountSceneLists(e.log), 3u);
-    EXPECT_EQ(CountMarkup(e.log, "問8 解答", 36, 30, 3), 2);
-}
-
-// Choices outside 1 to 7 ask again over the same page; fractions count by
-// their value.
-TEST(PlaneDistancesLesson, ChoosesByTheValueTyped) {
-    const struct {
-        const char* entry;
-        const char* rest;   // keys after the choice
-        const char* shows;  // a text of the scene opened, if any
-        bool menu;          // back at the main menu at once
-    } cases[] = {
-        {"", "7\n6\n", nullptr, false},   {"0", "7\n6\n", nullptr, false},
-        {"8", "7\n6\n", nullptr, false},  {"-1", "7\n6\n", nullptr, false},
-        {"1/0", "7\n6\n", nullptr, false}, {"6/3", "{Any}{Any}{Any}1\n7\n6\n", "問　２点A(", false},
-        {"14/2", "6\n", nullptr, true},
-    };
-    for (const auto& c : cases) {
-        const Ended e = RunKeys(ProgramB(), std::string("3\n") + c.entry + "\n" + c.rest);
-        EXPECT_FALSE(e.error) << c.entry;
-        EXPECT_EQ(e.unread, 0u) << c.entry;
-        const auto lists = Find(e.log, IsSceneList);
-        if (c.menu) {
-            ASSERT_EQ(lists.size(), 1u) << c.entry;
-            EXPECT_EQ(Count(e.log, IsMenuPanel, lists[0]), 1u) << c.entry;
-            continue;
-        }
-        ASSERT_EQ(lists.size(), 2u) << c.entry;
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]) > 0, c.shows != nullptr)
-            << c.entry;
-        if (c.shows) {
-            EXPECT_NE(FindText(e.log, c.shows, lists[0], lists[1]), kNone) << c.entry;
-        }
-        EXPECT_EQ(FindText(e.log, "<めあて>", lists[0]), kNone) << c.entry;
-    }
-}
-
 const SceneCase kScenes[] = {
     {1, 10,
      {{kAt, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。", 36, 30, 3},

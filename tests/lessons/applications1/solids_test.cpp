@@ -18,65 +18,6 @@ namespace {
 
 const std::string kList = " ①直方体　②問11　③問12　④問13　⑤円錐　⑥問14　⑦問15　⑧終了";
 
-TEST(SolidsLesson, ListsItsScenesAndShowsTheGoalOnce) {
-    Rig r(ProgramB());
-    r.s.AA_s = kList;
-    r.s.X = 16;
-    r.s.Y = 666;
-    DrawPromptText(r.s);
-    EXPECT_EQ(r.s.X, 624);
-    EXPECT_EQ(SolidsLesson().scene_list, kList);
-
-    // Into the lesson, ④ twice, back to the main menu, quit.
-    const Ended e = RunKeys(ProgramB(), "4\n4\n4\n8\n6\n");
-    EXPECT_FALSE(e.error);
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(CountMarkup(e.log, "三平方の定理を利用して空間のいろいろな長さを求めよう。", 44, 305, 0),
-              1);
-    EXPECT_EQ(CountSceneLists(e.log), 3u);
-    EXPECT_EQ(CountMarkup(e.log, "教科書P199 問13 解答", 36, 30, 3), 2);
-}
-
-// Choices outside 1 to 8 ask again over the same page, without the goal;
-// fractions count by their value.
-TEST(SolidsLesson, ChoosesByTheValueTyped) {
-    const struct {
-        const char* entry;
-        const char* rest;   // keys after the choice
-        const char* shows;  // a text of the scene opened, if any
-        bool menu;          // back at the main menu at once
-    } cases[] = {
-        {"", "8\n6\n", nullptr, false},
-        {"0", "8\n6\n", nullptr, false},
-        {"9", "8\n6\n", nullptr, false},
-        {"-1", "8\n6\n", nullptr, false},
-        {"8.5", "8\n6\n", nullptr, false},
-        {"1/0", "8\n6\n", nullptr, false},
-        {"10/2", "{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}{Any}8\n6\n",
-         "問　円錐の体積を求めなさい。", false},
-        {"16/2", "6\n", nullptr, true},
-    };
-    for (const auto& c : cases) {
-        const Ended e = RunKeys(ProgramB(), std::string("4\n") + c.entry + "\n" + c.rest);
-        EXPECT_FALSE(e.error) << c.entry;
-        EXPECT_EQ(e.unread, 0u) << c.entry;
-        const auto lists = Find(e.log, IsSceneList);
-        if (c.menu) {
-            ASSERT_EQ(lists.size(), 1u) << c.entry;
-            EXPECT_EQ(Count(e.log, IsMenuPanel, lists[0]), 1u) << c.entry;
-            continue;
-        }
-        ASSERT_EQ(lists.size(), 2u) << c.entry;
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]) > 0, c.shows != nullptr)
-            << c.entry;
-        if (c.shows) {
-            EXPECT_NE(FindText(e.log, c.shows, lists[0], lists[1]), kNone) << c.entry;
-        }
-        EXPECT_EQ(FindText(e.log, "<めあて>", lists[0]), kNone) << c.entry;
-    }
-}
-
 const SceneCase kScenes[] = {
     {1, 13,
      {{kAt, "問　直方体の対角線BHの長さを求めなさい。", 72, 30, 3, kAnyKey, 2},

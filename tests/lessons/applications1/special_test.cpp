@@ -301,40 +301,6 @@ TEST(SpecialFigures, EveryFixedSceneDrawsTheSameTwice) {
 
 // --- the lesson's entry and its list ------------------------------------------
 
-TEST(SpecialLesson, GoalOnceFromTheMenuAndSevenLeadsBack) {
-    const Ended run = RunKeys(ProgramB(), "1\\n6\\n6\\n7\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    const auto& log = run.log;
-    EXPECT_EQ(CountMarkup(log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(CountMarkup(log, "1 直角三角形をつくり、", 44, 305, 0), 1);
-    EXPECT_EQ(CountMarkup(log, "  三平方の定理を利用していろいろな長さを求めよう。", 44, 370, 0), 1);
-    EXPECT_EQ(CountMarkup(log, "2　特別な直角三角形の3辺の比を使って問題を解こう。", 44, 435, 0),
-              1);
-    EXPECT_EQ(CountMarkup(log, kSpecialTrianglesSceneList, 16, 666, 0, DrawPromptText), 3);
-    // The menu at the start and again after "7".
-    EXPECT_EQ(Count(log, IsMenuPanel), 2u);
-    const auto goal = FindText(log, "<めあて>");
-    const auto lists = Find(log, IsSceneList);
-    ASSERT_EQ(lists.size(), 3u);
-    EXPECT_LT(goal, lists[0]);
-}
-
-// Entries outside 1 to 7 (a zero denominator counts as 0) ask again: no
-// goal, nothing cleared; "7" leaves.
-TEST(SpecialLesson, RefusedChoicesOnlyAskAgain) {
-    const char* refused[] = {"8", "0", "-1", "0.4", "", "1/0", "5/", "/"};
-    std::string keys = "1\\n";
-    for (const char* r : refused) keys += std::string(r) + "\\n";
-    const Ended run = RunKeys(ProgramB(), keys + "7\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_FALSE(run.error);
-    const auto lists = Find(run.log, IsSceneList);
-    ASSERT_EQ(lists.size(), std::size(refused) + 1);
-    EXPECT_EQ(Count(run.log, IsScreenClear, lists[0], lists.back()), 0u);
-    EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(Count(run.log, IsMenuPanel), 2u);
-}
-
 // "10/2" is worth 5 but leads with 10, which names no item: the menu again.
 TEST(SpecialLesson, MainMenuRedrawsForALeadingNumberWithoutAnItem) {
     const Ended run = RunKeys(ProgramB(), "10/2\\n1\\n7\\n6\\n");

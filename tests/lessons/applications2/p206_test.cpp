@@ -123,47 +123,6 @@ TEST_P(P206Scene, StepsThroughItsAnswerAndReturnsToTheList) {
 
 INSTANTIATE_TEST_SUITE_P(Textbook, P206Scene, ::testing::ValuesIn(kScenes), SceneName);
 
-TEST(P206Lesson, ChoosesByTheValueTyped) {
-    const struct {
-        const char* entry;
-        int scene;  // 0: list again; -1: main menu
-    } cases[] = {
-        {"1", 1},   {"4", 4},   {"8/2", 4},  {"5", -1},   {"10/2", -1}, {"0", 0},
-        {"6", 0},   {"-1", 0},  {"5.5", 0},  {"", 0},     {"1/0", 0},   {"5/", 0},
-        {"/", 0},   {"0/0", 0}, {"x", 0},    {"1/2", 0},
-    };
-    const int waits[] = {0, 6, 11, 10, 12};
-    const char* firsts[] = {"", "(1)x", "(1)6:AC", "点Aのy座標は", "正三角形P"};
-    for (const auto& c : cases) {
-        std::string keys = std::string("4\\n") + c.entry + "\\n";
-        if (c.scene > 0) keys += AnyKeys(waits[c.scene]);
-        keys += c.scene < 0 ? "7\\n" : "5\\n7\\n";
-        const Ended e = RunKeys(ProgramC(), keys);
-        EXPECT_FALSE(e.error) << c.entry;
-        EXPECT_EQ(e.unread, 0u) << c.entry;
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), c.scene < 0 ? 1u : 2u) << c.entry;
-        if (c.scene < 0) {
-            EXPECT_NE(FindText(e.log, "メニュー", lists[0]), kNone) << c.entry;
-            continue;
-        }
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), c.scene > 0 ? 1u : 0u)
-            << c.entry;
-        if (c.scene > 0) {
-            EXPECT_NE(FindText(e.log, firsts[c.scene], lists[0], lists[1]), kNone) << c.entry;
-        }
-    }
-    // The list as the prompt writer shows it (through its character map),
-    // from (16, 666), without a goal screen.
-    const Ended e = RunKeys(ProgramE(), "4\\n5\\n7\\n");
-    EXPECT_EQ(FindText(e.log, "<めあて>"), kNone);
-    const size_t list = FindText(e.log, "Ｐ２０６（章の問題Α）の解答　①→問題１，２　②→問題３，４　　③→問題５　④→問題６　⑤終了");
-    ASSERT_NE(list, kNone);
-    EXPECT_EQ(e.log[list].x1, 16);
-    EXPECT_EQ(e.log[list].y1, 666);
-    EXPECT_EQ(e.log[list].colour, 0);
-}
-
 TEST(P206Lesson, SceneRunTwiceDrawsTheSame) {
     const int waits[] = {0, 6, 11, 10, 12};
     for (int item = 1; item <= 4; ++item) {

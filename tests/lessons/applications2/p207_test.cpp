@@ -137,45 +137,6 @@ INSTANTIATE_TEST_SUITE_P(Textbook, P207Scene, ::testing::ValuesIn(kScenes), Scen
 
 const int kWaits[] = {0, 9, 11, 7, 9, 11};
 
-TEST(P207Lesson, ChoosesByTheValueTyped) {
-    const struct {
-        const char* entry;
-        int scene;  // 0: list again; -1: main menu
-    } cases[] = {
-        {"1", 1}, {"5", 5},   {"10/2", 5}, {"6", -1},  {"12/2", -1}, {"0", 0},  {"7", 0},
-        {"-1", 0}, {"6.5", 0}, {"", 0},     {"1/0", 0}, {"5/", 0},    {"/", 0},  {"0/0", 0},
-        {"q", 0},
-    };
-    const char* firsts[] = {"", "AC=xcm", "△ABHで", "点Pからx軸", "<解答>", "(1)"};
-    for (const auto& c : cases) {
-        std::string keys = std::string("5\\n") + c.entry + "\\n";
-        if (c.scene > 0) keys += AnyKeys(kWaits[c.scene]);
-        keys += c.scene < 0 ? "7\\n" : "6\\n7\\n";
-        const Ended e = RunKeys(ProgramC(), keys);
-        EXPECT_FALSE(e.error) << c.entry;
-        EXPECT_EQ(e.unread, 0u) << c.entry;
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), c.scene < 0 ? 1u : 2u) << c.entry;
-        if (c.scene < 0) {
-            EXPECT_NE(FindText(e.log, "メニュー", lists[0]), kNone) << c.entry;
-            continue;
-        }
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), c.scene > 0 ? 1u : 0u)
-            << c.entry;
-        if (c.scene > 0) {
-            EXPECT_NE(FindText(e.log, firsts[c.scene], lists[0], lists[1]), kNone) << c.entry;
-        }
-    }
-    // The list as the prompt writer shows it (through its character map),
-    // from (16, 666), without a goal screen.
-    const Ended e = RunKeys(ProgramE(), "5\\n6\\n7\\n");
-    EXPECT_EQ(FindText(e.log, "<めあて>"), kNone);
-    const size_t list = FindText(e.log, "の解答　①問題１　②問題２　　③問題３　④問題４　⑤問題５　⑥終了");
-    ASSERT_NE(list, kNone);
-    EXPECT_EQ(e.log[list].y1, 666);
-    EXPECT_EQ(e.log[list].colour, 0);
-}
-
 TEST(P207Lesson, SceneRunTwiceDrawsTheSame) {
     for (int item = 1; item <= 5; ++item) {
         const std::string keys = "5\\n" + std::to_string(item) + "\\n" + AnyKeys(kWaits[item]) +

@@ -180,37 +180,5 @@ TEST(Problems, VelmarisEShowsTheSameLesson) {
     CheckScene(ProgramE(), kLesson, kScenes[6]);
 }
 
-TEST(Problems, GoalOnEntryThenTheList) {
-    const Ended e = RunKeys(ProgramC(), "2\\n9\\n7\\n");
-    EXPECT_FALSE(e.error);
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(CountMarkup(e.log, "三平方の定理を利用していろいろな問題を考えよう。", 44, 305, 0), 1);
-    EXPECT_EQ(CountMarkup(e.log, kProblemsSceneList, 16, 666, 0, DrawPromptText), 1);
-}
-
-// Choices out of range, not numbers or with a missing or zero denominator
-// ask again at once; a fraction counts by its value.
-TEST(Problems, TheListAsksAgainOnChoicesOutOfRange) {
-    const char* rejected[] = {"", "0", "10", "-3", "2/3", "9.5", "1/0", "/", "5/"};
-    std::string keys = "2\\n";
-    for (const char* r : rejected) keys += std::string(r) + "\\n";
-    keys += "14/2\\n" + AnyKeys(10) + "18/2\\n7\\n";
-    const Ended e = RunKeys(ProgramC(), keys);
-    EXPECT_FALSE(e.error);
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(e.status, 0);
-    const auto lists = Find(e.log, IsSceneList);
-    ASSERT_EQ(lists.size(), std::size(rejected) + 2);
-    const size_t last_rejected = lists[std::size(rejected)];
-    EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], last_rejected), 0u);
-    EXPECT_EQ(Count(e.log, IsStepWait, lists[0], last_rejected), 0u);
-    EXPECT_EQ(FindText(e.log, "<めあて>", lists[0]), kNone);
-    // 14/2 opens scene 7; 18/2 leaves for the main menu.
-    EXPECT_EQ(Count(e.log, IsStepWait, last_rejected, lists.back()), 10u);
-    EXPECT_NE(FindText(e.log, "みおりさんの考え", last_rejected, lists.back()), kNone);
-    EXPECT_EQ(Count(e.log, IsMenuPanel, lists.back()), 1u);
-}
-
 }  // namespace
 }  // namespace vm::test

@@ -19,23 +19,11 @@
 namespace vm {
 namespace {
 
-using test::AnyKeys;
 using test::Find;
 using test::FindText;
 using test::kAnywhere;
 using test::kNone;
 using test::Near;
-
-bool IsKeyPrompt(const Op& op) { return test::IsStepWait(op); }
-bool IsClearScreen(const Op& op) { return test::IsScreenClear(op); }
-bool IsSceneQuestion(const Op& op) { return test::IsSceneList(op); }
-
-std::vector<Op> RunWithKeys(const ProgramInfo& info, const std::string& keys,
-                            size_t* left = nullptr) {
-    const test::Ended e = test::RunKeys(info, keys, "10:20:30");
-    if (left) *left = e.unread;
-    return e.log;
-}
 
 const test::SceneCase kScenes[] = {
     {1, 10,
@@ -101,68 +89,6 @@ TEST_P(SummitScene, StepsThroughItsTextsAndReturnsToTheSceneList) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Summit, SummitScene, ::testing::ValuesIn(kScenes), test::SceneName);
-
-TEST(SummitLesson, ShowsItsGoalOnceAndTheListAfterEveryScene) {
-    for (const auto& info : {ProgramC(), ProgramE()}) {
-        size_t left = 0;
-        const auto log = RunWithKeys(info, "1\\n4\\n" + AnyKeys(6) + "4\\n" + AnyKeys(6) + "6\\n7\\n",
-                                     &left);
-        EXPECT_EQ(left, 0u) << info.title;
-        size_t heading = 0;
-        const size_t goal = FindText(log, "<めあて>", 0, kNone, &heading);
-        ASSERT_NE(goal, kNone) << info.title;
-        EXPECT_EQ(log[goal].x1, 44);
-        EXPECT_EQ(log[goal].y1, 240);
-        EXPECT_EQ(log[goal].colour, 3);
-        const size_t sentence = FindText(log, "富士山の山頂はどれくらい遠くから見えるか調べよう。",
-                                         heading + 1);
-        ASSERT_NE(sentence, kNone);
-        EXPECT_EQ(log[sentence].x1, 44);
-        EXPECT_EQ(log[sentence].y1, 305);
-        EXPECT_EQ(log[sentence].colour, 0);
-        EXPECT_EQ(FindText(log, "<めあて>", heading + 1), kNone) << "goal shown again";
-        EXPECT_EQ(Find(log, IsSceneQuestion).size(), 3u) << info.title;
-    }
-}
-
-bool IsBandErase(const Op& op) {
-    return op.kind == Op::FillBox && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 &&
-           op.y2 == 720 && op.fill == 15;
-}
-
-// Choices outside 1 to 6 bring the list back on a cleared band and open no
-// scene; fractions count by their value.
-TEST(SummitLesson, ChoosesByTheValueTyped) {
-    const struct {
-        const char* entry;
-        int waits;          // -1: back to the main menu at once
-        const char* shows;  // a text of the scene opened, if any
-    } cases[] = {
-        {"", 0, nullptr},     {"0", 0, nullptr},    {"-2", 0, nullptr},   {"7", 0, nullptr},
-        {"0.5", 0, nullptr},  {"6.5", 0, nullptr},  {"13/2", 0, nullptr}, {"12/2", -1, nullptr},
-        {"9/3", 11, "PAの長さを求めよう"}, {"1", 10, "図で考えよう"}, {"5", 6, "山などの高い場所"},
-    };
-    for (const auto& c : cases) {
-        const std::string rest = c.waits < 0 ? "7\\n" : AnyKeys(c.waits) + "6\\n7\\n";
-        size_t left = 0;
-        const auto log =
-            RunWithKeys(ProgramC(), std::string("1\\n") + c.entry + "\\n" + rest, &left);
-        EXPECT_EQ(left, 0u) << c.entry;
-        const auto questions = Find(log, IsSceneQuestion);
-        if (c.waits < 0) {
-            EXPECT_EQ(questions.size(), 1u) << c.entry;
-            EXPECT_NE(FindText(log, "メニュー", questions[0]), kNone) << c.entry;
-            continue;
-        }
-        ASSERT_EQ(questions.size(), 2u) << c.entry;
-        EXPECT_FALSE(Find(log, IsBandErase, questions[0], questions[1]).empty()) << c.entry;
-        const bool cleared = !Find(log, IsClearScreen, questions[0], questions[1]).empty();
-        EXPECT_EQ(cleared, c.shows != nullptr) << c.entry;
-        if (c.shows) {
-            EXPECT_NE(FindText(log, c.shows, questions[0], questions[1]), kNone) << c.entry;
-        }
-    }
-}
 
 // --- the scenes called on their own ----------------------------------------
 
@@ -375,7 +301,7 @@ TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
     ASSERT_NE(circle, nullptr);
     EXPECT_EQ(circle->r, 198);
     EXPECT_EQ(circle->colour, 3);
-    EXPECT_EQ(Find(log, IsKeyPrompt, 0, circle_at).size(), 5u);
+    EXPECT_EQ(Find(log, test::IsStepWait, 0, circle_at).size(), 5u);
 }
 
 TEST(SummitHigherPlaces, HidesTheSummitFromBButNotFromC) {

@@ -73,20 +73,6 @@ TEST_P(ChapterScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 4, GetParam(
 
 INSTANTIATE_TEST_SUITE_P(Chapter, ChapterScene, ::testing::ValuesIn(Scenes()), SceneName);
 
-TEST(ChapterLesson, NoGoalScreenAndChoicesOutOfRangeAskAgain) {
-    const Ended run = RunKeys(ProgramD(), "4\\n0\\n6\\n-1\\n5\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_FALSE(run.error);
-    EXPECT_EQ(CountSceneLists(run.log), 4u);
-    const auto lists = Find(run.log, IsSceneList);
-    // Only the list on the bottom band since the menu's clear.
-    EXPECT_EQ(Find(run.log, [](const Op& op) { return op.kind == Op::Text && op.y1 < 639; },
-                   Find(run.log, IsScreenClear).back(), lists[0])
-                  .size(),
-              0u);
-    EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3, nullptr, &SurveyBinding()), 0);
-}
-
 TEST(ChapterLesson, BoxesOfTheHeadAndTheTable) {
     Rig r(ProgramD());
     r.AnyKeys(4);

@@ -124,31 +124,6 @@ TEST_P(SampleSurveyScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 1, GetP
 
 INSTANTIATE_TEST_SUITE_P(SampleSurvey, SampleSurveyScene, ::testing::ValuesIn(Scenes()), SceneName);
 
-TEST(SampleSurveyLesson, GoalOnEntryOnlyWithItsSecondLine50Below) {
-    const Ended run = RunKeys(ProgramD(), "1\\n5\\n{Any}5\\n{Any}7\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3, nullptr, &SurveyBinding()), 1);
-    EXPECT_EQ(CountMarkup(run.log, "集団全体の傾向を推測するために、", 44, 305, 0, nullptr,
-                          &SurveyBinding()),
-              1);
-    EXPECT_EQ(CountMarkup(run.log, "どのような調査が行われているか調べよう。", 44, 355, 0,
-                          nullptr, &SurveyBinding()),
-              1);
-    EXPECT_EQ(CountSceneLists(run.log), 3u);
-}
-
-TEST(SampleSurveyLesson, ChoicesOutOfRangeAskAgainWithoutClearing) {
-    const Ended run = RunKeys(ProgramD(), "1\\n0\\n8\\n\\n10/2\\n{Any}7\\n6\\n");
-    EXPECT_FALSE(run.error);
-    EXPECT_EQ(run.unread, 0u);
-    // The list after the goal, after 0, 8 and nothing, and after scene ⑤
-    // (10/2); one clear on entry and one for the scene.
-    EXPECT_EQ(CountSceneLists(run.log), 5u);
-    const auto lists = Find(run.log, IsSceneList);
-    EXPECT_EQ(Find(run.log, IsScreenClear, lists[0], lists[3]).size(), 0u);
-    EXPECT_EQ(Find(run.log, IsScreenClear, lists[3], lists[4]).size(), 1u);
-}
-
 // A scene run on its own with a key for every wait.
 std::vector<Op> RunScene(Routine scene, int waits, Rig& r) {
     r.AnyKeys(waits);

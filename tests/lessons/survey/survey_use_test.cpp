@@ -103,17 +103,6 @@ TEST_P(SurveyUseScene, WaitsAndTextsInOrder) { CheckScene(ProgramD(), 3, GetPara
 
 INSTANTIATE_TEST_SUITE_P(SurveyUse, SurveyUseScene, ::testing::ValuesIn(Scenes()), SceneName);
 
-TEST(SurveyUseLesson, GoalOnEntryAndChoicesOutOfRange) {
-    const Ended run = RunKeys(ProgramD(), "3\\n0\\n7\\n5\\n{Any}{Any}6\\n6\\n");
-    EXPECT_EQ(run.unread, 0u);
-    EXPECT_FALSE(run.error);
-    EXPECT_EQ(CountMarkup(run.log, "<めあて>", 44, 240, 3, nullptr, &SurveyBinding()), 1);
-    EXPECT_EQ(CountMarkup(run.log, "標本調査を利用して、母集団全体の数量を推測しよう。", 44, 305,
-                          0, nullptr, &SurveyBinding()),
-              1);
-    EXPECT_EQ(CountSceneLists(run.log), 4u);
-}
-
 std::vector<Op> RunScene(Routine scene, int waits, Rig& r) {
     r.AnyKeys(waits);
     EXPECT_TRUE(r.Run(scene));

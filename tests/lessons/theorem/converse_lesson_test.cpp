@@ -26,64 +26,6 @@ namespace {
 const char kList[] = " ①導入課題　②説明　③証明　④練習　⑤問1　⑥終了";
 const char kBasicList[] = "P192(三平方 基本の問題)の解答　①→問題1　②→問題2　 ③終了";
 
-TEST(ConverseLesson, GoalThenListAndBackToTheMenu) {
-    const Ended e = RunKeys(ProgramA(), "3\n6\n3\n6\n6\n");
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(CountMenuPanels(e.log), 3u);
-    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
-    EXPECT_EQ(CountMarkup(e.log, "1 三平方の定理の逆を考えよう。", 44, 305, 0), 2);
-    EXPECT_EQ(CountMarkup(e.log, "2 三平方の定理の逆を使って、問題を解こう。", 44, 370, 0), 2);
-    const auto lists = Find(e.log, IsSceneList);
-    ASSERT_EQ(lists.size(), 2u);
-    EXPECT_EQ(CountMarkup(e.log, kList, 16, 666, 0, DrawPromptText), 2);
-    EXPECT_EQ(e.log[lists[0]].x1, 32);  // after the leading half-width blank
-}
-
-TEST(ConverseLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
-    for (const char* bad : {"", "0", "-1", "6.5", "7", "1/0", "/", "5/"}) {
-        SCOPED_TRACE(bad);
-        const Ended e = RunKeys(ProgramA(), std::string("3\n") + bad + "\n6\n6\n");
-        EXPECT_FALSE(e.error);
-        EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(CountMenuPanels(e.log), 2u);
-        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 2u);
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
-    }
-    // A fraction is valued before the choice: 4/2 opens ②, 12/2 leaves.
-    const Ended two = RunKeys(ProgramA(), "3\n4/2\n6\n6\n");
-    EXPECT_EQ(CountMarkup(two.log, "<三平方の定理の逆>", 108, 30, 3), 1);
-    EXPECT_EQ(two.unread, 0u);
-    const Ended out = RunKeys(ProgramA(), "3\n12/2\n6\n");
-    EXPECT_EQ(out.unread, 0u);
-    EXPECT_EQ(CountMenuPanels(out.log), 2u);
-}
-
-TEST(BasicProblems, NoGoalAndChoicesOutsideTheListAskAgain) {
-    for (const char* bad : {"", "0", "-1", "3.5", "4", "1/0", "/"}) {
-        SCOPED_TRACE(bad);
-        const Ended e = RunKeys(ProgramA(), std::string("4\n") + bad + "\n3\n6\n");
-        EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(CountMenuPanels(e.log), 2u);
-        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 0);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 2u);
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
-    }
-    const Ended e = RunKeys(ProgramA(), "4\n4/2\n3\n6\n");
-    EXPECT_EQ(CountMarkup(e.log, "ア ", 38, 100, 3), 1);
-    // The list: its half-width blanks take a cell of 16 px, the one before
-    // ③ as well.
-    const auto lists = Find(e.log, IsSceneList);
-    ASSERT_EQ(lists.size(), 2u);
-    EXPECT_EQ(CountMarkup(e.log, kBasicList, 16, 666, 0, DrawPromptText), 2);
-    const size_t three = FindText(e.log, "③", lists[0]);
-    ASSERT_NE(three, kNone);
-    EXPECT_EQ(e.log[three - 2].text, "　");
-    EXPECT_EQ(e.log[three].x1, e.log[three - 2].x1 + 32);
-}
-
 float After(const char* text, float x) { return PenAfter(text, x); }
 
 const std::vector<SceneCase>& Scenes() {

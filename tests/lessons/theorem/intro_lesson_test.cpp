@@ -33,14 +33,6 @@ struct ProgramRun {
     Platform p;
 };
 
-// Step-wait boxes: (96, 657)-(400, 693) filled with 4.
-int CountStepWaits(const std::vector<Op>& log) {
-    int n = 0;
-    for (const Op& op : log)
-        n += op.kind == Op::FillBox && op.x1 == 96 && op.y1 == 657 && op.fill == 4;
-    return n;
-}
-
 TEST(IntroductionLesson, PupilMovesCBelowAAndReadsTheTheorem) {
     ProgramRun run("1\\n{Any}1\\n{Any}{Left}{Left}\\n2\\n6\\n");
     const auto& log = run.p.Log();
@@ -54,7 +46,7 @@ TEST(IntroductionLesson, PupilMovesCBelowAAndReadsTheTheorem) {
     EXPECT_EQ(run.Count("<めあて>", 44, 240, 3), 1);
     EXPECT_EQ(run.Count("三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。", 44, 305, 0),
               1);
-    EXPECT_EQ(CountStepWaits(log), 1);
+    EXPECT_EQ(test::CountStepWaits(log), 1u);
     // The question with the lesson's figure and with each of the scene's three
     // pictures (start and two moves).
     EXPECT_EQ(run.Count(kQuestion, 896, 30, 0), 4);
@@ -72,15 +64,6 @@ TEST(IntroductionLesson, PupilMovesCBelowAAndReadsTheTheorem) {
     EXPECT_EQ(run.Count("P+Q= 164cm^2", 896, 312, 3), 1);
     EXPECT_EQ(run.Count("R= 164cm^2", 896, 262, 0), 3);  // AB never changed
     EXPECT_EQ(run.Count(kTheorem, 680, 562, 5), 1);
-}
-
-TEST(IntroductionLesson, RefusedSceneNumbersAskAgainWithoutRedrawing) {
-    ProgramRun run("1\\n{Any}0\\n3\\n2\\n6\\n");
-    EXPECT_EQ(run.p.PendingKeys(), 1u);
-    EXPECT_EQ(run.Count(kScenes, 16, 666, 0, DrawPromptText), 3);
-    EXPECT_EQ(run.Count(kQuestion, 896, 30, 0), 1);
-    EXPECT_EQ(run.Count("<めあて>", 44, 240, 3), 1);
-    EXPECT_EQ(run.Count(kHeading, 264, 30, 15), 2);
 }
 
 TEST(IntroductionLesson, SceneAgainStartsFromTheStartingTriangle) {

@@ -23,37 +23,6 @@ namespace {
 const char kGoal1[] = "1 三平方の定理を証明しよう。";
 const char kGoal2[] = "2 三平方の定理を使って、問題を解こう。";
 
-TEST(TheoremLesson, GoalThenListAndBackToTheMenu) {
-    const Ended e = RunKeys(ProgramA(), "2\n6\n2\n6\n6\n");
-    EXPECT_EQ(e.unread, 0u);
-    EXPECT_EQ(CountMenuPanels(e.log), 3u);
-    // Each entry from the menu shows the goal again, before its list.
-    EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 2);
-    EXPECT_EQ(CountMarkup(e.log, kGoal1, 44, 305, 0), 2);
-    EXPECT_EQ(CountMarkup(e.log, kGoal2, 44, 370, 0), 2);
-    const auto lists = Find(e.log, IsSceneList);
-    ASSERT_EQ(lists.size(), 2u);
-    EXPECT_LT(FindText(e.log, kGoal2), lists[0]);
-    // The leading half-width blank takes a cell of its own.
-    EXPECT_EQ(FindText(e.log, " ①証明　②別証　③説明　④練習　⑤問１　⑥終了", lists[0]), lists[0]);
-    EXPECT_EQ(e.log[lists[0]].x1, 32);
-}
-
-TEST(TheoremLesson, ChoicesOutsideTheListAskAgainAndDrawNothing) {
-    for (const char* bad : {"0", "-1", "7", "0.5", "6.5", "", "1/0", "/", "10"}) {
-        SCOPED_TRACE(bad);
-        const Ended e = RunKeys(ProgramA(), std::string("2\n") + bad + "\n6\n6\n");
-        EXPECT_FALSE(e.error);
-        EXPECT_EQ(e.unread, 0u);
-        EXPECT_EQ(CountMenuPanels(e.log), 2u);
-        EXPECT_EQ(CountMarkup(e.log, "<めあて>", 44, 240, 3), 1);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 2u);
-        EXPECT_EQ(Count(e.log, IsScreenClear, lists[0], lists[1]), 0u);
-        EXPECT_EQ(CountStepWaits(e.log, lists[0], lists[1]), 0u);
-    }
-}
-
 const std::vector<SceneCase>& Scenes() {
     static const std::vector<SceneCase> scenes = {
         {1, 10,
