@@ -51,7 +51,7 @@ std::vector<Line> Goal(std::vector<Line> sentences) {
 }
 
 std::vector<LessonCase> Lessons() {
-    std::vector<LessonCase> rows = {
+    return WithVelmarisE<LessonCase>({
         {"VelmarisA1Introduction", ProgramA, 1,
          Goal({{kAt, "三角形の各辺を1辺とする3つの正方形の面積の関係を調べよう。", 44, 305, 0}}),
          "①操作　②終了", "①操作　②終了", 128,
@@ -185,16 +185,7 @@ std::vector<LessonCase> Lessons() {
          {"0", "6", "-1"},
          {{"1", 1, {kAt, "(1)　", 36, 90, 0}}},
          {"5", "10/2"}},
-    };
-    // Velmaris-E shows Velmaris-C's lessons.
-    for (size_t i = 0, n = rows.size(); i < n; ++i) {
-        if (rows[i].program != ProgramC) continue;
-        LessonCase e = rows[i];
-        e.name.replace(0, std::string("VelmarisC").size(), "VelmarisE");
-        e.program = ProgramE;
-        rows.push_back(e);
-    }
-    return rows;
+    });
 }
 
 class LessonMenu : public ::testing::TestWithParam<LessonCase> {

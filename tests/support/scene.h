@@ -87,6 +87,21 @@ struct SceneRun {
 std::string LessonKeys(int lesson);
 std::string QuitKeys(const ProgramInfo& info, int lesson);
 
+// Velmaris-E shows Velmaris-C's lessons: a table's rows for C, each again
+// for E, its name's "VelmarisC" made "VelmarisE".
+template <class Row>
+std::vector<Row> WithVelmarisE(std::vector<Row> rows) {
+    const std::string c = "VelmarisC";
+    for (size_t i = 0, n = rows.size(); i < n; ++i) {
+        if (rows[i].program != ProgramC) continue;
+        Row e = rows[i];
+        e.name.replace(0, c.size(), "VelmarisE");
+        e.program = ProgramE;
+        rows.push_back(e);
+    }
+    return rows;
+}
+
 // Runs the scene from the main menu and checks everything its case lists.
 void CheckScene(const ProgramInfo& info, int lesson, const SceneCase& c);
 

@@ -264,41 +264,6 @@ TEST(SpecialFigures, SideRatiosDotsSectorsAndArcApexes) {
     EXPECT_EQ(letters, "CABABC");
 }
 
-// Each entry clears the screen and types its points again: the same
-// drawing every time, whatever ran before.
-TEST(SpecialFigures, EveryFixedSceneDrawsTheSameTwice) {
-    const struct {
-        Routine scene;
-        int waits;
-    } scenes[] = {{SpecialTrianglesSceneFlowerBed, 23}, {SpecialTrianglesSceneSquare, 9},
-                  {SpecialTrianglesSceneEquilateral, 12}, {SpecialTrianglesSceneSideRatios, 4},
-                  {SpecialTrianglesSceneQuestion2, 0}};
-    Rig r(ProgramB());
-    std::vector<std::vector<Op>> first;
-    for (int round = 0; round < 2; ++round) {
-        for (size_t k = 0; k < std::size(scenes); ++k) {
-            r.p.ClearLog();
-            r.AnyKeys(scenes[k].waits);
-            ASSERT_TRUE(r.Run(scenes[k].scene));
-            if (round == 0) {
-                first.push_back(r.Log());
-                continue;
-            }
-            const auto& a = first[k];
-            const auto& b = r.Log();
-            ASSERT_EQ(a.size(), b.size()) << k;
-            for (size_t i = 0; i < a.size(); ++i) {
-                ASSERT_EQ(a[i].kind, b[i].kind) << k << ":" << i;
-                EXPECT_TRUE(a[i].x1 == b[i].x1 && a[i].y1 == b[i].y1 && a[i].x2 == b[i].x2 &&
-                            a[i].y2 == b[i].y2 && a[i].text == b[i].text &&
-                            a[i].colour == b[i].colour &&
-                            (a[i].kind == Op::FillBox || a[i].width == b[i].width))
-                    << k << ":" << i;
-            }
-        }
-    }
-}
-
 // --- the lesson's entry and its list ------------------------------------------
 
 // "10/2" is worth 5 but leads with 10, which names no item: the menu again.

@@ -326,22 +326,6 @@ TEST(P205Problem2, PlacesTheChordOnTheLowerHalfCircle) {
     EXPECT_EQ(ticks, 2u);
 }
 
-// The same drawing both times, but for the tags' borders: straight after
-// start-up the pen is the start-up width, after the scene it is 5.
-TEST(P205Lesson, SceneRunTwiceDrawsTheSame) {
-    const int waits[] = {0, 21, 9, 7};
-    for (int item = 1; item <= 3; ++item) {
-        const std::string keys = "3\\n" + std::to_string(item) + "\\n" + AnyKeys(waits[item]) +
-                                 std::to_string(item) + "\\n" + AnyKeys(waits[item]) + "4\\n7\\n";
-        const Ended e = RunKeys(ProgramC(), keys);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 3u);
-        const auto clears = Find(e.log, IsScreenClear, lists[0]);
-        ASSERT_GE(clears.size(), 2u);
-        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2])) << item;
-    }
-}
-
 TEST(P205Lesson, TagsTakeThePenInForceOnEntry) {
     const Ended e = RunKeys(ProgramC(), "3\\n1\\n" + AnyKeys(21) + "1\\n" + AnyKeys(21) + "4\\n7\\n");
     std::vector<int> widths;

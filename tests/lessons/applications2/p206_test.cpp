@@ -123,21 +123,6 @@ TEST_P(P206Scene, StepsThroughItsAnswerAndReturnsToTheList) {
 
 INSTANTIATE_TEST_SUITE_P(Textbook, P206Scene, ::testing::ValuesIn(kScenes), SceneName);
 
-TEST(P206Lesson, SceneRunTwiceDrawsTheSame) {
-    const int waits[] = {0, 6, 11, 10, 12};
-    for (int item = 1; item <= 4; ++item) {
-        const std::string keys = "4\\n" + std::to_string(item) + "\\n" + AnyKeys(waits[item]) +
-                                 std::to_string(item) + "\\n" + AnyKeys(waits[item]) + "5\\n7\\n";
-        const Ended e = RunKeys(ProgramC(), keys);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 3u);
-        const auto clears = Find(e.log, IsScreenClear, lists[0]);
-        ASSERT_GE(clears.size(), 2u);
-        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2])) << item;
-        EXPECT_EQ(CountOffCanvas(e.log, lists[0], lists[2]), 0u) << item;
-    }
-}
-
 // The cone: a dense front and a sparse back of the base, then the slant
 // height's arc above and left of AB; the radius and the height come later.
 TEST(P206Problems3And4, MarksTheConeStepByStep) {

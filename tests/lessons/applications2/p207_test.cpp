@@ -135,22 +135,6 @@ TEST_P(P207Scene, StepsThroughItsAnswerAndReturnsToTheList) {
 
 INSTANTIATE_TEST_SUITE_P(Textbook, P207Scene, ::testing::ValuesIn(kScenes), SceneName);
 
-const int kWaits[] = {0, 9, 11, 7, 9, 11};
-
-TEST(P207Lesson, SceneRunTwiceDrawsTheSame) {
-    for (int item = 1; item <= 5; ++item) {
-        const std::string keys = "5\\n" + std::to_string(item) + "\\n" + AnyKeys(kWaits[item]) +
-                                 std::to_string(item) + "\\n" + AnyKeys(kWaits[item]) + "6\\n7\\n";
-        const Ended e = RunKeys(ProgramC(), keys);
-        const auto lists = Find(e.log, IsSceneList);
-        ASSERT_EQ(lists.size(), 3u);
-        const auto clears = Find(e.log, IsScreenClear, lists[0]);
-        ASSERT_GE(clears.size(), 2u);
-        EXPECT_TRUE(SameOps(e.log, clears[0], lists[1], clears[1], lists[2])) << item;
-        EXPECT_EQ(CountOffCanvas(e.log, lists[0], lists[2]), 0u) << item;
-    }
-}
-
 // Dotted length marks of a part of a scene: their dot counts, colours and
 // sides.
 struct Mark {

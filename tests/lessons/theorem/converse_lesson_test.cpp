@@ -149,28 +149,6 @@ TEST_P(BasicProblemsPage, DrawsItsPageFromTheMenu) { CheckScene(ProgramA(), 4, G
 
 INSTANTIATE_TEST_SUITE_P(BasicProblems, BasicProblemsPage, ::testing::ValuesIn(Pages()), SceneName);
 
-TEST(ConverseLesson, FixedScenesAndPagesDrawTheSameTwice) {
-    const struct {
-        const char* lesson;
-        const char* scene;
-        int waits;
-        const char* back;
-    } scenes[] = {{"3", "2", 0, "6"}, {"3", "3", 7, "6"}, {"3", "5", 4, "6"},
-                  {"4", "1", 0, "3"}, {"4", "2", 0, "3"}};
-    for (const auto& sc : scenes) {
-        SCOPED_TRACE(std::string(sc.lesson) + "/" + sc.scene);
-        const std::string once = std::string(sc.scene) + "\n" + AnyKeys(sc.waits);
-        const Ended e =
-            RunKeys(ProgramA(), std::string(sc.lesson) + "\n" + once + once + sc.back + "\n6\n");
-        EXPECT_EQ(e.unread, 0u);
-        const auto first = SceneOps(e.log, 0), second = SceneOps(e.log, 1);
-        ASSERT_FALSE(first.empty());
-        ASSERT_EQ(first.size(), second.size());
-        for (size_t i = 0; i < first.size(); ++i)
-            ASSERT_TRUE(Alike(first[i], second[i])) << "op " << i << " " << first[i].text;
-    }
-}
-
 bool IsProofBox(const Op& op) { return op.kind == Op::FillBox && op.fill == 13 && op.colour == 3; }
 
 TEST(ConverseProof, RefilledBoxesCoverTheirEmptyOnes) {

@@ -95,24 +95,6 @@ TEST_P(TheoremScene, DrawsItsPageFromTheMenu) { CheckScene(ProgramA(), 2, GetPar
 
 INSTANTIATE_TEST_SUITE_P(TheoremLesson, TheoremScene, ::testing::ValuesIn(Scenes()), SceneName);
 
-TEST(TheoremLesson, FixedScenesDrawTheSameTwice) {
-    const struct {
-        const char* scene;
-        int waits;
-    } scenes[] = {{"1", 10}, {"2", 7}, {"3", 0}, {"5", 6}};
-    for (const auto& sc : scenes) {
-        SCOPED_TRACE(sc.scene);
-        const std::string once = std::string(sc.scene) + "\n" + AnyKeys(sc.waits);
-        const Ended e = RunKeys(ProgramA(), "2\n" + once + once + "6\n6\n");
-        EXPECT_EQ(e.unread, 0u);
-        const auto first = SceneOps(e.log, 0), second = SceneOps(e.log, 1);
-        ASSERT_FALSE(first.empty());
-        ASSERT_EQ(first.size(), second.size());
-        for (size_t i = 0; i < first.size(); ++i)
-            ASSERT_TRUE(Alike(first[i], second[i])) << "op " << i << " " << first[i].text;
-    }
-}
-
 bool IsProofBox(const Op& op) { return op.kind == Op::FillBox && op.fill == 13 && op.colour == 3; }
 
 TEST(TheoremProofs, BoxesAreFilledOnTheirPlaceholdersWithinLargeBrackets) {
