@@ -1,5 +1,5 @@
-// Questions at the foot of the screen: the bottom band's erase, the key
-// prompt and the drills' repeat gate.
+// Questions at the foot of the screen: the key prompt and the drills'
+// repeat gate.
 #include "frame/shared_forms.h"
 #include "frame/binding.h"
 #include "frame/frame.h"
@@ -48,8 +48,6 @@ void AskNextStep(State& s) {
 
 
 namespace shared {
-
-void EraseBottomLine(State& s) { s.P.FillBox(0, 657, 992, 720, kBackground, kBackground); }
 
 void ClearWorkArea(State& s) { s.P.FillBox(0, 54, 1440, 900, kBackground, kBackground); }
 

@@ -6,10 +6,6 @@
 
 namespace vm::survey {
 
-// The bottom band and the step wait.
-void WaitForKey(State& s);
-void EraseBottomLine(State& s);
-
 // The glyph writer and the cell writer.
 void DrawFormulaGlyphs(State& s);
 void DrawCellText(State& s);
