@@ -7,9 +7,10 @@
 #include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
+#include "formula/styles.h"
 #include "platform/sjis.h"
 
-namespace vm::shared {
+namespace vm {
 
 using formula::Colour;
 using formula::kGothic;
@@ -18,8 +19,12 @@ using formula::Width;
 namespace {
 
 // Markup characters that stand for a mathematical sign.
-std::string Substitute(const std::string& c) {
-    if (c == "%") return "°";
+std::string Substitute(const std::string& c, bool frac, const GlyphStyle& style) {
+    if (style.figure_signs && c == "%") return "°";
+    if (!style.figure_signs && frac) {
+        if (c == "-") return "－";
+        if (c == "+") return "＋";
+    }
     if (c == "*") return "×";
     if (c == "/") return "÷";
     if (c == "@") return "±";
@@ -31,7 +36,7 @@ bool IsItalicLetter(const std::string& c) { return c == "a" || c == "x" || c == 
 
 // Root signs and the parallelogram, drawn as polylines. Returns false for
 // any other character.
-bool DrawPolylineGlyph(State& s, const std::string& c) {
+bool DrawPolylineGlyph(State& s, const std::string& c, const GlyphStyle& style) {
     const float x = s.TX, y = s.TY;
     const bool frac = s.BUN == 1;
     std::vector<Point> pts;
@@ -46,7 +51,7 @@ bool DrawPolylineGlyph(State& s, const std::string& c) {
         pts = {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}};
         s.HROOT = 1;
         advance = 28;
-    } else if (c == "&") {
+    } else if (c == "&" && style.figure_signs) {
         s.P.SetDrawWidth(5);
         pts = {{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}};
         advance = 36;
@@ -55,7 +60,7 @@ bool DrawPolylineGlyph(State& s, const std::string& c) {
     }
     s.P.Connect(pts, Colour(s.CCC1));
     s.P.SetDrawWidth(3);
-    s.B_s = "";
+    if (style.empties_drawn) s.B_s = "";
     s.TX += advance;
     // A root sign while a root is open starts a new overline here: roots do
     // not nest.
@@ -65,19 +70,19 @@ bool DrawPolylineGlyph(State& s, const std::string& c) {
 
 // One row of the glyph table: the first row whose condition holds draws the
 // character and advances the working pen.
-void DrawTableGlyph(State& s) {
+void DrawTableGlyph(State& s, const std::string& c, const GlyphStyle& style) {
     Platform& p = s.P;
-    const std::string& c = s.B_s;
     const float x = s.TX, y = s.TY;
     const int col = Colour(s.CCC1);
     const bool frac = s.BUN == 1;
     const bool wide = s.TA2 == 2;
+    const bool signs = style.figure_signs;
     float advance = 0;
 
     if (c == ".") {
         p.Symbol(x - 3, y + 14, c, 3, 2, col);
         advance = 8;
-        s.B_s = "";
+        if (style.empties_drawn) s.B_s = "";
     } else if (c == "'" || c == "°") {
         p.Symbol(x, y, c, 3, 3, col);
         advance = 12;
@@ -93,7 +98,8 @@ void DrawTableGlyph(State& s) {
         p.SetFontBold(true);
         p.Symbol(x + 4, y, c, 3, 3, col);
         advance = 32;
-        p.SetFontSize(16);  // bold stays on
+        if (!style.bold_after_equals) p.SetFontBold(false);
+        p.SetFontSize(16);
     } else if (s.JYOUK == 1) {
         p.SetFontSize(8);
         p.Symbol(x, y - 10, c, 6, 3, col);
@@ -119,12 +125,12 @@ void DrawTableGlyph(State& s) {
             advance = 32;
         } else {
             p.Symbol(x + 4, y - 22, c, 10, 7, col);
-            advance = 27;
+            advance = style.italic_advance;
         }
         p.SetFontName(kGothic);
         p.SetFontSize(16);
         p.SetFontItalic(false);
-        s.B_s = "";
+        if (style.empties_drawn) s.B_s = "";
     } else if (c == "l") {
         p.SetFontName("MT Extra");
         p.SetFontSize(16);
@@ -134,28 +140,31 @@ void DrawTableGlyph(State& s) {
         p.SetFontName(kGothic);
         p.SetFontSize(16);
         p.SetFontBold(false);
-        s.B_s = "";
-    } else if ((c == "-" || c == "+") && frac) {
+        if (style.empties_drawn) s.B_s = "";
+    } else if (signs && (c == "-" || c == "+") && frac) {
         p.SetDrawWidth(5);
         p.Line(x + 6, y + 14, x + 26, y + 14, col);
         if (c == "+") p.Line(x + 16, y + 4, x + 16, y + 24, col);
         advance = 32;
         p.SetDrawWidth(3);
-    } else if (c == "-") {
+    } else if (!signs && (c == "－" || c == "＋") && frac) {
+        p.Symbol(x, y, c, 2, 2, col);
+        advance = 28;
+    } else if (signs && c == "-") {
         p.SetDrawWidth(5);
         p.Line(x + 4, y + 20, x + 23, y + 20, col);
         advance = 27;
         p.SetDrawWidth(3);
-    } else if (c == "+") {
+    } else if (signs && c == "+") {
         p.SetDrawWidth(5);
         p.Line(x + 4, y + 22, x + 23, y + 22, col);
         p.Line(x + 13, y + 10, x + 13, y + 34, col);
         advance = 27;
         p.SetDrawWidth(3);
-    } else if ((c == "×" || c == "÷" || c == "±") && !frac) {
+    } else if (signs && (c == "×" || c == "÷" || c == "±") && !frac) {
         p.Symbol(x - 4, y, c, 2, 3, col);
         advance = 27;
-    } else if (c == " ") {
+    } else if (signs && c == " ") {
         advance = 27;
     } else if (wide && frac) {
         p.SetFontSize(11);
@@ -192,7 +201,7 @@ void ExtendOverline(State& s) {
 
 }  // namespace
 
-void DrawFormulaGlyphs(State& s) {
+void DrawFormulaGlyphs(State& s, const GlyphStyle& style) {
     Platform& p = s.P;
     s.TX = s.X;
     s.TY = s.Y;
@@ -200,14 +209,16 @@ void DrawFormulaGlyphs(State& s) {
     s.R_s = s.A_s;
     const std::vector<std::string> chars = Chars(s.R_s);
     s.NAG = static_cast<float>(chars.size());
-    p.SetFontName(kGothic);
-    p.SetFontSize(16);
+    if (style.selects_face) {
+        p.SetFontName(kGothic);
+        p.SetFontSize(16);
+    }
     p.SetFontBold(true);
     // An empty string draws nothing: no pen advance and no flag used up.
-    if (chars.empty()) s.B_s = "";
+    if (chars.empty() && style.empties_drawn) s.B_s = "";
     for (size_t i = 0; i < chars.size(); ++i) {
         s.I = static_cast<float>(i + 1);
-        s.B_s = Substitute(chars[i]);
+        s.B_s = Substitute(chars[i], s.BUN == 1, style);
         const std::string c = s.B_s;
         // Flags draw nothing and leave the pen and the overline alone.
         if (c == "^") {
@@ -222,9 +233,9 @@ void DrawFormulaGlyphs(State& s) {
             s.HROOT = 0;
             continue;
         }
-        if (DrawPolylineGlyph(s, c)) continue;
+        if (DrawPolylineGlyph(s, c, style)) continue;
         s.TA2 = static_cast<float>(Len(c));
-        DrawTableGlyph(s);
+        DrawTableGlyph(s, c, style);
         ExtendOverline(s);
     }
     s.I = s.NAG + 1;
@@ -234,4 +245,10 @@ void DrawFormulaGlyphs(State& s) {
     p.SetDrawWidth(Width(s.DR));
 }
 
-}  // namespace vm::shared
+namespace shared {
+
+void DrawFormulaGlyphs(State& s) { vm::DrawFormulaGlyphs(s, GlyphStyle{}); }
+
+}  // namespace shared
+
+}  // namespace vm

@@ -1,6 +1,7 @@
 // Velmaris-D's binding. Its forms of the revisable routines are the shared
 // bodies drawn in its own styles, and its own cell writer, label placer,
 // grid, arrow, plane and plots.
+#include "formula/styles.h"
 #include "frame/styles.h"
 #include "lessons/survey/charts.h"
 #include "lessons/survey/revisions.h"
@@ -13,12 +14,21 @@ namespace {
 // above the other programs' one, and the band's erase starts at its top.
 constexpr BandStyle kBand{.top = 639, .outline_apart = true};
 
+// Apart from the roots every sign is text, in the standing face: minus and
+// plus inside a fraction in their full-width forms, "%" and "&" for
+// themselves. The "=" ends bold, and an italic letter is 1 px narrower.
+constexpr GlyphStyle kGlyphs{.selects_face = false,
+                             .figure_signs = false,
+                             .empties_drawn = false,
+                             .bold_after_equals = false,
+                             .italic_advance = 26};
+
 }  // namespace
 
 void BindSurvey(Binding& b) {
     b.WaitForKey = [](State& s) { WaitForKey(s, kBand); };
     b.EraseBottomLine = [](State& s) { EraseBottomLine(s, kBand); };
-    b.DrawFormulaGlyphs = survey::DrawFormulaGlyphs;
+    b.DrawFormulaGlyphs = [](State& s) { DrawFormulaGlyphs(s, kGlyphs); };
     b.DrawCellText = survey::DrawCellText;
     b.PlaceAngleLabel = survey::PlaceAngleLabel;
     b.DrawGrid = survey::DrawGrid;

@@ -6,8 +6,7 @@
 
 namespace vm::survey {
 
-// The glyph writer and the cell writer.
-void DrawFormulaGlyphs(State& s);
+// The cell writer.
 void DrawCellText(State& s);
 
 // The label placer, the grid and the arrow.
