@@ -32,11 +32,11 @@ void ChainedSpecialTrianglesProblem(State& s) {
     // The dots mark the two angles the ratios rest on.
     Disc(s, 5, 8, kBlack);
     Disc(s, 6, 8, kBlack);
-    DimensionArc(s, 1, 2, 1, 20, "acm", kBlue, kBlue);
-    DimensionArc(s, 3, 1, -1, 20, "8cm", kBlue, kBlue, 5, 0, 20);
-    DimensionArc(s, 2, 3, 1, 40, "bcm", kBlue, kBlue);
-    DimensionArc(s, 3, 4, 1, 20, "ccm", kBlue, kBlue);
-    DimensionArc(s, 1, 4, -1, 20, "ccm", kBlue, kBlue);
+    LengthArc(s, 1, 2, 1, 5, "acm", kBlueLength);
+    LengthArc(s, 3, 1, -1, 5, "8cm", {kBlue, kBlue, 20, 0, 20});
+    LengthArc(s, 2, 3, 1, 5, "bcm", {kBlue, kBlue, 40});
+    LengthArc(s, 3, 4, 1, 5, "ccm", kBlueLength);
+    LengthArc(s, 1, 4, -1, 5, "ccm", kBlueLength);
 
     WaitForKey(s);
     NumberedLine(s, 50, kBlack, "① 2:!3ﾝ=a:8");

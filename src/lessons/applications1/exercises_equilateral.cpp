@@ -26,10 +26,10 @@ void EquilateralTriangleAreaProblem(State& s) {
     OpenExercise(s, "問4 解答", 792, 90, 8, 8);
     Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "a", kBlack, kBlue);
+    LengthArc(s, kA, kB, 1, 5, "a", kBlueDotsBlackLabel);
 
     WaitForKey(s);
-    DimensionArc(s, kB, kD, 1, 20, "ﾀa/2ﾀ", kBlack, kBlue);
+    LengthArc(s, kB, kD, 1, 5, "ﾀa/2ﾀ", kBlueDotsBlackLabel);
     Ticks(s, kB, kD);
     Ticks(s, kD, kC);
     Disc(s, kD, 5, kBlack);
@@ -40,7 +40,7 @@ void EquilateralTriangleAreaProblem(State& s) {
     RightAngle(s, kD, kA, kB, 40, kRed);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "AD=hとすると");
-    DimensionArc(s, kA, kD, -1, 20, "h", kBlue, kBlue);
+    LengthArc(s, kA, kD, -1, 5, "h", kBlueLength);
 
     WaitForKey(s);
     NewLine(s, 60, kBlack, "a^2=");

@@ -15,9 +15,9 @@ void IsoscelesTriangleAreaProblem(State& s) {
     constexpr int kA = 1, kB = 2, kC = 3, kH = 4;
     Put(s, {{kB, 1, 1}, {kA, 1 + 4, 1 + 4 * Sqr(7) / 3}, {kC, 1 + 8, 1}, {kH, 1 + 4, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kBlue);
-    DimensionArc(s, kC, kA, 1, 20, "4cm", kBlack, kBlue);
-    DimensionArc(s, kB, kC, 1, 40, "6cm", kBlack, kBlue);
+    LengthArc(s, kA, kB, 1, 5, "4cm", kBlueDotsBlackLabel);
+    LengthArc(s, kC, kA, 1, 5, "4cm", kBlueDotsBlackLabel);
+    LengthArc(s, kB, kC, 1, 5, "6cm", {kBlue, kBlack, 40});
     Ticks(s, kA, kB, 16);
     Ticks(s, kA, kC, 16);
 
@@ -26,10 +26,10 @@ void IsoscelesTriangleAreaProblem(State& s) {
     PointLetter(s, kH, kBlack, "H");
     RightAngle(s, kH, kA, kB, 40, kRed);
     WaitForKey(s);
-    DimensionArc(s, kB, kH, 1, 20, "3cm", kRed, kRed);
+    LengthArc(s, kB, kH, 1, 5, "3cm", {kRed, kRed, 20});
     WaitForKey(s);
     NewLine(s, 50, kBlack, "AH=hとすると");
-    DimensionArc(s, kA, kH, -1, 20, "h", kBlue, kBlue);
+    LengthArc(s, kA, kH, -1, 5, "h", kBlueLength);
 
     WaitForKey(s);
     NewLine(s, 60, kBlack, "4^2=");

@@ -13,14 +13,14 @@ void RectangleDiagonalProblem(State& s) {
     constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
     Put(s, {{kB, 1, 1}, {kA, 1, 1 + 4}, {kC, 1 + 6, 1}, {kD, 1 + 6, 1 + 4}});
     Polygon(s, {kA, kB, kC, kD}, "A");
-    DimensionArc(s, kB, kC, 1, 20, "a", kBlack, kBlue);
-    DimensionArc(s, kC, kD, 1, 20, "b", kBlack, kBlue);
+    LengthArc(s, kB, kC, 1, 5, "a", kBlueDotsBlackLabel);
+    LengthArc(s, kC, kD, 1, 5, "b", kBlueDotsBlackLabel);
 
     WaitForKey(s);
     NewLine(s, 50, kBlack, "BD=xとすると");
     Segment(s, kB, kD, kBlack);
     RightAngle(s, kC, kB, kD, 40, kRed);
-    DimensionArc(s, kB, kD, -1, 20, "x", kBlue, kBlue);
+    LengthArc(s, kB, kD, -1, 5, "x", kBlueLength);
 
     WaitForKey(s);
     NewLine(s, 60, kBlack, "x^2=");

@@ -28,12 +28,12 @@ void RopewayLengthProblem(State& s) {
     s.X_sa(3) = "";
     Polygon(s, {kSummit, kFoot, kBelow}, "1");
     RightAngle(s, kBelow, kSummit, kFoot, 40, kRed);
-    DimensionArc(s, kFoot, kBelow, 1, 20, "800m", kBlue, kBlue);
-    DimensionArc(s, kSummit, kBelow, -1, 20, "300m", kBlue, kBlue, 5, -108);
+    LengthArc(s, kFoot, kBelow, 1, 5, "800m", kBlueLength);
+    LengthArc(s, kSummit, kBelow, -1, 5, "300m", {kBlue, kBlue, 20, -108, 0});
     WaitForKey(s);
 
     NewLine(s, 50, kBlack, "ロープウェーの長さをxmとすると");
-    DimensionArc(s, kSummit, kFoot, 1, 20, "xm", kBlack, kBlue);
+    LengthArc(s, kSummit, kFoot, 1, 5, "xm", kBlueDotsBlackLabel);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "x^2=");

@@ -14,11 +14,8 @@ namespace vm {
 
 namespace {
 
-// Every length arc of the circle scenes: 20 px high, its label in colour 3
-// over dots in colour 9.
-void Length(State& s, int i, int j, float side, float step, const std::string& label) {
-    DimensionArc(s, i, j, side, 20, label, kBlue, kGreen, step);
-}
+// Every length arc of the circle scenes: its label in blue over green dots.
+constexpr ArcLook kCircleLength{kGreen, kBlue, 20};
 
 // The chord figure: centre O (1) at grid (ox, oy) of a yoko by tate frame,
 // the chord ends A (2) and B (3) on the lower half circle at the given
@@ -64,16 +61,16 @@ void MarkHalves(State& s) {
 
 void ChordLengthExample(State& s) {
     DrawChordFigure(s, "問　弦ABの長さを求めなさい。", 14, 9, 7, 7, 200, -20);
-    Length(s, 1, 2, 1, 5, "7cm");
+    LengthArc(s, 1, 2, 1, 5, "7cm", kCircleLength);
     WaitForKey(s);
     DrawFoot(s);
-    Length(s, 1, 4, -1, 15, "2cm");
+    LengthArc(s, 1, 4, -1, 15, "2cm", kCircleLength);
     RightAngle(s, 4, 1, 2, 30, kRed);
     WaitForKey(s);
     MarkHalves(s);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "AH=xcm　とすると");
-    Length(s, 2, 4, 1, 7, "xcm");
+    LengthArc(s, 2, 4, 1, 7, "xcm", kCircleLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "7^2=x^2+2^2");
     WaitForKey(s);
@@ -97,14 +94,14 @@ void ChordLengthExample(State& s) {
 
 void ChordProblemAnswer(State& s) {
     DrawChordFigure(s, "問9　解答", 12, 7, 6, 6, 225, -45);
-    Length(s, 1, 2, 1, 5, "6cm");
+    LengthArc(s, 1, 2, 1, 5, "6cm", kCircleLength);
     DrawFoot(s);
-    Length(s, 2, 4, 1, 8, "4cm");
+    LengthArc(s, 2, 4, 1, 8, "4cm", kCircleLength);
     RightAngle(s, 4, 1, 2, 30, kRed);
     MarkHalves(s);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "OH=xcm　とすると");
-    Length(s, 1, 4, -1, 7, "xcm");
+    LengthArc(s, 1, 4, -1, 7, "xcm", kCircleLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "6^2=x^2+4^2");
     WaitForKey(s);
@@ -161,11 +158,11 @@ void TangentProblemAnswer(State& s) {
     RightAngle(s, 3, 4, 1, 30, kRed);
     WaitForKey(s);
 
-    Length(s, 1, 2, 1, 5, "2cm");
-    Length(s, 1, 4, -1, 3, "6cm");
+    LengthArc(s, 1, 2, 1, 5, "2cm", kCircleLength);
+    LengthArc(s, 1, 4, -1, 3, "6cm", kCircleLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "接線の長さをxcm　とすると");
-    Length(s, 4, 2, -1, 4, "xcm");
+    LengthArc(s, 4, 2, -1, 4, "xcm", kCircleLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "6^2=x^2+2^2");
     WaitForKey(s);

@@ -107,7 +107,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
         s.X_sa(1) = "BC";
     }
     NewLine(s, 80, kBlack, s.X_sa(1) + "=" + s.T_sa(2) + "-(" + s.T_sa(1) + ")=" + s.T_sa(4));
-    DimensionArc(s, a_lower ? 11 : 12, 13, -1, 20, s.T_sa(4), kRed, kBlack);
+    LengthArc(s, a_lower ? 11 : 12, 13, -1, 5, s.T_sa(4), kBlackDotsRedLabel);
     if (s.F_a(1) < 0) {
         std::swap(s.F_sa(1), s.F_sa(2));
         s.X_sa(1) = "BC";
@@ -115,11 +115,11 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
         s.X_sa(1) = "AC";
     }
     NewLine(s, 60, kBlack, s.X_sa(1) + "=" + s.F_sa(1) + "-(" + s.F_sa(2) + ")=" + s.T_sa(5));
-    DimensionArc(s, a_lower ? 12 : 11, 13, 1, 20, s.T_sa(5), kRed, kBlack);
+    LengthArc(s, a_lower ? 12 : 11, 13, 1, 5, s.T_sa(5), kBlackDotsRedLabel);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "AB=xとすると、");
-    DimensionArc(s, 11, 12, a_lower ? 1 : -1, 20, "x", kRed, kBlack);
+    LengthArc(s, 11, 12, a_lower ? 1 : -1, 5, "x", kBlackDotsRedLabel);
     NewLine(s, 60, kBlack, "x^2=" + s.T_sa(4) + "^2+" + s.T_sa(5) + "^2");
     NewLine(s, 60, kBlack, "  =" + s.T_sa(6) + "+" + s.T_sa(7));
     NewLine(s, 60, kBlack, "  =" + s.T_sa(8));

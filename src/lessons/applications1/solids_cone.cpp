@@ -25,8 +25,8 @@ void DrawCone(State& s) {
     Segment(s, kApex, kLeft, kBlack);
     Segment(s, kApex, kRight, kBlack);
     Segment(s, kLeft, kCentre, kBlack);
-    DimensionArc(s, kLeft, kRight, 1, 30, "", kBlue, kBlack, 1);
-    DimensionArc(s, kLeft, kRight, -1, 30, "", kBlue, kBlack, 7);
+    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlue, 30});
+    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlue, 30});
     Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
     Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
     Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
@@ -36,12 +36,6 @@ void DrawCone(State& s) {
 void DrawHeight(State& s) {
     Segment(s, kApex, kCentre, kBlack);
     RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
-}
-
-// A length arc of these scenes: dots and label in colour 3.
-void Length(State& s, int i, int j, float side, float step, float height,
-            const std::string& label) {
-    DimensionArc(s, i, j, side, height, label, kBlue, kBlue, step);
 }
 
 }  // namespace
@@ -54,14 +48,14 @@ void ConeVolumeExample(State& s) {
     DrawCone(s);
     WaitForKey(s);
     s.P.SetDrawWidth(3);
-    Length(s, kLeft, kCentre, 1, 7, 1, "5㎝");
-    Length(s, kApex, kLeft, 1, 2, 1, "13㎝");
+    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", kBlueEdgeLength);
+    LengthArc(s, kApex, kLeft, 1, 2, "13㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
     NewLine(s, 60, kBlue, "高さをhcmとすると");
     DrawHeight(s);
     s.P.SetDrawWidth(3);
-    Length(s, kApex, kCentre, -1, 2, 20, "h㎝");
+    LengthArc(s, kApex, kCentre, -1, 2, "h㎝", kBlueLength);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "13^2=");
     WaitForKey(s);
@@ -97,9 +91,9 @@ void ConeVolumeProblem(State& s) {
     DrawCone(s);
     DrawHeight(s);
     s.P.SetDrawWidth(3);
-    Length(s, kApex, kCentre, -1, 2, 20, "4㎝");
-    Length(s, kLeft, kCentre, 1, 7, 1, "r㎝");
-    Length(s, kApex, kLeft, 1, 2, 1, "6㎝");
+    LengthArc(s, kApex, kCentre, -1, 2, "4㎝", kBlueLength);
+    LengthArc(s, kLeft, kCentre, 1, 7, "r㎝", kBlueEdgeLength);
+    LengthArc(s, kApex, kLeft, 1, 2, "6㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
     NewLine(s, 60, kBlue, "底面の半径をrcmとすると");
     WaitForKey(s);

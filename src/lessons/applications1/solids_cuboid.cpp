@@ -15,11 +15,6 @@ namespace {
 
 using namespace cuboid;
 
-// An edge length of the cuboid, outside it: 16 px high, in colour 3.
-void Edge(State& s, int i, int j, float step, const std::string& label) {
-    DimensionArc(s, i, j, 1, 1, label, kBlue, kBlue, step);
-}
-
 // The figure of ② and ③: the diagonal BH under the cuboid, and its edges
 // labelled at the pen width of the figure.
 void DrawLabelledCuboid(State& s, const char* gh, const char* fg, const char* bf) {
@@ -29,16 +24,14 @@ void DrawLabelledCuboid(State& s, const char* gh, const char* fg, const char* bf
     ComputeSolidsCuboidPoints(s);
     Segment(s, kB, kH, kRed);
     DrawCuboid(s);
-    Edge(s, kG, kH, 10, gh);
-    Edge(s, kF, kG, 5, fg);
-    Edge(s, kB, kF, 10, bf);
+    LengthArc(s, kG, kH, 1, 10, gh, kBlueEdgeLength);
+    LengthArc(s, kF, kG, 1, 5, fg, kBlueEdgeLength);
+    LengthArc(s, kB, kF, 1, 10, bf, kBlueEdgeLength);
 }
 
 // A diagonal named on the segment itself: the dots fall on it and the
 // label stands at its middle.
-void NameOnSegment(State& s, int i, int j, const std::string& label) {
-    DimensionArc(s, i, j, 1, 0, label, kRed, kRed, 5);
-}
+constexpr ArcLook kNameOnSegment{kRed, kRed, 0};
 
 }  // namespace
 
@@ -83,9 +76,9 @@ void CuboidDiagonalExample(State& s) {
     Segment(s, kB, kH, kBlue);
     DrawCuboid(s);
     s.P.SetDrawWidth(3);
-    Edge(s, kG, kH, 7, "2㎝");
-    Edge(s, kF, kG, 2, "4㎝");
-    Edge(s, kB, kF, 5, "3㎝");
+    LengthArc(s, kG, kH, 1, 7, "2㎝", kBlueEdgeLength);
+    LengthArc(s, kF, kG, 1, 2, "4㎝", kBlueEdgeLength);
+    LengthArc(s, kB, kF, 1, 5, "3㎝", kBlueEdgeLength);
     WaitForKey(s);
 
     // The right triangle BFH, with the edges and letters over its colour.
@@ -143,11 +136,11 @@ void CuboidDiagonalAnswer(State& s) {
     WaitForKey(s);
     NewLine(s, 60, kBlack, "底面の対角線の長さをxcmとすると");
     Segment(s, kF, kH, kRed);
-    NameOnSegment(s, kF, kH, "x㎝");
+    LengthArc(s, kF, kH, 1, 5, "x㎝", kNameOnSegment);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "x^2=3^2+5^2");
     NewLine(s, 60, kBlack, "直方体の対角線の長さをycmとすると");
-    NameOnSegment(s, kB, kH, "y㎝");
+    LengthArc(s, kB, kH, 1, 5, "y㎝", kNameOnSegment);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "y^2=x^2+4^2=9+25+16=50");
     WaitForKey(s);
@@ -165,11 +158,11 @@ void CuboidDiagonalFormula(State& s) {
     WaitForKey(s);
     NewLine(s, 60, kBlack, "底面の対角線の長さをxとすると");
     Segment(s, kF, kH, kRed);
-    NameOnSegment(s, kF, kH, "x");
+    LengthArc(s, kF, kH, 1, 5, "x", kNameOnSegment);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "x^2=a^2+b^2");
     NewLine(s, 60, kBlack, "直方体の対角線の長さをyとすると");
-    NameOnSegment(s, kB, kH, "y");
+    LengthArc(s, kB, kH, 1, 5, "y", kNameOnSegment);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "y^2=x^2+c^2=a^2+b^2+c^2");
     WaitForKey(s);

@@ -39,8 +39,8 @@ void ClearFigureSide(State& s) { s.P.FillBox(748, 0, 748 + 1760, 1800, kBackgrou
 
 void DrawSquarePyramid(State& s) {
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kA, kO, -1, 20, "5㎝", kBlue, kBlue, 2);
-    DimensionArc(s, kA, kB, 1, 20, "6㎝", kBlue, kBlue, 2);
+    LengthArc(s, kA, kO, -1, 2, "5㎝", kBlueLength);
+    LengthArc(s, kA, kB, 1, 2, "6㎝", kBlueLength);
     s.P.SetDrawWidth(5);
     Segment(s, kO, kA, kBlack);
     Segment(s, kO, kB, kBlack);
@@ -48,9 +48,9 @@ void DrawSquarePyramid(State& s) {
     Segment(s, kA, kB, kBlack);
     Segment(s, kB, kC, kBlack);
     // The hidden edges from D, dotted.
-    DimensionArc(s, kD, kO, 1, 0, "", kBlue, kBlack, 7);
-    DimensionArc(s, kD, kA, -1, 0, "", kBlue, kBlack, 7);
-    DimensionArc(s, kD, kC, -1, 0, "", kBlue, kBlack, 7);
+    LengthArc(s, kD, kO, 1, 7, "", {kBlack, kBlue, 0});
+    LengthArc(s, kD, kA, -1, 7, "", {kBlack, kBlue, 0});
+    LengthArc(s, kD, kC, -1, 7, "", {kBlack, kBlue, 0});
     Label(s, kBlack, s.X_a(kA) - 20, s.Y_a(kA) - 48, "A");
     Label(s, kBlack, s.X_a(kB) - 24, s.Y_a(kB) + 4, "B");
     Label(s, kBlack, s.X_a(kC) + 8, s.Y_a(kC) - 24, "C");

@@ -106,7 +106,7 @@ void ShowProblem(State& s, int k) {
                 kBlue);
     const std::string given = s.T_sa(1) + "cm";
     for (const Arc& a : p.arcs)
-        DimensionArc(s, a.from, a.to, a.side, 20, a.given ? given : "xcm", kBlack, kBlue, a.step);
+        LengthArc(s, a.from, a.to, a.side, a.step, a.given ? given : "xcm", kBlueDotsBlackLabel);
     Label(s, kBlack, s.X_a(kLabelPoint), s.Y_a(kLabelPoint), p.name);
     WaitForKey(s);
 

@@ -27,10 +27,10 @@ void SpecialTrianglesSceneEquilateral(State& s) {
     // A side of 2 cm is 6 grid units; the apex stands 3√3 above the base.
     Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
     Polygon(s, {kA, kB, kC}, "A");
-    DimensionArc(s, kA, kB, 1, 20, "2cm", kBlack, kBlue);
+    LengthArc(s, kA, kB, 1, 5, "2cm", kBlueDotsBlackLabel);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kD, 1, 20, "1cm", kBlack, kBlue);
+    LengthArc(s, kB, kD, 1, 5, "1cm", kBlueDotsBlackLabel);
     Ticks(s, kB, kD);
     Ticks(s, kD, kC);
     Disc(s, kD, 5, kBlack);
@@ -46,7 +46,7 @@ void SpecialTrianglesSceneEquilateral(State& s) {
     NumberedLine(s, 60, kBlue, "      <解答>");
     NewLine(s, 50, kBlack, "AD=hcmとすると");
     // Right of the altitude, clear of the mark in ADB.
-    DimensionArc(s, kA, kD, -1, 20, "hcm", kBlue, kBlue);
+    LengthArc(s, kA, kD, -1, 5, "hcm", kBlueLength);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "2^2=");

@@ -22,12 +22,6 @@ void Line(State& s, float d, float c, const std::string& text) {
     Write(s, c, s.XI0, s.YI1 + d, text);
 }
 
-// A dimension line of no depth, its 19 dots on the segment.
-void Dimension(State& s, int i, int j, float side, const std::string& label, int ink,
-               int dots) {
-    DimensionArc(s, i, j, side, 0, label, ink, dots, 10);
-}
-
 // Double-headed arrow from point i to point j in colour 3.
 void Arrow(State& s, int i, int j) {
     s.ZX0 = s.X_a(i);
@@ -80,13 +74,13 @@ void SpecialTrianglesSceneFlowerBed(State& s) {
     Line(s, 50, kBlue, "コードの長さはどれくらい必要？");
     WaitForKey(s);
 
-    Dimension(s, kWideFrom, kWideTo, 1, "8m", kBlue, kBlue);
+    LengthArc(s, kWideFrom, kWideTo, 1, 10, "8m", {kBlue, kBlue, 0});
     s.P.SetDrawWidth(5);
     Arrow(s, kWideFrom, kWideTo);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
-    Dimension(s, kHighFrom, kHighTo, 1, "6m", kBlue, kBlue);
+    LengthArc(s, kHighFrom, kHighTo, 1, 10, "6m", {kBlue, kBlue, 0});
     s.P.SetDrawWidth(5);
     Arrow(s, kHighFrom, kHighTo);
     WaitForKey(s);
@@ -109,12 +103,12 @@ void SpecialTrianglesSceneFlowerBed(State& s) {
     WaitForKey(s);
 
     Line(s, 50, kBlack, "AB=xm とすると");
-    Dimension(s, kB, kA, -1, "xm", kRed, kPurple);
+    LengthArc(s, kB, kA, -1, 10, "xm", {kPurple, kRed, 0});
     WaitForKey(s);
 
     Line(s, 50, kBlack, "AO=6m,BO=4m だから");
-    Dimension(s, kA, kO, -1, "6m", kRed, kPurple);
-    Dimension(s, kB, kO, 1, "4m", kRed, kPurple);
+    LengthArc(s, kA, kO, -1, 10, "6m", {kPurple, kRed, 0});
+    LengthArc(s, kB, kO, 1, 10, "4m", {kPurple, kRed, 0});
     WaitForKey(s);
 
     Line(s, 60, kBlack, "x^2=6^2+4^2");

@@ -19,11 +19,6 @@ constexpr int kCorner = 1, kA1 = 2, kB1 = 3, kC1 = 4;
 // C (right angle, the foot of the altitude).
 constexpr int kA2 = 11, kB2 = 12, kFar = 13, kC2 = 14;
 
-// A side's length in the lesson's units: an arc outside its triangle.
-void SideLabel(State& s, int i, int j, const std::string& label) {
-    DimensionArc(s, i, j, 1, 20, label, kRed, kGreen);
-}
-
 }  // namespace
 
 void SpecialTrianglesSceneSideRatios(State& s) {
@@ -57,18 +52,18 @@ void SpecialTrianglesSceneSideRatios(State& s) {
     AngleSector(s, kC1, kA1, kB1, 1, 50, "45°");
     WaitForKey(s);
 
-    SideLabel(s, kA1, kB1, "1");
-    SideLabel(s, kB1, kC1, "1");
-    SideLabel(s, kC1, kA1, "!2ﾝ");
+    LengthArc(s, kA1, kB1, 1, 5, "1", kGreenDotsRedLabel);
+    LengthArc(s, kB1, kC1, 1, 5, "1", kGreenDotsRedLabel);
+    LengthArc(s, kC1, kA1, 1, 5, "!2ﾝ", kGreenDotsRedLabel);
     WaitForKey(s);
 
     AngleSector(s, kB2, kA2, kFar, -1, 50, "60°");
     AngleSector(s, kA2, kB2, kC2, 1, 70, "30°");
     WaitForKey(s);
 
-    SideLabel(s, kA2, kB2, "2");
-    SideLabel(s, kB2, kC2, "1");
-    SideLabel(s, kC2, kA2, "!3ﾝ");
+    LengthArc(s, kA2, kB2, 1, 5, "2", kGreenDotsRedLabel);
+    LengthArc(s, kB2, kC2, 1, 5, "1", kGreenDotsRedLabel);
+    LengthArc(s, kC2, kA2, 1, 5, "!3ﾝ", kGreenDotsRedLabel);
 }
 
 }  // namespace vm

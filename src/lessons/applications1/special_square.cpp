@@ -26,8 +26,8 @@ void SpecialTrianglesSceneSquare(State& s) {
     Frame(s, 792, 90, 7, 8, 50);
     Put(s, {{kA, 1, 6}, {kB, 1, 1}, {kC, 6, 1}, {kD, 6, 6}});
     Polygon(s, {kA, kB, kC, kD}, "A");
-    DimensionArc(s, kB, kC, 1, 20, "1cm", kBlack, kBlue);
-    DimensionArc(s, kC, kD, 1, 20, "1cm", kBlack, kBlue);
+    LengthArc(s, kB, kC, 1, 5, "1cm", kBlueDotsBlackLabel);
+    LengthArc(s, kC, kD, 1, 5, "1cm", kBlueDotsBlackLabel);
     WaitForKey(s);
 
     Segment(s, kB, kD, kBlack);
@@ -37,7 +37,7 @@ void SpecialTrianglesSceneSquare(State& s) {
     NumberedLine(s, 60, kBlue, "      <解答>");
     NewLine(s, 50, kBlack, "対角線の長さをxcmとすると");
     // On A's side of BD, clear of the mark at C.
-    DimensionArc(s, kB, kD, -1, 20, "xcm", kBlue, kBlue);
+    LengthArc(s, kB, kD, -1, 5, "xcm", kBlueLength);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "x^2=");

@@ -29,9 +29,9 @@ void DrawFigure1(State& s) {
     DrawTriangleAndAltitude(s);
     RightAngle(s, 1, 2, 3, 30, kRed);
     RightAngle(s, 4, 2, 1, 30, kRed);
-    LengthArc(s, 4, 3, 1, 5, "y", {kBlue, kBlue, 20});
-    LengthArc(s, 1, 4, -1, 5, "x", {kBlue, kBlue, 20});
-    LengthArc(s, 1, 2, 1, 5, "4", {kBlue, kBlue, 20});
+    LengthArc(s, 4, 3, 1, 5, "y", kBlueLength);
+    LengthArc(s, 1, 4, -1, 5, "x", kBlueLength);
+    LengthArc(s, 1, 2, 1, 5, "4", kBlueLength);
     AngleMark(s, 2, 3, 1, 40, 0, kBlack, kBlue, "60%", kBlue);
     AngleMark(s, 3, 1, 2, 60, 0, kBlack, kBlue, "30%", kBlue);
 }
@@ -47,9 +47,9 @@ void DrawFigure2(State& s) {
     Put(s, 4, x1, y2);
     DrawTriangleAndAltitude(s);
     RightAngle(s, 4, 2, 1, 30, kRed);
-    LengthArc(s, 2, 3, 1, 2, "y", {kBlue, kBlue, 20});
-    LengthArc(s, 1, 4, -1, 5, "x", {kBlue, kBlue, 20});
-    LengthArc(s, 1, 2, 1, 3, "4", {kBlue, kBlue, 20});
+    LengthArc(s, 2, 3, 1, 2, "y", kBlueLength);
+    LengthArc(s, 1, 4, -1, 5, "x", kBlueLength);
+    LengthArc(s, 1, 2, 1, 3, "4", kBlueLength);
     AngleMark(s, 2, 3, 1, 40, 0, kBlack, kBlue, "45%", kBlue);
     AngleMark(s, 3, 1, 2, 60, 0, kBlack, kBlue, "60%", kBlue);
 }

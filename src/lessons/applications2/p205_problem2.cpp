@@ -46,9 +46,9 @@ void DrawChord(State& s) {
     Segment(s, kO, kChordB, kBlack);
     Label(s, kBlack, s.X_a(kChordA) - 40, s.Y_a(kChordA) + 4, "A");
     Label(s, kBlack, s.X_a(kChordB) + 10, s.Y_a(kChordB) + 4, "B");
-    LengthArc(s, kO, kChordA, 1, 5, "10cm", {kBlue, kBlue, 20});
+    LengthArc(s, kO, kChordA, 1, 5, "10cm", kBlueLength);
     Segment(s, kO, kM, kBlack);
-    LengthArc(s, kO, kM, -1, 15, "5cm", {kBlue, kBlue, 20});
+    LengthArc(s, kO, kM, -1, 15, "5cm", kBlueLength);
     RightAngle(s, kM, kO, kChordA, 30, kRed);
     Ticks(s, kChordA, kM, 10, kBlue, 1, 8, 0);
     Ticks(s, kM, kChordB, 10, kBlue, 1, 8, 0);

@@ -31,8 +31,8 @@ void DrawCone(State& s) {
     Segment(s, kApex, kCentre, kBlack);
     RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
     LengthArc(s, kApex, kCentre, -1, 5, "x㎝", {kBlue, kRed, 20});
-    LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", {kBlue, kBlue, 1});
-    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {kBlue, kBlue, 1});
+    LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", kBlueEdgeLength);
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", kBlueEdgeLength);
 }
 
 }  // namespace

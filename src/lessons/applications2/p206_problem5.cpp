@@ -78,10 +78,10 @@ void ChapterAProblem5Answer(State& s) {
     Label(s, kPurple, s.X_a(kLevelB) - 48, s.Y_a(kLevelB) - 19, "8");
     WaitForKey(s);
     NewLine(s, 60, kBlack, "BC=8-2=6");
-    LengthArc(s, kB, kC, -1, 5, "6", {kGreen, kRed, 20});
+    LengthArc(s, kB, kC, -1, 5, "6", kGreenDotsRedLabel);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "AC=2-(-1)=2+1=3");
-    LengthArc(s, kA, kC, 1, 9, "3", {kGreen, kRed, 20});
+    LengthArc(s, kA, kC, 1, 9, "3", kGreenDotsRedLabel);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "AB^2=");
     WaitForKey(s);

@@ -63,9 +63,9 @@ void DrawFigure(State& s) {
     Segment(s, kRight, kP, kBlue);
     Segment(s, kRight, kQ, kBlue);
     Segment(s, kAC, kQ, kBlue);
-    LengthArc(s, kAC, kBC, 1, 3, "c", {kBlack, kBlack, 20});
-    LengthArc(s, kBC, kRight, -1, 4, "a", {kBlack, kBlack, 20});
-    LengthArc(s, kRight, kAC, 1, 5, "b", {kBlack, kBlack, 20});
+    LengthArc(s, kAC, kBC, 1, 3, "c", kBlackLength);
+    LengthArc(s, kBC, kRight, -1, 4, "a", kBlackLength);
+    LengthArc(s, kRight, kAC, 1, 5, "b", kBlackLength);
     RightAngle(s, kRight, kAC, kBC, 25, kRed);
 }
 

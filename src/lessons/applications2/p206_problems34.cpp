@@ -29,7 +29,7 @@ void DrawCone(State& s) {
     Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
     Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
     Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
-    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", {kBlue, kBlue, 1});
+    LengthArc(s, kApex, kLeft, 1, 4, "10㎝", kBlueEdgeLength);
 }
 
 }  // namespace
@@ -67,12 +67,12 @@ void ChapterAProblems3And4Answer(State& s) {
     Write(s, kBlue, s.XI2 + 20, s.YI1, "底面の半径は、");
     WaitForKey(s);
     Continue(s, kBlue, "10*ﾀ180/360ﾀ=5cm");
-    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", {kBlue, kBlue, 1});
+    LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", kBlueEdgeLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "高さを hcm とすると");
     Segment(s, kApex, kCentre, kBlack);
     RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
-    LengthArc(s, kApex, kCentre, -1, 5, "h㎝", {kBlue, kBlue, 20});
+    LengthArc(s, kApex, kCentre, -1, 5, "h㎝", kBlueLength);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "10^2=");
     Continue(s, kBlack, "5^2+h^2");

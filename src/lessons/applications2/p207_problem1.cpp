@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kA = 1, kB = 2, kC = 3;
 
-constexpr ArcLook kSide{kBlue, kBlue, 20};
-
 }  // namespace
 
 void ChapterBProblem1Answer(State& s) {
@@ -34,11 +32,11 @@ void ChapterBProblem1Answer(State& s) {
     s.XI1 = 38;
     s.YI1 = 30;
     NewLine(s, 60, kBlue, "AC=xcmとすると");
-    LengthArc(s, kC, kA, 1, 5, "x", kSide);
+    LengthArc(s, kC, kA, 1, 5, "x", kBlueLength);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "BC=(x+1)cm,AB=(x+9)cm だから");
-    LengthArc(s, kA, kB, 1, 3, "x+9", kSide);
-    LengthArc(s, kB, kC, 1, 4, "x+1", kSide);
+    LengthArc(s, kA, kB, 1, 3, "x+9", kBlueLength);
+    LengthArc(s, kB, kC, 1, 4, "x+1", kBlueLength);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "(x+1)^2+x^2=(x+9)^2");
     WaitForKey(s);

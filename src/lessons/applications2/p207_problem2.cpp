@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kA = 1, kB = 2, kC = 3, kH = 4;
 
-constexpr ArcLook kLength{kBlue, kBlue, 20};
-
 void DrawFigure(State& s) {
     Frame(s, 720, 70, 16, 14, 30);
     const float xb = 1, yb = 1;
@@ -25,10 +23,10 @@ void DrawFigure(State& s) {
     Segment(s, kA, kH, kBlack);
     RightAngle(s, kH, kA, kB, 40, kRed);
     Label(s, kBlack, s.X_a(kH) - 19, s.Y_a(kH) + 6, "H");
-    LengthArc(s, kA, kH, -1, 4, "h", kLength);
-    LengthArc(s, kA, kB, 1, 3, "13", kLength);
-    LengthArc(s, kA, kC, -1, 3, "15", kLength);
-    LengthArc(s, kB, kH, 1, 4, "x", kLength);
+    LengthArc(s, kA, kH, -1, 4, "h", kBlueLength);
+    LengthArc(s, kA, kB, 1, 3, "13", kBlueLength);
+    LengthArc(s, kA, kC, -1, 3, "15", kBlueLength);
+    LengthArc(s, kB, kH, 1, 4, "x", kBlueLength);
     LengthArc(s, kB, kC, 1, 3, "14", {kBlue, kBlue, 60});
 }
 

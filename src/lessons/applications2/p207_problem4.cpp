@@ -37,7 +37,7 @@ void DrawCone(State& s) {
     Label(s, kBlack, s.X_a(kA) - 35, s.Y_a(kA) - 40, "A");
     LengthArc(s, kA, kApex, -1, 3, "9cm", {kBlack, kBlue, 0});
     // "3cm" under the radius's middle, 25 px lower still.
-    DimensionArc(s, kA, kBase, 1, 0, "3cm", kBlue, kBlack, 4, 0, 25);
+    LengthArc(s, kA, kBase, 1, 4, "3cm", {kBlack, kBlue, 0, 0, 25});
     // The string: a dense front part and a sparse back part, 10 px high.
     LengthArc(s, kA, kMidSide, 1, 3, "", {kRed, kBlack, -10});
     LengthArc(s, kA, kMidSide, -1, 10, "", {kRed, kBlack, -10});
@@ -69,8 +69,8 @@ void DrawDevelopment(State& s) {
     s.P.Circle(x0, y0, r1, kBlack, 1, 1.0f / 12, 5.0f / 12);
     s.P.Circle(s.X_a(kCircle), s.Y_a(kCircle), 3 * s.SIZE, kBlack);
     Segment(s, kCircle, kRadius, kBlack);
-    LengthArc(s, kO, kA1, 1, 3, "9cm", {kBlue, kBlue, 20});
-    LengthArc(s, kCircle, kRadius, 1, 9, "3cm", {kBlue, kBlue, 20});
+    LengthArc(s, kO, kA1, 1, 3, "9cm", kBlueLength);
+    LengthArc(s, kCircle, kRadius, 1, 9, "3cm", kBlueLength);
 }
 
 }  // namespace

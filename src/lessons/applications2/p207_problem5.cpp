@@ -55,7 +55,7 @@ void DrawCube(State& s) {
     Disc(s, kN, 6, kBlack);
     Label(s, kBlack, s.X_a(kN) + 10, s.Y_a(kN) - 25, "N");
     s.P.SetDrawWidth(3);
-    LengthArc(s, kF, kG, 1, 2, "6㎝", {kBlue, kBlue, 1});
+    LengthArc(s, kF, kG, 1, 2, "6㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(kPen);
 }
 

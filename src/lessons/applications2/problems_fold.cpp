@@ -64,8 +64,8 @@ void FoldedRectangleProblem(State& s) {
     Label(s, kBlack, s.X_a(kC) + 4, s.Y_a(kC) - 24, "C");
     EqualAngle(s, kB, kE, kD);
     EqualAngle(s, kD, kB, kA);
-    DimensionArc(s, kB, kC, -1, 0, "", kRed, kBlack, 4);
-    DimensionArc(s, kD, kC, -1, 0, "", kRed, kBlack, 7);
+    LengthArc(s, kB, kC, -1, 4, "", {kBlack, kRed, 0});
+    LengthArc(s, kD, kC, -1, 7, "", {kBlack, kRed, 0});
     Segment(s, kE, kB, kBlack);
     Segment(s, kE, kD, kBlack);
     Segment(s, kD, kB, kBlack);
@@ -77,19 +77,19 @@ void FoldedRectangleProblem(State& s) {
     Tick(s, kD, kF);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kC, 1, 40, "8cm", kBlack, kBlue, 3);
-    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kBlue, 5);
+    LengthArc(s, kB, kC, 1, 3, "8cm", {kBlue, kBlack, 40});
+    LengthArc(s, kA, kB, 1, 5, "4cm", kBlueDotsBlackLabel);
     WaitForKey(s);
 
     Write(s, kPurple, s.XI0, s.YI1 + 50, "(2)");
     Continue(s, kBlack, "AF=xcmとすると");
-    DimensionArc(s, kA, kF, -1, 20, "x", kBlue, kBlue, 5);
+    LengthArc(s, kA, kF, -1, 5, "x", kBlueLength);
     WaitForKey(s);
 
-    DimensionArc(s, kD, kF, 1, 20, "8-x", kBlue, kBlue, 5);
+    LengthArc(s, kD, kF, 1, 5, "8-x", kBlueLength);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kF, 1, 20, "8-x", kBlue, kBlue, 5);
+    LengthArc(s, kB, kF, 1, 5, "8-x", kBlueLength);
     s.CCC1 = kBlack;
     RightAngle(s, kA, kB, kD, 40, kRed);
     Continue(s, kBlue, " BF=8-x(cm)");

@@ -52,27 +52,27 @@ void FoldToMidpointProblem(State& s) {
     LetterM(s);
     Segment(s, kM, kE, kBlack);
     Segment(s, kM, kF, kBlack);
-    DimensionArc(s, kD, kE, -1, 0, "", kBlack, kBlack, 7);
-    DimensionArc(s, kD, kF, -1, 0, "", kBlack, kBlack, 7);
+    LengthArc(s, kD, kE, -1, 7, "", {kBlack, kBlack, 0});
+    LengthArc(s, kD, kF, -1, 7, "", {kBlack, kBlack, 0});
     WaitForKey(s);
 
     Tick(s, kD, kF);
     Tick(s, kM, kF);
     WaitForKey(s);
 
-    DimensionArc(s, kB, kC, 1, 50, "6cm", kBlack, kGreen, 3);
-    DimensionArc(s, kA, kB, 1, 20, "4cm", kBlack, kGreen, 5);
+    LengthArc(s, kB, kC, 1, 3, "6cm", {kGreen, kBlack, 50});
+    LengthArc(s, kA, kB, 1, 5, "4cm", {kGreen, kBlack, 20});
     WaitForKey(s);
 
     NewLine(s, 50, kBlack, "CF=xcmとすると");
-    DimensionArc(s, kC, kF, 1, 20, "x", kBlue, kBlue, 18);
+    LengthArc(s, kC, kF, 1, 18, "x", kBlueLength);
     WaitForKey(s);
 
-    DimensionArc(s, kD, kF, -1, 20, "4-x", kBlue, kBlue, 5);
+    LengthArc(s, kD, kF, -1, 5, "4-x", kBlueLength);
     WaitForKey(s);
 
-    DimensionArc(s, kM, kF, -1, 20, "4-x", kBlue, kBlue, 5);
-    DimensionArc(s, kM, kC, 1, 20, "3cm", kBlue, kBlue, 9);
+    LengthArc(s, kM, kF, -1, 5, "4-x", kBlueLength);
+    LengthArc(s, kM, kC, 1, 9, "3cm", kBlueLength);
     RightAngle(s, kC, kB, kD, 30, kRed);
     WaitForKey(s);
 

@@ -13,15 +13,6 @@ namespace vm {
 
 using namespace cuboid;
 
-namespace {
-
-// A length on the unfolded faces: 16 px high, dots and label in colour 3.
-void Length(State& s, int i, int j, float side, float step, const char* label) {
-    DimensionArc(s, i, j, side, 1, label, kBlue, kBlue, step);
-}
-
-}  // namespace
-
 void CuboidPathViaCG(State& s) {
     ClearScreen(s);
     s.XI0 = 30;
@@ -61,9 +52,9 @@ void CuboidPathViaCG(State& s) {
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
-    Length(s, 11, 24, 1, 7, "3㎝");
-    Length(s, 24, 23, 1, 3, "5㎝");
-    Length(s, 23, 22, 1, 5, "4㎝");
+    LengthArc(s, 11, 24, 1, 7, "3㎝", kBlueEdgeLength);
+    LengthArc(s, 24, 23, 1, 3, "5㎝", kBlueEdgeLength);
+    LengthArc(s, 23, 22, 1, 5, "4㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
@@ -121,9 +112,9 @@ void CuboidPathViaCD(State& s) {
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
-    Length(s, kNetB, 18, 1, 7, "5㎝");
-    Length(s, 18, 17, 1, 9, "3㎝");
-    Length(s, kNetHViaCD, 17, -1, 5, "4㎝");
+    LengthArc(s, kNetB, 18, 1, 7, "5㎝", kBlueEdgeLength);
+    LengthArc(s, 18, 17, 1, 9, "3㎝", kBlueEdgeLength);
+    LengthArc(s, kNetHViaCD, 17, -1, 5, "4㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 

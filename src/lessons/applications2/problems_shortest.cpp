@@ -49,9 +49,9 @@ void CuboidPathViaFG(State& s) {
     WaitForKey(s);
 
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kNetHViaFG, kNetE, -1, 1, "5㎝", kBlue, kBlue, 7);
-    DimensionArc(s, kNetB, kNetF, 1, 1, "3㎝", kBlue, kBlue, 2);
-    DimensionArc(s, kNetE, kNetF, -1, 1, "4㎝", kBlue, kBlue, 5);
+    LengthArc(s, kNetHViaFG, kNetE, -1, 7, "5㎝", kBlueEdgeLength);
+    LengthArc(s, kNetB, kNetF, 1, 2, "3㎝", kBlueEdgeLength);
+    LengthArc(s, kNetE, kNetF, -1, 5, "4㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
     WaitForKey(s);
 
@@ -93,9 +93,9 @@ void CuboidShortestPath(State& s) {
 
     // The lengths along the net paths, in the paths' colours.
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kNetB, kNetHViaCD, -1, 0, "!80ﾝ=4!5ﾝ㎝", kRed, kRed, 7);
-    DimensionArc(s, kNetB, kNetHViaFG, -1, 0, "!74ﾝ㎝", kRed, kBlue, 2);
-    DimensionArc(s, kNetB, kNetHViaAE, 1, 0, "!90ﾝ=3!10ﾝ㎝", kRed, kGreen, 5);
+    LengthArc(s, kNetB, kNetHViaCD, -1, 7, "!80ﾝ=4!5ﾝ㎝", {kRed, kRed, 0});
+    LengthArc(s, kNetB, kNetHViaFG, -1, 2, "!74ﾝ㎝", {kBlue, kRed, 0});
+    LengthArc(s, kNetB, kNetHViaAE, 1, 5, "!90ﾝ=3!10ﾝ㎝", {kGreen, kRed, 0});
     // The twins are dotted with a wider pen; it stays after the scene.
     s.P.SetDrawWidth(7);
     WaitForKey(s);

@@ -19,10 +19,8 @@ using namespace trapezoid;
 
 namespace {
 
-// A length in colour 7, 20 px high, a dot every 10 degrees.
-void Length(State& s, int i, int j, float side, const char* label) {
-    DimensionArc(s, i, j, side, 20, label, kPurple, kPurple, 10);
-}
+// The lengths of these scenes: in purple, 20 px high.
+constexpr ArcLook kPurpleLength{kPurple, kPurple, 20};
 
 // Ticks across i -> j in colour 3, 15 px either side.
 void Ticks3(State& s, int i, int j, float count) { Ticks(s, i, j, 15, kBlue, count, 8, 0); }
@@ -85,12 +83,12 @@ void TangentTrapezoidByPythagoras(State& s) {
     Ticks(s, kC, kE, 12, kPurple, 1, 8, 20);
     WaitForKey(s);
 
-    Length(s, kD, kE, -1, "9㎝");
+    LengthArc(s, kD, kE, -1, 10, "9㎝", kPurpleLength);
     WaitForKey(s);
 
     // The tangents from a point are equal: CP = CA, DP = DB.
-    Length(s, kD, kP, 1, "25㎝");
-    Length(s, kC, kP, -1, "16㎝");
+    LengthArc(s, kD, kP, 1, 10, "25㎝", kPurpleLength);
+    LengthArc(s, kC, kP, -1, 10, "16㎝", kPurpleLength);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "AB^2+9^2=41^2");
@@ -184,8 +182,8 @@ void TangentTrapezoidBySimilarity(State& s) {
     NewLine(s, 60, kBlack, "円Oの半径をrcmとすると");
     Write(s, kBlue, s.XI1, s.YI1 + 50, "△AOC∽△BDO ");
     Label(s, kBlack, s.XI2, s.YI1, "だから");
-    DimensionArc(s, kA, kO, 1, 20, "r㎝", kBlue, kBlue, 10);
-    DimensionArc(s, kO, kB, 1, 20, "r㎝", kBlue, kBlue, 10);
+    LengthArc(s, kA, kO, 1, 10, "r㎝", kBlueLength);
+    LengthArc(s, kO, kB, 1, 10, "r㎝", kBlueLength);
     WaitForKey(s);
 
     NewLine(s, 60, kBlack, "r:16=");

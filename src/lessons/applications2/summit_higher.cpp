@@ -30,21 +30,8 @@ void SummitSceneHigherPlaces(State& s) {
     MarkRightAngleAtTangent(s, 40);
 
     // The tangent's length, dotted along PA itself, its label just below
-    // the middle. Label routines leave their x offset at 0; it is set here
-    // too so that the picture never depends on what ran before.
-    s.ZX0 = s.X_a(kSummit);
-    s.ZY0 = s.Y_a(kSummit);
-    s.ZX1 = s.X_a(kTouch);
-    s.ZY1 = s.Y_a(kTouch);
-    s.CCC1 = kBlue;
-    s.CCC2 = kBlue;
-    s.HOUKOU = -1;
-    s.HABA = 1;
-    s.TAKASA = 0;
-    s.AAA_s = "220km";
-    s.AAAX = 0;
-    s.AAAY = 30;
-    DrawDimensionArc(s);
+    // the middle.
+    LengthArc(s, kSummit, kTouch, -1, 1, "220km", {kBlue, kBlue, 0, 0, 30});
     WaitForKey(s);
 
     Polar(s, kB, 0, sec.R1, 140);

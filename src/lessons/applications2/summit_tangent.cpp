@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kO = 0, kTouch = 4, kSummit = 13, kBelow = 14;
 
-// The dotted length marks: dots in 7, labels in 3.
-void LengthMark(State& s, int i, int j, float side, float step, float height,
-                const char* label) {
-    LengthArc(s, i, j, side, step, label, {kPurple, kBlue, height});
-}
-
 }  // namespace
 
 void SummitSceneTangentLength(State& s) {
@@ -44,8 +38,8 @@ void SummitSceneTangentLength(State& s) {
 
     Write(s, kBlue, s.XI2, s.YI1, " 富士山の高さ…3776m");
     Write(s, kPurple, s.XI2, s.YI1, " 地球の半径…6378km");
-    LengthMark(s, kO, kTouch, -1, 5, 20, "6378km");
-    LengthMark(s, kSummit, kBelow, -1, 10, 40, "3.776km");
+    LengthArc(s, kO, kTouch, -1, 5, "6378km", {kPurple, kBlue, 20});
+    LengthArc(s, kSummit, kBelow, -1, 10, "3.776km", {kPurple, kBlue, 40});
     WaitForKey(s);
 
     NewLine(s, 50, kBlack, "OP=6378+3.776=6381.776(km)");
@@ -53,7 +47,7 @@ void SummitSceneTangentLength(State& s) {
 
     NewLine(s, 50, kBlack, "PA=xkm とすると");
     MarkRightAngleAtTangent(s, 20);
-    LengthMark(s, kSummit, kTouch, 1, 5, 20, "xkm");
+    LengthArc(s, kSummit, kTouch, 1, 5, "xkm", {7, 3, 20});
     WaitForKey(s);
 
     NewLine(s, 50, kBlue, "x^2=6381.776^2-6378^2");

@@ -53,8 +53,8 @@ void DrawTangentTrapezoid(State& s) {
     RightAngle(s, kA, kB, kC, 30, kRed);
     RightAngle(s, kB, kA, kD, 30, kRed);
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kA, kC, -1, 20, "16㎝", kBlue, kBlue, 5);
-    DimensionArc(s, kB, kD, 1, 20, "25㎝", kBlue, kBlue, 4);
+    LengthArc(s, kA, kC, -1, 5, "16㎝", kBlueLength);
+    LengthArc(s, kB, kD, 1, 4, "25㎝", kBlueLength);
     s.P.SetDrawWidth(5);
 }
 

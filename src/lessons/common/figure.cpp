@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "lessons/common/marks.h"
 #include "platform/colours.h"
 
 namespace vm {
@@ -85,8 +84,19 @@ void PlanePoint(State& s, float x, float y, float r, int c, const std::string& l
 
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look) {
-    DimensionArc(s, i, j, side, look.height, label, look.ink, look.dots, step, look.dx,
-                 look.dy);
+    s.ZX0 = s.X_a(i);
+    s.ZY0 = s.Y_a(i);
+    s.ZX1 = s.X_a(j);
+    s.ZY1 = s.Y_a(j);
+    s.HOUKOU = side;
+    s.TAKASA = look.height;
+    s.HABA = step;
+    s.CCC2 = static_cast<float>(look.dots);
+    s.CCC1 = static_cast<float>(look.ink);
+    s.AAA_s = label;
+    s.AAAX = look.dx;
+    s.AAAY = look.dy;
+    DrawDimensionArc(s);
 }
 
 void RightAngle(State& s, int k, int i, int j, float side, int colour) {

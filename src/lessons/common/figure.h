@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/colours.h"
 #include "platform/state.h"
 
 namespace vm {
@@ -54,9 +55,19 @@ struct ArcLook {
     float height;
     float dx = 0, dy = 0;
 };
+// The looks most scenes share.
+inline constexpr ArcLook kBlueLength{kBlue, kBlue, 20};
+inline constexpr ArcLook kBlueDotsBlackLabel{kBlue, kBlack, 20};
+inline constexpr ArcLook kBlackLength{kBlack, kBlack, 20};
+inline constexpr ArcLook kGreenDotsRedLabel{kGreen, kRed, 20};
+inline constexpr ArcLook kBlackDotsRedLabel{kBlack, kRed, 20};
+// Close over an edge of a solid: 16 pixels high.
+inline constexpr ArcLook kBlueEdgeLength{kBlue, kBlue, 1};
+
 // The dotted length arc (DrawDimensionArc) from point i to point j with its
 // label: side 1 bulges to the right of i -> j as seen on the screen, -1 to
-// the left; a dot every `step` degrees.
+// the left; a dot every `step` degrees. The step stays with each call, as
+// it follows the length of the arc rather than its look.
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look);
 // The right-angle mark (DrawRightAngleMark) at point k between the rays to

@@ -1,29 +1,18 @@
 #include "lessons/common/marks.h"
 
 #include "figures/figures.h"
+#include "lessons/common/figure.h"
 #include "lessons/common/text.h"
 
 namespace vm {
 
 void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
                   int ink, int dots, float step, float dx, float dy) {
-    s.ZX0 = s.X_a(i);
-    s.ZY0 = s.Y_a(i);
-    s.ZX1 = s.X_a(j);
-    s.ZY1 = s.Y_a(j);
-    s.HOUKOU = side;
-    s.TAKASA = height;
-    s.HABA = step;
-    s.CCC2 = static_cast<float>(dots);
-    s.CCC1 = static_cast<float>(ink);
-    s.AAA_s = label;
-    s.AAAX = dx;
-    s.AAAY = dy;
-    DrawDimensionArc(s);
+    LengthArc(s, i, j, side, step, label, {dots, ink, height, dx, dy});
 }
 
 void DottedLine(State& s, int i, int j, float step, int colour) {
-    DimensionArc(s, i, j, 1, 0, "", colour, colour, step);
+    LengthArc(s, i, j, 1, step, "", {colour, colour, 0});
 }
 
 void Ticks(State& s, int i, int j, float half, int colour, float count, float gap,

@@ -13,11 +13,8 @@
 
 namespace vm {
 
-// A dotted half-ellipse over the segment from point i to point j with the
-// label at its apex (DrawDimensionArc): side > 0 puts it on the right-hand
-// side of the direction i -> j as seen on the screen, else on the left;
-// height in pixels (0: the dots lie on the segment), label in colour ink,
-// dots in colour dots every step degrees, the label shifted by (dx, dy).
+// The length arc with its look spelled out, for the scenes that still
+// write it so; it draws through LengthArc.
 void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
                   int ink, int dots, float step = 5, float dx = 0, float dy = 0);
 // A dotted straight line from point i to point j, without a label.

@@ -39,9 +39,9 @@ void PlaceABC(State& s, float ox, float oy) {
 
 void DrawABC(State& s) {
     Polygon(s, {1, 2, 3}, "A", kBlack, kBlue);
-    LengthArc(s, 1, 2, 1, 5, F(s, 3) + "cm", {kBlue, kBlack, 20});
-    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {kBlue, kBlack, 20});
-    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {kBlue, kBlack, 20});
+    LengthArc(s, 1, 2, 1, 5, F(s, 3) + "cm", kBlueDotsBlackLabel);
+    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", kBlueDotsBlackLabel);
+    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", kBlueDotsBlackLabel);
 }
 
 // One pair of scene ①: ABC on the left, the right triangle DEF with the
@@ -60,8 +60,8 @@ void CongruencePair(State& s) {
     PutFrom(s, 5, ox, oy, 0, 4);
     Polygon(s, {1, 2, 3}, "D", kBlack, kBlue);
     RightAngle(s, 3, 1, 2, 25, kRed);
-    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", {kBlue, kBlack, 20});
-    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", {kBlue, kBlack, 20});
+    LengthArc(s, 2, 3, 1, 8, F(s, 1) + "cm", kBlueDotsBlackLabel);
+    LengthArc(s, 3, 1, 1, 9, F(s, 2) + "cm", kBlueDotsBlackLabel);
     WaitForKey(s);
 
     Write(s, kRed, s.X_a(5), s.Y_a(5), s.T_a(2) == 1 ? "合同である" : "合同ではない");

@@ -34,14 +34,14 @@ void ShowConverseProof(State& s) {
     // ABC, and DEF the same triangle 5 units lower.
     Put(s, {{kA, 5, 9}, {kB, 1, 6}, {kC, 5, 6}, {kD, 5, 4}, {kE, 1, 1}, {kF, 5, 1}});
     Polygon(s, {kA, kB, kC}, "A", kBlue, kBlue);
-    LengthArc(s, kA, kB, 1, 3, "c", {kBlack, kBlack, 20});
-    LengthArc(s, kB, kC, 1, 4, "a", {kBlack, kBlack, 20});
-    LengthArc(s, kC, kA, 1, 5, "b", {kBlack, kBlack, 20});
+    LengthArc(s, kA, kB, 1, 3, "c", kBlackLength);
+    LengthArc(s, kB, kC, 1, 4, "a", kBlackLength);
+    LengthArc(s, kC, kA, 1, 5, "b", kBlackLength);
     WaitForKey(s);
 
     Polygon(s, {kD, kE, kF}, "D", kBlue, kBlue);
-    LengthArc(s, kE, kF, 1, 4, "a", {kBlack, kBlack, 20});
-    LengthArc(s, kF, kD, 1, 5, "b", {kBlack, kBlack, 20});
+    LengthArc(s, kE, kF, 1, 4, "a", kBlackLength);
+    LengthArc(s, kF, kD, 1, 5, "b", kBlackLength);
     RightAngle(s, kF, kD, kE, 25, kRed);
     WaitForKey(s);
 

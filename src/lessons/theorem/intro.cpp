@@ -6,6 +6,7 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "frame/lesson.h"
+#include "lessons/common/figure.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
@@ -116,16 +117,7 @@ void DrawSquaresFigure(State& s) {
         const char* label;
     } sides[] = {{1, 2, 3, "c"}, {2, 3, 4, "a"}, {3, 1, 5, "b"}};
     for (const auto& side : sides) {
-        s.ZX0 = s.X_a(side.from);
-        s.ZY0 = s.Y_a(side.from);
-        s.ZX1 = s.X_a(side.to);
-        s.ZY1 = s.Y_a(side.to);
-        s.CCC2 = kWhite;
-        s.HOUKOU = 1;
-        s.TAKASA = 20;
-        s.HABA = side.step;
-        s.AAA_s = side.label;
-        DrawDimensionArc(s);
+        LengthArc(s, side.from, side.to, 1, side.step, side.label, {kWhite, kAmber, 20});
     }
 
     s.P.SetDrawWidth(5);

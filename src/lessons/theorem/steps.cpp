@@ -57,9 +57,9 @@ void DrawSidesTriangle(State& s, float ggy) {
     Put(s, {{1, 7, 5}, {2, 1, 1}, {3, 7, 1}});
     Polygon(s, {1, 2, 3}, "A", kBlack, kBlack);
     RightAngle(s, 3, 1, 2, 25, kRed);
-    LengthArc(s, 1, 2, 1, 5, "c", {kBlue, kBlue, 20});
-    LengthArc(s, 2, 3, 1, 8, "a", {kBlue, kBlue, 20});
-    LengthArc(s, 3, 1, 1, 9, "b", {kBlue, kBlue, 20});
+    LengthArc(s, 1, 2, 1, 5, "c", kBlueLength);
+    LengthArc(s, 2, 3, 1, 8, "a", kBlueLength);
+    LengthArc(s, 3, 1, 1, 9, "b", kBlueLength);
 }
 
 }  // namespace vm::theorem

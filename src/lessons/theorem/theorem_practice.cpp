@@ -45,9 +45,9 @@ void DrawFigure(State& s, const Figure& f) {
     Put(s, {{3, 9, 1}, {1, 9, 4}, {2, 9 - f.across, 1}, {5, f.number_x, 4}});
     Polygon(s, {1, 2, 3}, "", kBlack, kBlack);
     RightAngle(s, 3, 1, 2, 25, kRed);
-    LengthArc(s, 1, 2, 1, 5, f.hypotenuse, {kBlue, kBlack, 20});
-    LengthArc(s, 2, 3, 1, 8, f.horizontal, {kBlue, kBlack, 20});
-    LengthArc(s, 3, 1, 1, 9, f.vertical, {kBlue, kBlack, 20});
+    LengthArc(s, 1, 2, 1, 5, f.hypotenuse, kBlueDotsBlackLabel);
+    LengthArc(s, 2, 3, 1, 8, f.horizontal, kBlueDotsBlackLabel);
+    LengthArc(s, 3, 1, 1, 9, f.vertical, kBlueDotsBlackLabel);
     Write(s, kBlack, s.X_a(5), s.Y_a(5), f.number);
 }
 

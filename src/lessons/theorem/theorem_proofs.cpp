@@ -61,9 +61,9 @@ void ShowTheoremProof(State& s) {
     s.X_sa(2) = "";
     s.X_sa(3) = "C";
     Polygon(s, {1, 2, 3}, "1", kBlue, kRed);
-    LengthArc(s, 1, 2, 1, 3, "c", {kBlack, kBlack, 20});
-    LengthArc(s, 2, 3, 1, 4, "a", {kBlack, kBlack, 20});
-    LengthArc(s, 3, 1, 1, 5, "b", {kBlack, kBlack, 20});
+    LengthArc(s, 1, 2, 1, 3, "c", kBlackLength);
+    LengthArc(s, 2, 3, 1, 4, "a", kBlackLength);
+    LengthArc(s, 3, 1, 1, 5, "b", kBlackLength);
     RightAngle(s, 3, 1, 2, 25, kRed);
     Label(s, kRed, s.X_a(1) + 10, s.Y_a(1) - 45, "A");
     Label(s, kRed, s.X_a(2) - 45, s.Y_a(2) + 10, "B");
@@ -98,8 +98,8 @@ void ShowTheoremProof(State& s) {
         int from, to;
     } legs_a[] = {{1, 13}, {9, 11}, {8, 12}}, legs_b[] = {{13, 9}, {11, 8}, {12, 2}};
     for (int ij = 0; ij < 3; ++ij) {
-        LengthArc(s, legs_a[ij].from, legs_a[ij].to, 1, 4, "a", {kBlack, kBlack, 20});
-        LengthArc(s, legs_b[ij].from, legs_b[ij].to, 1, 5, "b", {kBlack, kBlack, 20});
+        LengthArc(s, legs_a[ij].from, legs_a[ij].to, 1, 4, "a", kBlackLength);
+        LengthArc(s, legs_b[ij].from, legs_b[ij].to, 1, 5, "b", kBlackLength);
     }
     WaitForKey(s);
 
@@ -146,9 +146,9 @@ void ShowAlternativeProof(State& s) {
     }
     WaitForKey(s);
 
-    LengthArc(s, 1, 2, 1, 5, "c", {kBlack, kBlack, 20});
-    LengthArc(s, 2, 5, 1, 8, "a", {kBlack, kBlack, 20});
-    LengthArc(s, 5, 1, 1, 9, "b", {kBlack, kBlack, 20});
+    LengthArc(s, 1, 2, 1, 5, "c", kBlackLength);
+    LengthArc(s, 2, 5, 1, 8, "a", kBlackLength);
+    LengthArc(s, 5, 1, 1, 9, "b", kBlackLength);
     WaitForKey(s);
 
     NewLine(s, 50, kBlack, "<証明しよう>");

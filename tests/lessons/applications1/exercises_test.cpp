@@ -200,7 +200,7 @@ TEST(ExerciseFigures, ChainedTrianglesAtTheirPixelsWithTheirLabelsBeforeTheFirst
     Rig alone(ProgramB());
     alone.s.X_a(1) = p1.x, alone.s.Y_a(1) = p1.y;
     alone.s.X_a(3) = p3.x, alone.s.Y_a(3) = p3.y;
-    DimensionArc(alone.s, 3, 1, -1, 20, "8cm", 3, 3);
+    LengthArc(alone.s, 3, 1, -1, 5, "8cm", kBlueLength);
     const auto plain = LabelsOf(alone.Log(), "8cm", 3);
     const auto moved = LabelsOf(log, "8cm", 3);
     ASSERT_EQ(plain.size(), 1u);

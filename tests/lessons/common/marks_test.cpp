@@ -26,7 +26,7 @@ TEST(LessonMarks, EveryCallSetsAllItsOptions) {
     State& s = r.s;
     Square(s);
     s.P.SetDrawWidth(5);
-    DimensionArc(s, 2, 3, 1, 20, "1cm", 0, 3);
+    LengthArc(s, 2, 3, 1, 5, "1cm", kBlueDotsBlackLabel);
     EXPECT_EQ(Dots(r.Log()), 37u);
     // Below BC, outside the square: the apex is left in ZX0/ZY0.
     EXPECT_NEAR(s.ZX0, 967, 0.01);
