@@ -3,49 +3,22 @@
 #include <string>
 
 #include "frame/frame.h"
+#include "lessons/common/cone.h"
 #include "lessons/common/figure.h"
-#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 
 namespace vm {
 
-namespace {
-
-enum : int { kApex = 1, kLeft = 2, kCentre = 3, kRight = 4 };
-
-// The cone from the side, in the lesson's frame at pen width 5: its slant
-// sides, the radius to the left, the base as an ellipse (the front half a
-// close row of dots, the back half dotted) and the letters A, B, O. Not to
-// scale: the height is 8 units and the radius 4.
-void DrawCone(State& s) {
-    Frame(s, 836, 90, 12, 10, 35);
-    s.P.SetDrawWidth(5);
-    Put(s, {{kLeft, 1, 1}, {kApex, 5, 9}, {kCentre, 5, 1}, {kRight, 9, 1}});
-    Segment(s, kApex, kLeft, kBlack);
-    Segment(s, kApex, kRight, kBlack);
-    Segment(s, kLeft, kCentre, kBlack);
-    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlue, 30});
-    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlue, 30});
-    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
-}
-
-// The height AO with its right angle at O.
-void DrawHeight(State& s) {
-    Segment(s, kApex, kCentre, kBlack);
-    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
-}
-
-}  // namespace
+using namespace cone;
 
 void ConeVolumeExample(State& s) {
     ClearScreen(s);
     s.XI1 = 108;
     s.YI1 = 30;
     Write(s, kBlue, s.XI1 - 36, s.YI1, "問　円錐の体積を求めなさい。");
-    DrawCone(s);
+    Frame(s, 836, 90, 12, 10, 35);
+    Cone(s, 8);
     WaitForKey(s);
     s.P.SetDrawWidth(3);
     LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", kBlueEdgeLength);
@@ -53,7 +26,7 @@ void ConeVolumeExample(State& s) {
     s.P.SetDrawWidth(5);
     WaitForKey(s);
     NewLine(s, 60, kBlue, "高さをhcmとすると");
-    DrawHeight(s);
+    ConeHeight(s);
     s.P.SetDrawWidth(3);
     LengthArc(s, kApex, kCentre, -1, 2, "h㎝", kBlueLength);
     WaitForKey(s);
@@ -88,8 +61,9 @@ void ConeVolumeProblem(State& s) {
     s.XI1 = 54;
     s.YI1 = 30;
     Write(s, kBlue, s.XI1, s.YI1, "教科書P200 問14 解答  ");
-    DrawCone(s);
-    DrawHeight(s);
+    Frame(s, 836, 90, 12, 10, 35);
+    Cone(s, 8);
+    ConeHeight(s);
     s.P.SetDrawWidth(3);
     LengthArc(s, kApex, kCentre, -1, 2, "4㎝", kBlueLength);
     LengthArc(s, kLeft, kCentre, 1, 7, "r㎝", kBlueEdgeLength);

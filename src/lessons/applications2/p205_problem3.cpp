@@ -2,6 +2,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p205.h"
 #include "lessons/applications2/textbook.h"
+#include "lessons/common/cone.h"
 #include "platform/colours.h"
 
 namespace vm {
@@ -10,26 +11,13 @@ using namespace textbook;
 
 namespace {
 
-constexpr int kApex = 1, kLeft = 2, kCentre = 3, kRight = 4;
+using namespace cone;
 
-// The cone beside the texts of (1): 50 px a unit, base radius 4 units.
+// The cone beside the texts of (1): 50 px a unit, its height 5.5 units.
 void DrawCone(State& s) {
     Frame(s, 748, 90, 9, 8, 50);
-    s.P.SetDrawWidth(kPen);
-    const float xb = 1, yb = 1;
-    const float xa = xb + 4, ya = yb + 5.5f;
-    Put(s, {{kApex, xa, ya}, {kLeft, xb, yb}, {kCentre, xa, yb}, {kRight, xa + 4, yb}});
-    Segment(s, kApex, kLeft, kBlack);
-    Segment(s, kApex, kRight, kBlack);
-    Segment(s, kLeft, kCentre, kBlack);
-    // The base: a dense front half below the diameter, a sparse back half.
-    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlack, 30});
-    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlack, 30});
-    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
-    Segment(s, kApex, kCentre, kBlack);
-    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
+    Cone(s, 5.5f);
+    ConeHeight(s);
     LengthArc(s, kApex, kCentre, -1, 5, "x㎝", {kBlue, kRed, 20});
     LengthArc(s, kLeft, kCentre, 1, 7, "6㎝", kBlueEdgeLength);
     LengthArc(s, kApex, kLeft, 1, 4, "10㎝", kBlueEdgeLength);

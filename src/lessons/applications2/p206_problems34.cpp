@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/p206.h"
 #include "lessons/applications2/textbook.h"
+#include "lessons/common/cone.h"
 #include "platform/colours.h"
 
 namespace vm {
@@ -11,24 +12,12 @@ using namespace textbook;
 
 namespace {
 
-constexpr int kApex = 1, kLeft = 2, kCentre = 3, kRight = 4;
+using namespace cone;
 
 // The cone's slant sides, base and slant height: 35 px a unit.
 void DrawCone(State& s) {
     Frame(s, 880, 150, 9, 9, 35);
-    s.P.SetDrawWidth(kPen);
-    const float x2 = 1, y2 = 1;
-    const float x1 = x2 + 4, y1 = y2 + 8;
-    Put(s, {{kApex, x1, y1}, {kLeft, x2, y2}, {kCentre, x1, y2}, {kRight, x1 + 4, y2}});
-    Segment(s, kApex, kLeft, kBlack);
-    Segment(s, kApex, kRight, kBlack);
-    Segment(s, kLeft, kCentre, kBlack);
-    // The base: a dense front half below the diameter, a sparse back half.
-    LengthArc(s, kLeft, kRight, 1, 1, "", {kBlack, kBlue, 30});
-    LengthArc(s, kLeft, kRight, -1, 7, "", {kBlack, kBlue, 30});
-    Label(s, kBlack, s.X_a(kApex) - 20, s.Y_a(kApex) - 48, "A");
-    Label(s, kBlack, s.X_a(kLeft) - 48, s.Y_a(kLeft) - 24, "B");
-    Label(s, kBlack, s.X_a(kCentre) + 8, s.Y_a(kCentre) - 24, "O");
+    Cone(s, 8);
     LengthArc(s, kApex, kLeft, 1, 4, "10㎝", kBlueEdgeLength);
 }
 
@@ -70,8 +59,7 @@ void ChapterAProblems3And4Answer(State& s) {
     LengthArc(s, kLeft, kCentre, 1, 7, "5㎝", kBlueEdgeLength);
     WaitForKey(s);
     NewLine(s, 50, kBlack, "高さを hcm とすると");
-    Segment(s, kApex, kCentre, kBlack);
-    RightAngle(s, kCentre, kLeft, kApex, 30, kRed);
+    ConeHeight(s);
     LengthArc(s, kApex, kCentre, -1, 5, "h㎝", kBlueLength);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "10^2=");
