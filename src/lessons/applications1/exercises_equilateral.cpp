@@ -1,18 +1,18 @@
 // ② 問4: the height and the area of an equilateral triangle of side a.
 #include "formula/formula.h"
 #include "frame/frame.h"
+#include "lessons/applications1/equilateral.h"
 #include "lessons/applications1/exercises.h"
 #include "lessons/common/figure.h"
-#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
 
-namespace {
+using namespace equilateral;
 
-constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
+namespace {
 
 // A line whose parentheses are drawn large around a stacked fraction.
 void Bracketed(State& s, const std::string& text) {
@@ -24,20 +24,7 @@ void Bracketed(State& s, const std::string& text) {
 
 void EquilateralTriangleAreaProblem(State& s) {
     OpenExercise(s, "問4 解答", 792, 90, 8, 8);
-    Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
-    Polygon(s, {kA, kB, kC}, "A");
-    LengthArc(s, kA, kB, 1, 5, "a", kBlueDotsBlackLabel);
-
-    WaitForKey(s);
-    LengthArc(s, kB, kD, 1, 5, "ﾀa/2ﾀ", kBlueDotsBlackLabel);
-    Ticks(s, kB, kD);
-    Ticks(s, kD, kC);
-    Disc(s, kD, 5, kBlack);
-    PointLetter(s, kD, kBlack, "D");
-    WaitForKey(s);
-    Segment(s, kA, kD, kBlack);
-    WaitForKey(s);
-    RightAngle(s, kD, kA, kB, 40, kRed);
+    EquilateralAltitude(s, "a", "ﾀa/2ﾀ");
     WaitForKey(s);
     NewLine(s, 50, kBlack, "AD=hとすると");
     LengthArc(s, kA, kD, -1, 5, "h", kBlueLength);

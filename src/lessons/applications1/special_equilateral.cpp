@@ -1,20 +1,15 @@
 // Scene ③: the height of an equilateral triangle of side 2 cm.
 #include "frame/frame.h"
+#include "lessons/applications1/equilateral.h"
 #include "lessons/applications1/special.h"
 #include "lessons/common/figure.h"
-#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
 
-namespace {
-
-// D is the foot of the altitude, the midpoint of BC.
-constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
-
-}  // namespace
+using namespace equilateral;
 
 void SpecialTrianglesSceneEquilateral(State& s) {
     ClearScreen(s);
@@ -24,23 +19,8 @@ void SpecialTrianglesSceneEquilateral(State& s) {
     Frame(s, 792, 90, 8, 8, 50);
     s.P.SetDrawWidth(5);
 
-    // A side of 2 cm is 6 grid units; the apex stands 3√3 above the base.
-    Put(s, {{kB, 1, 1}, {kA, 1 + 3, 1 + 3 * Sqr(3)}, {kC, 1 + 6, 1}, {kD, 1 + 3, 1}});
-    Polygon(s, {kA, kB, kC}, "A");
-    LengthArc(s, kA, kB, 1, 5, "2cm", kBlueDotsBlackLabel);
-    WaitForKey(s);
-
-    LengthArc(s, kB, kD, 1, 5, "1cm", kBlueDotsBlackLabel);
-    Ticks(s, kB, kD);
-    Ticks(s, kD, kC);
-    Disc(s, kD, 5, kBlack);
-    PointLetter(s, kD, kBlack, "D");
-    WaitForKey(s);
-
-    Segment(s, kA, kD, kBlack);
-    WaitForKey(s);
-
-    RightAngle(s, kD, kA, kB, 40, kRed);
+    // A side of 2 cm is 6 grid units.
+    EquilateralAltitude(s, "2cm", "1cm");
     WaitForKey(s);
 
     NumberedLine(s, 60, kBlue, "      <解答>");
