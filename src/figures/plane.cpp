@@ -2,6 +2,7 @@
 #include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
+#include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"
 
@@ -30,17 +31,17 @@ void Text(State& s, float x, float y, int mh, int mv) {
 
 }  // namespace
 
-namespace shared {
-
-void DrawCoordinatePlane(State& s) {
+void DrawCoordinatePlane(State& s, const PlaneStyle& style) {
     const int pen = fig::KeepPen(s);
-    FixScale(s.BAIX);
-    FixScale(s.BAIY);
-    // From here on the ranges count grid lines.
-    s.AA1 /= s.BAIX;
-    s.AA2 /= s.BAIX;
-    s.BB1 /= s.BAIY;
-    s.BB2 /= s.BAIY;
+    if (style.scaled_ranges) {
+        FixScale(s.BAIX);
+        FixScale(s.BAIY);
+        // From here on the ranges count grid lines.
+        s.AA1 /= s.BAIX;
+        s.AA2 /= s.BAIX;
+        s.BB1 /= s.BAIY;
+        s.BB2 /= s.BAIY;
+    }
     if (s.GGX == 0 && s.GGY == 0) s.GGX = 640, s.GGY = 180;
     s.GX0 = s.GGX + s.SIZE * std::fabs(s.AA1);
     s.GY0 = s.GGY + s.SIZE * s.BB2;
@@ -115,6 +116,10 @@ void DrawCoordinatePlane(State& s) {
     s.P.SetDrawWidth(pen);
     s.NASI = 0;
 }
+
+namespace shared {
+
+void DrawCoordinatePlane(State& s) { vm::DrawCoordinatePlane(s, PlaneStyle{}); }
 
 }  // namespace shared
 

@@ -1,6 +1,7 @@
 // Velmaris-D's binding. Its forms of the revisable routines are the shared
 // bodies drawn in its own styles, and its own cell writer, label placer,
-// grid, arrow, plane and plots.
+// grid, arrow and plots.
+#include "figures/styles.h"
 #include "formula/styles.h"
 #include "frame/styles.h"
 #include "lessons/survey/charts.h"
@@ -23,6 +24,10 @@ constexpr GlyphStyle kGlyphs{.selects_face = false,
                              .bold_after_equals = false,
                              .italic_advance = 26};
 
+// The plane's ranges count grid lines as given: the plots scale by BAI and
+// HI, and the plane leaves BAIX and BAIY alone.
+constexpr PlaneStyle kPlane{.scaled_ranges = false};
+
 }  // namespace
 
 void BindSurvey(Binding& b) {
@@ -33,7 +38,7 @@ void BindSurvey(Binding& b) {
     b.PlaceAngleLabel = survey::PlaceAngleLabel;
     b.DrawGrid = survey::DrawGrid;
     b.DrawArrow = survey::DrawArrow;
-    b.DrawCoordinatePlane = survey::DrawCoordinatePlane;
+    b.DrawCoordinatePlane = [](State& s) { DrawCoordinatePlane(s, kPlane); };
     b.PlotLabelledPoint = survey::PlotLabelledPoint;
     b.PlotGraph = survey::PlotGraph;
     b.PlotCurve = survey::PlotCurve;

@@ -14,8 +14,7 @@ void PlaceAngleLabel(State& s);
 void DrawGrid(State& s);
 void DrawArrow(State& s);
 
-// The coordinate plane and its plots.
-void DrawCoordinatePlane(State& s);
+// The plots on the coordinate plane.
 void PlotLabelledPoint(State& s);
 void PlotGraph(State& s);
 void PlotCurve(State& s);

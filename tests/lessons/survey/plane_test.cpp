@@ -48,6 +48,35 @@ TEST(SurveyPlane, RangesAreTakenAsGiven) {
     EXPECT_EQ(a.s.GX0, 200);
 }
 
+// At unit scales the ranges count grid lines in either form, so the two
+// planes draw alike: grid, five-unit lines, numbers, axes and letters.
+TEST(SurveyPlane, AtUnitScalesDrawsWhatTheSharedPlaneDraws) {
+    struct Case {
+        float grid, nasi;
+    };
+    for (const Case c : {Case{10, 1}, Case{10, -1}, Case{0, 1}}) {
+        SCOPED_TRACE("CCC2 " + Num(c.grid) + " NASI " + Num(c.nasi));
+        Rig d(ProgramD());
+        Rig a(ProgramA());
+        for (Rig* r : {&d, &a}) {
+            r->p.SetDrawWidth(7);
+            r->s.BAIX = 1, r->s.BAIY = 1;
+            r->s.GGX = 60, r->s.GGY = 40;
+            r->s.SIZE = 40;
+            r->s.AA1 = -6, r->s.AA2 = 11, r->s.BB1 = -5, r->s.BB2 = 7;
+            r->s.CCC2 = c.grid;
+            r->s.NASI = c.nasi;
+            DrawCoordinatePlane(r->s);
+        }
+        EXPECT_FALSE(d.Ops().empty());
+        EXPECT_EQ(d.Ops(), a.Ops());
+        EXPECT_EQ(d.s.X, a.s.X);
+        EXPECT_EQ(d.s.Y, a.s.Y);
+        EXPECT_EQ(d.s.GY2, a.s.GY2);
+        EXPECT_EQ(d.p.GetDrawWidth(), 7);
+    }
+}
+
 struct PointCase {
     float bai, hi;
     float gx, gy;
