@@ -5,6 +5,7 @@
 #include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
+#include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"
 
@@ -13,13 +14,14 @@ namespace vm {
 namespace {
 
 // Shaft and open head from the tail (ZX, ZY) to the tip (ZX0, ZY0). An
-// arrow without length has no direction for its head: a run-time error.
-void ShaftAndHead(State& s) {
+// arrow without length has no direction for its head.
+void ShaftAndHead(State& s, const ArrowStyle& style) {
     const int colour = fig::Whole(s.CCC2);
     s.P.Line(s.ZX, s.ZY, s.ZX0, s.ZY0, colour);
     s.CX = s.ZX0 - s.ZX;
     s.CY = s.ZY0 - s.ZY;
     s.D = Sqr(s.CX * s.CX + s.CY * s.CY);
+    if (s.D == 0 && style.flat_headless) return;
     s.DX = Div(s.CX, s.D);
     s.DY = Div(s.CY, s.D);
     s.EX = s.ZX0 - s.NAGASA * s.DX;
@@ -46,18 +48,23 @@ std::string LengthText(State& s, float v) {
 
 }  // namespace
 
-namespace shared {
-
-void DrawArrow(State& s) {
-    if (s.MUKI != -1) SwapEnds(s);
-    ShaftAndHead(s);
+void DrawArrow(State& s, const ArrowStyle& style) {
+    // The ends are exchanged for the drawing when the head belongs at
+    // (ZX, ZY), and stay exchanged.
+    const bool turned = s.MUKI == -1;
+    if (turned == style.head_at_z0) SwapEnds(s);
+    ShaftAndHead(s, style);
     if (s.YA == 2) {
         SwapEnds(s);
         s.YA = 0;
-        ShaftAndHead(s);
+        ShaftAndHead(s, style);
     }
     s.MUKI = 0;
 }
+
+namespace shared {
+
+void DrawArrow(State& s) { vm::DrawArrow(s, ArrowStyle{}); }
 
 }  // namespace shared
 

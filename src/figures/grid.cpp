@@ -2,10 +2,11 @@
 #include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
+#include "figures/styles.h"
 
-namespace vm::shared {
+namespace vm {
 
-void DrawGrid(State& s) {
+void DrawGrid(State& s, const GridStyle& style) {
     const int pen = fig::KeepPen(s);
     s.PI = fig::kPi;
     s.GX1 = s.GGX;
@@ -14,9 +15,9 @@ void DrawGrid(State& s) {
     s.GY2 = s.GY1 + s.SIZE * s.TATE;
     s.GX0 = s.GX1;
     s.GY0 = s.GY2;
-    // Colour 15 is the background: the frame is computed, nothing is drawn.
-    if (s.CCC2 != 15) {
-        s.CCC3 = 14;
+    const bool background = s.CCC2 == 15;
+    if (!background || style.background_drawn) {
+        s.CCC3 = background ? 15 : 14;
         // Every fifth line, counted from the origin corner, is thick.
         auto line = [&](float x1, float y1, float x2, float y2) {
             const bool thick = CLng(s.II) % 5 == 0;
@@ -35,4 +36,10 @@ void DrawGrid(State& s) {
     s.P.SetDrawWidth(pen);
 }
 
-}  // namespace vm::shared
+namespace shared {
+
+void DrawGrid(State& s) { vm::DrawGrid(s, GridStyle{}); }
+
+}  // namespace shared
+
+}  // namespace vm

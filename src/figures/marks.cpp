@@ -4,6 +4,7 @@
 #include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
+#include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"
 
@@ -44,9 +45,7 @@ void DrawRightAngleMark(State& s) {
     s.P.Connect({{s.ZX3, s.ZY3}, {s.ZX5, s.ZY5}, {s.ZX4, s.ZY4}}, fig::Whole(s.CCC2));
 }
 
-namespace shared {
-
-void PlaceAngleLabel(State& s) {
+void PlaceAngleLabel(State& s, const AngleLabelStyle& style) {
     // Measuring draws the label out of sight, and a large ")" in it would
     // use up KAKKO before the label is drawn for real.
     const float kakko = s.KAKKO;
@@ -66,15 +65,19 @@ void PlaceAngleLabel(State& s) {
     s.X = ax + s.LLT * (c / 2 - 0.5f) + s.AAAX;
     s.Y = ay - 2 * s.DY * (sn / 2 + 0.5f) + s.AAAY;
     s.AA_s = s.AAA_s;
-    if (s.MU_DO == 1) DrawLabelText(s);
+    if (style.plain_on_request && s.MU_DO == 1) DrawLabelText(s);
     else DrawMarkupText(s);
     s.ITI = 0;
     s.AAA_s.clear();
     s.AAAX = 0;
     s.AAAY = 0;
     s.NAGASA = 0;
-    s.MU_DO = 0;
+    if (style.plain_on_request) s.MU_DO = 0;
 }
+
+namespace shared {
+
+void PlaceAngleLabel(State& s) { vm::PlaceAngleLabel(s, AngleLabelStyle{}); }
 
 }  // namespace shared
 }  // namespace vm

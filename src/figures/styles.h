@@ -18,6 +18,33 @@ struct PlaneStyle {
     bool scaled_ranges = true;
 };
 
+// The square grid's style.
+struct GridStyle {
+    // A grid in the background colour is drawn all the same, every line in
+    // it, and so paints over whatever lies under it. Without, it only fixes
+    // the frame and draws nothing.
+    bool background_drawn = false;
+};
+
+// The arrow's style. MUKI = -1 turns the arrow round in either.
+struct ArrowStyle {
+    // The head stands at (ZX0, ZY0); without, at (ZX, ZY).
+    bool head_at_z0 = false;
+    // Ends that coincide give no direction: the shaft is drawn, the head is
+    // not. Without, such an arrow is a run-time error.
+    bool flat_headless = false;
+};
+
+// The style of the label on an angle's bisector.
+struct AngleLabelStyle {
+    // MU_DO = 1 asks for the label as plain label text, once. Without, every
+    // label is formula text and MU_DO is left alone.
+    bool plain_on_request = true;
+};
+
 void DrawCoordinatePlane(State& s, const PlaneStyle& style);
+void DrawGrid(State& s, const GridStyle& style);
+void DrawArrow(State& s, const ArrowStyle& style);
+void PlaceAngleLabel(State& s, const AngleLabelStyle& style);
 
 }  // namespace vm

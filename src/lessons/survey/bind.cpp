@@ -1,6 +1,5 @@
 // Velmaris-D's binding. Its forms of the revisable routines are the shared
-// bodies drawn in its own styles, and its own cell writer, label placer,
-// grid, arrow and plots.
+// bodies drawn in its own styles, and its own cell writer and plots.
 #include "figures/styles.h"
 #include "formula/styles.h"
 #include "frame/styles.h"
@@ -28,6 +27,15 @@ constexpr GlyphStyle kGlyphs{.selects_face = false,
 // HI, and the plane leaves BAIX and BAIY alone.
 constexpr PlaneStyle kPlane{.scaled_ranges = false};
 
+// A grid in the background colour paints it over what lies under it.
+constexpr GridStyle kGrid{.background_drawn = true};
+
+// The head stands at (ZX0, ZY0), and ends that coincide draw the shaft only.
+constexpr ArrowStyle kArrow{.head_at_z0 = true, .flat_headless = true};
+
+// Every angle label is formula text, vertex letters and dimensions alike.
+constexpr AngleLabelStyle kAngleLabel{.plain_on_request = false};
+
 }  // namespace
 
 void BindSurvey(Binding& b) {
@@ -35,9 +43,9 @@ void BindSurvey(Binding& b) {
     b.EraseBottomLine = [](State& s) { EraseBottomLine(s, kBand); };
     b.DrawFormulaGlyphs = [](State& s) { DrawFormulaGlyphs(s, kGlyphs); };
     b.DrawCellText = survey::DrawCellText;
-    b.PlaceAngleLabel = survey::PlaceAngleLabel;
-    b.DrawGrid = survey::DrawGrid;
-    b.DrawArrow = survey::DrawArrow;
+    b.PlaceAngleLabel = [](State& s) { PlaceAngleLabel(s, kAngleLabel); };
+    b.DrawGrid = [](State& s) { DrawGrid(s, kGrid); };
+    b.DrawArrow = [](State& s) { DrawArrow(s, kArrow); };
     b.DrawCoordinatePlane = [](State& s) { DrawCoordinatePlane(s, kPlane); };
     b.PlotLabelledPoint = survey::PlotLabelledPoint;
     b.PlotGraph = survey::PlotGraph;

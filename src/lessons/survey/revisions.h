@@ -9,11 +9,6 @@ namespace vm::survey {
 // The cell writer.
 void DrawCellText(State& s);
 
-// The label placer, the grid and the arrow.
-void PlaceAngleLabel(State& s);
-void DrawGrid(State& s);
-void DrawArrow(State& s);
-
 // The plots on the coordinate plane.
 void PlotLabelledPoint(State& s);
 void PlotGraph(State& s);
