@@ -73,8 +73,13 @@ public:
     std::vector<PixelRect> TakeDamage();
     // The parts drawn on since the last call whose pixels differ from what
     // they were at that call, as a few rectangles; the first call gives the
-    // whole canvas.
+    // whole canvas. What the first call gave is copied for the comparison
+    // only at KeepShown, which a window calls once it waits and the picture
+    // is on the screen; until then the parts drawn on are given as they are.
     std::vector<PixelRect> TakeChanges();
+    // Copies the picture the first TakeChanges gave, unless it has been
+    // drawn on since.
+    void KeepShown();
     // Paints the part `part` of the canvas into the target where `at` places
     // it (smoothly scaled); returns the target pixels painted.
     PixelRect PaintInto(const TargetPixels& target, const Placement& at, const PixelRect& part);
@@ -148,6 +153,7 @@ private:
     std::vector<PixelRect> damage_;
     void CopyShown();
     std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
+    bool shown_owed_ = false;           // the first picture given is not yet copied
     bool glyph_cache_ = true;
     std::unordered_map<std::string, KnownText> glyphs_;
     size_t glyph_bytes_ = 0;

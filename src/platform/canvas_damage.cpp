@@ -88,9 +88,16 @@ constexpr int kTile = 32;
 // whose pixels differ from those last taken are given.
 std::vector<PixelRect> CairoCanvas::TakeChanges() {
     std::vector<PixelRect> damage = TakeDamage();
-    if (shown_.empty()) {
-        CopyShown();
+    if (shown_.empty() && !shown_owed_) {
+        // The first picture is shown before its copy is made (KeepShown).
+        shown_owed_ = true;
         return {PixelRect{0, 0, width_, height_}};
+    }
+    if (shown_owed_) {
+        // The copy of what was shown was not made while the canvas held
+        // it: what was drawn on since may have changed.
+        CopyShown();
+        return damage;
     }
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
@@ -134,6 +141,11 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     return parts;
 }
 
+void CairoCanvas::KeepShown() {
+    // Drawn on since the picture was taken: the canvas no longer holds it.
+    if (shown_owed_ && damage_.empty()) CopyShown();
+}
+
 void CairoCanvas::CopyShown() {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
@@ -146,6 +158,7 @@ void CairoCanvas::CopyShown() {
         const unsigned char* row = data + static_cast<long>(y) * stride;
         shown_.insert(shown_.end(), row, row + row_bytes);
     }
+    shown_owed_ = false;
 }
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <unistd.h>
 #include <SDL_syswm.h>
 
 #include <algorithm>
@@ -132,6 +133,20 @@ bool IsXrgb(const SDL_Surface* s) {
            s->format->format == SDL_PIXELFORMAT_ARGB8888;
 }
 
+// With no session bus to be found, SDL's look for one (for the screen saver
+// and input methods, which the programs can do without) has the bus library
+// start a helper process to find one: more than the rest of the window's
+// opening costs. Called before any other thread is started, as it sets the
+// environment.
+void SkipMissingSessionBus() {
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus != nullptr && *bus != '\0') return;
+    const char* run = std::getenv("XDG_RUNTIME_DIR");
+    if (run != nullptr && *run != '\0' && access((std::string(run) + "/bus").c_str(), F_OK) == 0)
+        return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 void FillPixels(const TargetPixels& t, Rgb c) {
     // Opaque, should the surface's top byte be alpha.
     const uint32_t v = 0xff000000u | uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b;
@@ -197,10 +212,12 @@ private:
 WindowPlatform::WindowPlatform(Opening opening, std::string name)
     : Platform(kCanvasWidth, kCanvasHeight, false), name_(std::move(name)) {
     if (opening == Opening::AtOnce) {
+        SkipMissingSessionBus();
         Open();
         return;
     }
     RequireDisplay();
+    SkipMissingSessionBus();
     // SDL is started on this thread and used on the program's own only
     // once it has ended, never by both at once, which the X11 and Wayland
     // drivers allow; the program meanwhile draws only on the canvas.
@@ -281,6 +298,20 @@ void WindowPlatform::ThrowIfNotOpened() {
     if (failed_) std::rethrow_exception(failed_);
 }
 
+// Fills the target around the picture's area.
+void FillMargins(const TargetPixels& t, const PixelRect& area, Rgb c) {
+    const auto fill = [&](int x, int y, int w, int h) {
+        if (w <= 0 || h <= 0) return;
+        FillPixels({t.data + static_cast<size_t>(y) * t.stride + static_cast<size_t>(x) * 4, w, h,
+                    t.stride},
+                   c);
+    };
+    fill(0, 0, t.w, area.y);
+    fill(0, area.y + area.h, t.w, t.h - area.y - area.h);
+    fill(0, area.y, area.x, area.h);
+    fill(area.x + area.w, area.y, t.w - area.x - area.w, area.h);
+}
+
 bool PresentCanvas(CairoCanvas& c, WindowSurface& surface, bool& whole) {
     // The changes are taken only once there are pixels to paint them on.
     TargetPixels pixels{};
@@ -289,14 +320,12 @@ bool PresentCanvas(CairoCanvas& c, WindowSurface& surface, bool& whole) {
     std::vector<PixelRect> shown;
     const Placement at = FitCanvas(c.width(), c.height(), pixels.w, pixels.h);
     if (whole) {
-        FillPixels(pixels, Palette()[kBackground]);
+        // The picture covers its area: only the margins are filled.
+        FillMargins(pixels, at.area, Palette()[kBackground]);
         c.PaintInto(pixels, at, PixelRect{0, 0, c.width(), c.height()});
         shown.push_back(PixelRect{0, 0, pixels.w, pixels.h});
     } else {
-        for (const PixelRect& part : parts) {
-            const PixelRect r = c.PaintInto(pixels, at, part);
-            if (!r.Empty()) shown.push_back(r);
-        }
+        shown = c.PaintInto(pixels, at, parts);
     }
     // Parts that did not reach the screen are no longer known as changes:
     // the next present shows everything.
@@ -385,6 +414,10 @@ void WindowPlatform::Pump(bool wait) {
     SDL_Event e;
     if (wait) {
         if (on_idle) on_idle();
+        // The window shows the canvas: the copy that later changes are told
+        // by is made now, with the picture already on the screen.
+        if (!dirty_ && !whole_)
+            if (CairoCanvas* c = Canvas()) c->KeepShown();
         // No time-out: the program sleeps until an event comes.
         if (SDL_WaitEvent(&e) == 0) {
             SDL_Delay(10);  // the queue failed; do not spin

@@ -128,6 +128,7 @@ TEST(WindowFit, OnlyChangedPixelsAreGivenAfterARedraw) {
     const auto first = c.TakeChanges();
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(first[0].w * first[0].h, 1440 * 900);
+    c.KeepShown();  // the window waits with the picture shown
     page(700);
     EXPECT_TRUE(c.TakeChanges().empty());
     page(1200);
@@ -148,6 +149,36 @@ TEST(WindowFit, OnlyChangedPixelsAreGivenAfterARedraw) {
     // Only the boxes around the two dots, not the 32-pixel squares they
     // fall in: a scaled window smooths no more than changed.
     EXPECT_LT(area, 2 * 20 * 20);
+}
+
+// The first picture is copied for the comparison only once the window
+// waits. A picture drawn on before that is not taken for the one shown: the
+// parts drawn on are given, and only then is the comparison made.
+TEST(WindowFit, TheFirstPictureIsKeptOnlyAsShown) {
+    Platform p(1440, 900, false);
+    CairoCanvas& c = *p.Canvas();
+    const auto holds = [](const std::vector<PixelRect>& parts, int x, int y) {
+        for (const PixelRect& r : parts)
+            if (x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h) return true;
+        return false;
+    };
+    p.Symbol(130, 666, "何かキーを押して下さい。", 1, 1, 9);
+    ASSERT_EQ(c.TakeChanges().size(), 1u);
+    // Drawn on before the window waited: the copy must not hold the dot,
+    // which the window has not shown.
+    p.Dot(700, 400, 4, 2);
+    c.KeepShown();
+    const auto drawn = c.TakeChanges();
+    EXPECT_TRUE(holds(drawn, 700, 400));
+    EXPECT_FALSE(holds(drawn, 140, 670));
+    // From here on only changed pixels count: the dot drawn again over
+    // itself changes nothing.
+    p.Dot(700, 400, 4, 2);
+    EXPECT_TRUE(c.TakeChanges().empty());
+    p.Dot(900, 400, 4, 2);
+    const auto moved = c.TakeChanges();
+    EXPECT_TRUE(holds(moved, 900, 400));
+    EXPECT_FALSE(holds(moved, 700, 400));
 }
 
 // Restores an environment variable when the test ends.
