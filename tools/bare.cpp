@@ -4,8 +4,9 @@
 //   velmaris-bare
 //
 // It opens a window as the programs do (the usable screen, resizable,
-// maximised), fills it, paints a canvas of the layout's size into it, scaled
-// to fit by the programs' own paint, and shows it. Then it writes
+// maximised, no session bus looked for where there is none) and presents a
+// blank canvas of the layout's size through the programs' own present:
+// margins filled, the canvas painted scaled to fit, shown. Then it writes
 // "ready <CPU microseconds so far>" and ends. It draws no text and checks no
 // fonts: what the programs do beyond this is what the comparison shows.
 #include <SDL.h>
@@ -28,6 +29,7 @@ long CpuMicros() {
 }  // namespace
 
 int main() {
+    vm::SkipMissingSessionBus();
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "velmaris-bare: %s\n", SDL_GetError());
@@ -48,19 +50,18 @@ int main() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
     }
-    vm::CairoCanvas canvas(vm::kCanvasWidth, vm::kCanvasHeight);
-    SDL_Surface* target = SDL_GetWindowSurface(window);
     int status = 1;
-    if (target != nullptr && target->format->BytesPerPixel == 4) {
-        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 255, 255, 255));
-        const vm::Placement at = vm::FitCanvas(canvas.width(), canvas.height(), target->w, target->h);
-        canvas.PaintInto({static_cast<unsigned char*>(target->pixels), target->w, target->h,
-                          target->pitch},
-                         at, vm::PixelRect{0, 0, canvas.width(), canvas.height()});
-        SDL_UpdateWindowSurface(window);
-        std::printf("ready %ld\n", CpuMicros());
-        std::fflush(stdout);
-        status = 0;
+    {
+        vm::CairoCanvas canvas(vm::kCanvasWidth, vm::kCanvasHeight);
+        const auto surface = vm::SdlWindowSurface(window);
+        bool whole = true;
+        if (vm::PresentCanvas(canvas, *surface, whole)) {
+            std::printf("ready %ld\n", CpuMicros());
+            std::fflush(stdout);
+            status = 0;
+        } else {
+            std::fprintf(stderr, "velmaris-bare: the frame was not shown\n");
+        }
     }
     SDL_DestroyWindow(window);
     SDL_Quit();

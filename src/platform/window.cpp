@@ -1,8 +1,8 @@
 #include "platform/window.h"
 
 #include <SDL.h>
-#include <unistd.h>
 #include <SDL_syswm.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -133,20 +133,6 @@ bool IsXrgb(const SDL_Surface* s) {
            s->format->format == SDL_PIXELFORMAT_ARGB8888;
 }
 
-// With no session bus to be found, SDL's look for one (for the screen saver
-// and input methods, which the programs can do without) has the bus library
-// start a helper process to find one: more than the rest of the window's
-// opening costs. Called before any other thread is started, as it sets the
-// environment.
-void SkipMissingSessionBus() {
-    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    if (bus != nullptr && *bus != '\0') return;
-    const char* run = std::getenv("XDG_RUNTIME_DIR");
-    if (run != nullptr && *run != '\0' && access((std::string(run) + "/bus").c_str(), F_OK) == 0)
-        return;
-    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-}
-
 void FillPixels(const TargetPixels& t, Rgb c) {
     // Opaque, should the surface's top byte be alpha.
     const uint32_t v = 0xff000000u | uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b;
@@ -154,6 +140,20 @@ void FillPixels(const TargetPixels& t, Rgb c) {
         uint32_t* row = reinterpret_cast<uint32_t*>(t.data + static_cast<size_t>(y) * t.stride);
         std::fill(row, row + t.w, v);
     }
+}
+
+// Fills the target around the picture's area.
+void FillMargins(const TargetPixels& t, const PixelRect& area, Rgb c) {
+    const auto fill = [&](int x, int y, int w, int h) {
+        if (w <= 0 || h <= 0) return;
+        FillPixels({t.data + static_cast<size_t>(y) * t.stride + static_cast<size_t>(x) * 4, w, h,
+                    t.stride},
+                   c);
+    };
+    fill(0, 0, t.w, area.y);
+    fill(0, area.y + area.h, t.w, t.h - area.y - area.h);
+    fill(0, area.y, area.x, area.h);
+    fill(area.x + area.w, area.y, t.w - area.x - area.w, area.h);
 }
 
 // The window's SDL surface, or when that is not 32-bit xRGB a copy in that
@@ -209,6 +209,21 @@ private:
 
 }  // namespace
 
+// SDL wants the bus for the screen saver and input methods, which the
+// programs do without.
+void SkipMissingSessionBus() {
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus != nullptr && *bus != '\0') return;
+    const char* run = std::getenv("XDG_RUNTIME_DIR");
+    if (run != nullptr && *run != '\0' && access((std::string(run) + "/bus").c_str(), F_OK) == 0)
+        return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
+std::unique_ptr<WindowSurface> SdlWindowSurface(SDL_Window* window) {
+    return std::make_unique<SdlSurface>(window);
+}
+
 WindowPlatform::WindowPlatform(Opening opening, std::string name)
     : Platform(kCanvasWidth, kCanvasHeight, false), name_(std::move(name)) {
     if (opening == Opening::AtOnce) {
@@ -248,7 +263,7 @@ void WindowPlatform::Open() {
         UnwatchX();
         throw std::runtime_error("cannot open a window: " + why);
     }
-    surface_ = std::make_unique<SdlSurface>(window_);
+    surface_ = SdlWindowSurface(window_);
     WatchXWindow(window_);
     SDL_StartTextInput();
 }
@@ -296,20 +311,6 @@ void WindowPlatform::Opened() {
 void WindowPlatform::ThrowIfNotOpened() {
     if (opening_.joinable()) opening_.join();
     if (failed_) std::rethrow_exception(failed_);
-}
-
-// Fills the target around the picture's area.
-void FillMargins(const TargetPixels& t, const PixelRect& area, Rgb c) {
-    const auto fill = [&](int x, int y, int w, int h) {
-        if (w <= 0 || h <= 0) return;
-        FillPixels({t.data + static_cast<size_t>(y) * t.stride + static_cast<size_t>(x) * 4, w, h,
-                    t.stride},
-                   c);
-    };
-    fill(0, 0, t.w, area.y);
-    fill(0, area.y + area.h, t.w, t.h - area.y - area.h);
-    fill(0, area.y, area.x, area.h);
-    fill(area.x + area.w, area.y, t.w - area.x - area.w, area.h);
 }
 
 bool PresentCanvas(CairoCanvas& c, WindowSurface& surface, bool& whole) {

@@ -42,6 +42,16 @@ public:
 // whether the surface is up to date.
 bool PresentCanvas(CairoCanvas& canvas, WindowSurface& surface, bool& whole);
 
+// The pixels of an SDL window, painted directly when its surface is 32-bit
+// xRGB and through a copy in that format otherwise.
+std::unique_ptr<WindowSurface> SdlWindowSurface(SDL_Window* window);
+
+// Keeps SDL from looking for a session bus where there is none: the bus
+// library would start a helper process to find one, which costs more than
+// the rest of a window's opening. Sets the environment: called before any
+// other thread is started.
+void SkipMissingSessionBus();
+
 class WindowPlatform : public Platform {
 public:
     // AtOnce opens the window before the constructor returns. Meanwhile
