@@ -18,7 +18,7 @@ constexpr int kB = 1, kEnd = 2, kA = 3, kO = 4, kRim = 7;
 constexpr int kWideFrom = 11, kWideTo = 12, kHighFrom = 13, kHighTo = 14;
 
 // Lines of this scene start at the margin XI0.
-void Line(State& s, float d, float c, const std::string& text) {
+void Line(State& s, float d, int c, const std::string& text) {
     Write(s, c, s.XI0, s.YI1 + d, text);
 }
 

@@ -56,7 +56,7 @@ struct Column {
     }
     void More(State& s, int c, const std::string& text) { At(s, c, x, text); }
     void At(State& s, int c, float at, const std::string& text) {
-        Label(s, static_cast<float>(c), at, y, text);
+        Label(s, c, at, y, text);
         x = s.X;
     }
 };

@@ -8,16 +8,16 @@ namespace vm::textbook {
 
 namespace {
 
-void Tag(State& s, const std::string& text, float x, float y, float width, float border,
-         float fill, float ink) {
+void Tag(State& s, const std::string& text, float x, float y, float width, int border, int fill,
+         int ink) {
     s.A_s = text;
     s.X = x;
     s.Y = y;
     s.HABA = width;
     s.TATE = 50;
-    s.CCC1 = ink;
-    s.CCC2 = border;
-    s.CCC3 = fill;
+    s.CCC1 = static_cast<float>(ink);
+    s.CCC2 = static_cast<float>(border);
+    s.CCC3 = static_cast<float>(fill);
     DrawFramedText(s);
     s.XI2 = s.X;
     s.YI1 = s.Y;
@@ -41,7 +41,7 @@ void Tags(State& s, const std::string& title, const std::string& number, float x
 
 void ClearBelowTags(State& s) { s.P.FillBox(0, 90, 1760, 90 + 1800, kBackground, kBackground); }
 
-void Item(State& s, float d, float c, const std::string& text) {
+void Item(State& s, float d, int c, const std::string& text) {
     Write(s, c, s.XI1 - 76, s.YI1 + d, text);
 }
 

@@ -30,7 +30,7 @@ void Tags(State& s, const std::string& title, const std::string& number, float x
 void ClearBelowTags(State& s);
 
 // An item line ("(1)", ...) at (XI1 - 76, YI1 + d).
-void Item(State& s, float d, float c, const std::string& text);
+void Item(State& s, float d, int c, const std::string& text);
 
 // An angle mark at the vertex between the rays to i and j: `arcs` outline
 // arcs in `fill`, or with 0 a sector outlined in `border` and filled with

@@ -65,7 +65,7 @@ void Polygon(State& s, std::initializer_list<int> points, const std::string& let
 }
 
 void PointLetter(State& s, int k, int colour, const std::string& text) {
-    Label(s, static_cast<float>(colour), s.X_a(k) - 20, s.Y_a(k) + 4, text);
+    Label(s, colour, s.X_a(k) - 20, s.Y_a(k) + 4, text);
 }
 
 }  // namespace vm

@@ -6,30 +6,30 @@
 
 namespace vm {
 
-void Write(State& s, float c, float x, float y, const std::string& text) {
+void Write(State& s, int c, float x, float y, const std::string& text) {
     Label(s, c, x, y, text);
     s.YI1 = s.Y;
     s.XI2 = s.X;
 }
 
-void Label(State& s, float c, float x, float y, const std::string& text) {
-    s.CCC1 = c;
+void Label(State& s, int c, float x, float y, const std::string& text) {
+    s.CCC1 = static_cast<float>(c);
     s.X = x;
     s.Y = y;
     s.AA_s = text;
     DrawMarkupText(s);
 }
 
-void NewLine(State& s, float d, float c, const std::string& text) {
+void NewLine(State& s, float d, int c, const std::string& text) {
     Write(s, c, s.XI1, s.YI1 + d, text);
 }
 
-void NumberedLine(State& s, float d, float c, const std::string& text) {
+void NumberedLine(State& s, float d, int c, const std::string& text) {
     Write(s, c, s.XI1 - 72, s.YI1 + d, text);
 }
 
-void Continue(State& s, float c, const std::string& text) { Write(s, c, s.XI2, s.YI1, text); }
+void Continue(State& s, int c, const std::string& text) { Write(s, c, s.XI2, s.YI1, text); }
 
-void FixedLine(State& s, float c, const std::string& text) { Write(s, c, 44, 590, text); }
+void FixedLine(State& s, int c, const std::string& text) { Write(s, c, 44, 590, text); }
 
 }  // namespace vm

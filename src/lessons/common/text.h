@@ -11,16 +11,16 @@ namespace vm {
 
 // Markup text in colour c with its top left at (x, y); the cursor follows
 // the pen (YI1 := Y, XI2 := X).
-void Write(State& s, float c, float x, float y, const std::string& text);
+void Write(State& s, int c, float x, float y, const std::string& text);
 // The same for a label beside a figure point: the cursor stays.
-void Label(State& s, float c, float x, float y, const std::string& text);
+void Label(State& s, int c, float x, float y, const std::string& text);
 // The next line, d below the last one, at the left margin XI1.
-void NewLine(State& s, float d, float c, const std::string& text);
+void NewLine(State& s, float d, int c, const std::string& text);
 // A numbered line or heading: d below the last line, 72 px left of XI1.
-void NumberedLine(State& s, float d, float c, const std::string& text);
+void NumberedLine(State& s, float d, int c, const std::string& text);
 // Goes on after the last text, at (XI2, YI1).
-void Continue(State& s, float c, const std::string& text);
+void Continue(State& s, int c, const std::string& text);
 // The closing line of a scene at (44, 590).
-void FixedLine(State& s, float c, const std::string& text);
+void FixedLine(State& s, int c, const std::string& text);
 
 }  // namespace vm

@@ -102,10 +102,9 @@ void DrawSquaresFigure(State& s) {
     DrawPolygon(s);
 
     // Square letters near the middle of each square.
-    s.CCC1 = kAmber;
-    Label(s, s.CCC1, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");
-    Label(s, s.CCC1, (s.X_a(2) + s.X_a(7)) / 2 - 40, (s.Y_a(2) + s.Y_a(7)) / 2 - 20, "P");
-    Label(s, s.CCC1, (s.X_a(3) + s.X_a(9)) / 2, (s.Y_a(3) + s.Y_a(9)) / 2 - 20, "Q");
+    Label(s, kAmber, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");
+    Label(s, kAmber, (s.X_a(2) + s.X_a(7)) / 2 - 40, (s.Y_a(2) + s.Y_a(7)) / 2 - 20, "P");
+    Label(s, kAmber, (s.X_a(3) + s.X_a(9)) / 2, (s.Y_a(3) + s.Y_a(9)) / 2 - 20, "Q");
 
     // Side letters on dotted arcs in the background colour: the dots show
     // as light dots on the filled squares. A, B, C run counter-clockwise,
@@ -121,14 +120,12 @@ void DrawSquaresFigure(State& s) {
     }
 
     s.P.SetDrawWidth(5);
-    s.CCC1 = kBlack;
-    Label(s, s.CCC1, s.X_a(11), 30, "Ｐ,Q,Rの関係は？");
+    Label(s, kBlack, s.X_a(11), 30, "Ｐ,Q,Rの関係は？");
 }
 
 void ShowTheoremStatement(State& s) {
     EraseKeyPrompt(s);
-    s.CCC1 = kRed;
-    Label(s, s.CCC1, s.X_a(14) - 216, s.Y_a(14), "∠C=90°ならば a^2+b^2=c^2");
+    Label(s, kRed, s.X_a(14) - 216, s.Y_a(14), "∠C=90°ならば a^2+b^2=c^2");
 }
 
 }  // namespace vm

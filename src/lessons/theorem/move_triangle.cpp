@@ -80,8 +80,7 @@ void RedrawMovedTriangle(State& s) {
     s.ITI = 1;
     ComputeAngleSize(s);
     s.T_sa(1) = s.KAKUDO_s;
-    s.CCC1 = kPurple;
-    Label(s, s.CCC1, s.X_a(11), s.Y_a(11) - 60, "∠C=" + s.T_sa(1) + "°");
+    Label(s, kPurple, s.X_a(11), s.Y_a(11) - 60, "∠C=" + s.T_sa(1) + "°");
     if (s.T_sa(1) == "90") {
         aim_at_c();
         s.CCC2 = kRed;
@@ -100,22 +99,19 @@ void RedrawMovedTriangle(State& s) {
     s.T_a(7) = SquareArea(xa - xb, ya - yb);
     s.T_a(8) = s.T_a(5) + s.T_a(6);
     const float x = s.X_a(11), y = s.Y_a(11);
-    s.CCC1 = kBlack;
-    Label(s, s.CCC1, x, y, "P=" + Str(s.T_a(5)) + "cm^2");
-    Label(s, s.CCC1, x, y + 50, "Q=" + Str(s.T_a(6)) + "cm^2");
-    Label(s, s.CCC1, x, y + 100, "R=" + Str(s.T_a(7)) + "cm^2");
-    s.CCC1 = kBlue;
-    Label(s, s.CCC1, x, y + 150, "P+Q=" + Str(s.T_a(8)) + "cm^2");
+    Label(s, kBlack, x, y, "P=" + Str(s.T_a(5)) + "cm^2");
+    Label(s, kBlack, x, y + 50, "Q=" + Str(s.T_a(6)) + "cm^2");
+    Label(s, kBlack, x, y + 100, "R=" + Str(s.T_a(7)) + "cm^2");
+    Label(s, kBlue, x, y + 150, "P+Q=" + Str(s.T_a(8)) + "cm^2");
 
     // Side lengths in centimetres.
     s.T_a(2) = (xc - xb) / 16;
     s.T_a(3) = SideLength(xa - xc, ya - yc);
     s.T_a(4) = SideLength(xa - xb, ya - yb);
-    s.CCC1 = kBlack;
     const float y13 = s.Y_a(13);
-    Label(s, s.CCC1, s.X_a(13), y13 + 50, "a=" + Str(s.T_a(2)) + "cm");
-    Label(s, s.CCC1, s.X_a(13), y13 + 100, "b=" + Str(s.T_a(3)) + "cm");
-    Label(s, s.CCC1, s.X_a(13), y13 + 150, "c=" + Str(s.T_a(4)) + "cm");
+    Label(s, kBlack, s.X_a(13), y13 + 50, "a=" + Str(s.T_a(2)) + "cm");
+    Label(s, kBlack, s.X_a(13), y13 + 100, "b=" + Str(s.T_a(3)) + "cm");
+    Label(s, kBlack, s.X_a(13), y13 + 150, "c=" + Str(s.T_a(4)) + "cm");
 }
 
 }  // namespace vm
