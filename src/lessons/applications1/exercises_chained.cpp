@@ -52,8 +52,7 @@ void ChainedSpecialTrianglesProblem(State& s) {
     Continue(s, kRed, "ﾀ8!3ﾝ/3ﾀ");
 
     // The second column.
-    s.XI1 = 540;
-    s.YI1 = 30;
+    PlaceCursor(s, 540, 30);
     WaitForKey(s);
     NumberedLine(s, 50, kBlack, "③ !2ﾝ:1=8:c");
     WaitForKey(s);

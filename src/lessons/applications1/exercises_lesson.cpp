@@ -22,8 +22,7 @@ void ShowExercisesGoal(State& s) {
 void OpenExercise(State& s, const std::string& title, float ggx, float ggy, float yoko,
                   float tate) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     NumberedLine(s, 0, kBlue, title);
     Frame(s, ggx, ggy, yoko, tate, 50);
     s.P.SetDrawWidth(5);

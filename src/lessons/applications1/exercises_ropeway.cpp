@@ -12,8 +12,7 @@ namespace vm {
 
 void RopewayLengthProblem(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     NumberedLine(s, 0, kBlue, "問7 解答");
     // √73 in single precision, as its text shows it.
     s.T_a(1) = Sqr(73);

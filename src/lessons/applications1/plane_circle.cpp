@@ -23,8 +23,7 @@ constexpr ArcLook kCircleLength{kGreen, kBlue, 20};
 void DrawChordFigure(State& s, const char* title, float yoko, float tate, float ox, float oy,
                      float deg_a, float deg_b) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 72, s.YI1, title);
     Frame(s, 660, 70, yoko, tate, 40);
     Put(s, 1, ox, oy);
@@ -120,8 +119,7 @@ void ChordProblemAnswer(State& s) {
 
 void TangentProblemAnswer(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 72, s.YI1, "問10　解答");
     Frame(s, 660, 70, 12, 8, 40);
     // Q (0), the middle of AO, is the centre of the circle on AO as

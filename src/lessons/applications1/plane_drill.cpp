@@ -74,8 +74,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     for (int i = 1; i <= 3; ++i) Put(s, 10 + i, s.X_a(i), s.Y_a(i));
     const bool a_lower = s.Y_a(1) < s.Y_a(2);
 
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlack, s.XI1, s.YI1,
           "問　２点A(" + s.T_sa(1) + "," + s.F_sa(1) + ")、B(" + s.T_sa(2) + "," + s.F_sa(2) +
               ")の距離を求めなさい。");

@@ -24,8 +24,7 @@ void ShowPlaneDistancesGoal(State& s) {
 
 void TwoPointDistanceExample(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "課 2点A(5,4),B(-1,-3)の間の距離を求めなさい。");
 
     Plane(s, 880, 120, -3, 7, -5, 6, 30, 10);
@@ -82,8 +81,7 @@ void TwoPointDistanceExample(State& s) {
 
 void TwoPointDistanceAnswers(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 72, s.YI1, "問8 解答");
     Write(s, kBlack, s.XI1 - 72, s.YI1 + 50, "(1) x座標:1-(-3)=1+3=4 ,y座標:3-(-2)=3+2=5");
     NewLine(s, 60, kBlack, "AB^2=4^2+5^2=16+25=41");

@@ -14,8 +14,7 @@ using namespace cone;
 
 void ConeVolumeExample(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "問　円錐の体積を求めなさい。");
     Frame(s, 836, 90, 12, 10, 35);
     Cone(s, 8);
@@ -58,8 +57,7 @@ void ConeVolumeExample(State& s) {
 
 void ConeVolumeProblem(State& s) {
     ClearScreen(s);
-    s.XI1 = 54;
-    s.YI1 = 30;
+    PlaceCursor(s, 54, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P200 問14 解答  ");
     Frame(s, 836, 90, 12, 10, 35);
     Cone(s, 8);

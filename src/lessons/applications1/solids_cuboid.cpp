@@ -66,8 +66,7 @@ void ComputeSolidsCuboidPoints(State& s) {
 
 void CuboidDiagonalExample(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     s.P.SetDrawWidth(5);
     const std::string title = "問　直方体の対角線BHの長さを求めなさい。";
     Write(s, kBlue, s.XI1 - 36, s.YI1, title);
@@ -90,8 +89,7 @@ void CuboidDiagonalExample(State& s) {
     RightAngle(s, kF, kB, kH, 30, kRed);
     WaitForKey(s);
 
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, title);
     NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
@@ -130,8 +128,7 @@ void CuboidDiagonalExample(State& s) {
 
 void CuboidDiagonalAnswer(State& s) {
     DrawLabelledCuboid(s, "3㎝", "5㎝", "4㎝");
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問11 解答");
     WaitForKey(s);
     NewLine(s, 60, kBlack, "底面の対角線の長さをxcmとすると");
@@ -152,8 +149,7 @@ void CuboidDiagonalAnswer(State& s) {
 
 void CuboidDiagonalFormula(State& s) {
     DrawLabelledCuboid(s, "a", "b", "c");
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問12 解答");
     WaitForKey(s);
     NewLine(s, 60, kBlack, "底面の対角線の長さをxとすると");

@@ -21,8 +21,7 @@ void ShowSolidsGoal(State& s) {
 
 void CubeDiagonalAnswer(State& s) {
     ClearScreen(s);
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P199 問13 解答");
     NewLine(s, 60, kBlack, "立方体の対角線は、");
     NewLine(s, 60, kBlack, " !6^2+6^2+6^2ﾝ");

@@ -60,8 +60,7 @@ void DrawSquarePyramid(State& s) {
 
 void SquarePyramidProblem(State& s) {
     ClearScreen(s);
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P200 問15 解答  ");
     Frame(s, 748, 90, 14, 12, 35);
     // From A: the apex O above H, where the diagonals of the base cross.

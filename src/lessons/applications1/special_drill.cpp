@@ -110,8 +110,7 @@ void ShowProblem(State& s, int k) {
     Label(s, kBlack, s.X_a(kLabelPoint), s.Y_a(kLabelPoint), p.name);
     WaitForKey(s);
 
-    s.XI1 = p.margin;
-    s.YI1 = s.GY2;
+    PlaceCursor(s, p.margin, s.GY2);
     for (const auto& line : WorkingLines(k, s.T_sa(1), s.T_sa(11))) {
         NewLine(s, 60, kBlack, line);
         WaitForKey(s);
@@ -123,8 +122,7 @@ void ShowProblem(State& s, int k) {
 
 void SpecialTrianglesSceneDrill(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlack, s.XI1, s.YI1, "問　xの値を求めなさい。");
     Drill(s, [](State& t) { ShowProblem(t, 0); });
     Drill(s, [](State& t) { ShowProblem(t, 1); });

@@ -13,8 +13,7 @@ using namespace equilateral;
 
 void SpecialTrianglesSceneEquilateral(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     NumberedLine(s, 0, kPurple, "課　1辺が2cmの正三角形の高さを求めなさい。");
     Frame(s, 792, 90, 8, 8, 50);
     s.P.SetDrawWidth(5);

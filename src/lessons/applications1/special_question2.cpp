@@ -8,8 +8,7 @@ namespace vm {
 
 void SpecialTrianglesSceneQuestion2(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     NumberedLine(s, 0, kBlue, "問2 解答");
     NumberedLine(s, 50, kBlack, "(1) 1:!2ﾝ=3:x");
     NewLine(s, 60, kRed, "x=3!2ﾝ");

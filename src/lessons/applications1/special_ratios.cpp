@@ -23,8 +23,7 @@ constexpr int kA2 = 11, kB2 = 12, kFar = 13, kC2 = 14;
 
 void SpecialTrianglesSceneSideRatios(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1, s.YI1, "<特別な直角三角形の3辺の比>");
     Frame(s, 72, 90, 7, 8, 50);
     s.P.SetDrawWidth(5);

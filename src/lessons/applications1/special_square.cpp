@@ -16,8 +16,7 @@ constexpr int kA = 1, kB = 2, kC = 3, kD = 4;
 
 void SpecialTrianglesSceneSquare(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     s.P.SetDrawWidth(5);
     NumberedLine(s, 0, kPurple, "課　1辺が1cmの正方形の");
     NewLine(s, 50, kPurple, "対角線の長さを求めなさい。");

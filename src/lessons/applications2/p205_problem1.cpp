@@ -59,8 +59,7 @@ void DrawFigure2(State& s) {
 void BasicProblem1Answer(State& s) {
     ClearScreen(s);
     Tags(s, kP205, "1", 72, 30, 44);
-    s.XI1 = 114;
-    s.YI1 = 30;
+    PlaceCursor(s, 114, 30);
     s.P.SetDrawWidth(kPen);
     DrawFigure1(s);
     Item(s, 70, kBlack, "(1)");

@@ -59,8 +59,7 @@ void DrawChord(State& s) {
 void BasicProblem2Answer(State& s) {
     ClearScreen(s);
     Tags(s, kP205, "2", 72, 30, 44);
-    s.XI1 = 114;
-    s.YI1 = 30;
+    PlaceCursor(s, 114, 30);
     s.P.SetDrawWidth(kPen);
     WaitForKey(s);
     Item(s, 70, kBlack, "(1)対角線の長さは、1辺の!2ﾝ倍 ");

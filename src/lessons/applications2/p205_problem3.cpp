@@ -28,8 +28,7 @@ void DrawCone(State& s) {
 void BasicProblem3Answer(State& s) {
     ClearScreen(s);
     Tags(s, kP205, "3", 72, 30, 44);
-    s.XI1 = 114;
-    s.YI1 = 30;
+    PlaceCursor(s, 114, 30);
     WaitForKey(s);
     Item(s, 70, kBlack, "(1) !3^2+4^2+12^2ﾝ");
     WaitForKey(s);

@@ -47,8 +47,7 @@ void DrawPlaneAndParabola(State& s) {
 
 void ChapterAProblem5Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     s.P.SetDrawWidth(kPen);
     Tags(s, kP206, "5", s.XI1, s.YI1, 20);
     DrawPlaneAndParabola(s);

@@ -73,8 +73,7 @@ void DrawFigure(State& s) {
 
 void ChapterAProblem6Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Tags(s, kP206, "6", s.XI1, s.YI1, 44);
     DrawFigure(s);
     WaitForKey(s);

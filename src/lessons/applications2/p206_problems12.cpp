@@ -12,8 +12,7 @@ using namespace textbook;
 void ChapterAProblems1And2Answer(State& s) {
     ClearScreen(s);
     TitleTag(s, kP206, 72, 30);
-    s.XI1 = 114;
-    s.YI1 = 30;
+    PlaceCursor(s, 114, 30);
     NumberTag(s, "1", s.XI1, s.YI1 + 60);
     WaitForKey(s);
     Item(s, 70, kBlack, "(1)x^2=5^2+4^2=25+16=41");
@@ -30,8 +29,7 @@ void ChapterAProblems1And2Answer(State& s) {
     WaitForKey(s);
 
     // Problem 2 in the right-hand column, its lines 50 px apart.
-    s.XI1 = 684;
-    s.YI1 = 30;
+    PlaceCursor(s, 684, 30);
     Item(s, 60, kBlack, "ア 5^2+6^2=25+36=61");
     NewLine(s, 50, kBlack, "7^2=49　だから 7^2≠5^2+6^2");
     NewLine(s, 50, kRed, "直角三角形ではない。");

@@ -25,8 +25,7 @@ void DrawCone(State& s) {
 
 void ChapterAProblems3And4Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 40;
-    s.YI1 = 30;
+    PlaceCursor(s, 40, 30);
     TitleTag(s, kP206, s.XI1, s.YI1);
     NumberTag(s, "3", s.XI1, s.YI1 + 60);
     WaitForKey(s);
@@ -51,8 +50,7 @@ void ChapterAProblems3And4Answer(State& s) {
 
     // Problem 4: its first line beside the tag on the title row, the others
     // in the column from x 570.
-    s.XI1 = 570;
-    s.YI1 = 30;
+    PlaceCursor(s, 570, 30);
     Write(s, kBlue, s.XI2 + 20, s.YI1, "底面の半径は、");
     WaitForKey(s);
     Continue(s, kBlue, "10*ﾀ180/360ﾀ=5cm");

@@ -18,8 +18,7 @@ constexpr int kA = 1, kB = 2, kC = 3;
 
 void ChapterBProblem1Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Tags(s, kP207, "1", s.XI1, s.YI1, 44);
     Frame(s, 792, 70, 9, 8, 50);
     s.P.SetDrawWidth(kPen);
@@ -29,8 +28,7 @@ void ChapterBProblem1Answer(State& s) {
     // A, B, C run anticlockwise on the screen: the letters stand outside.
     Polygon(s, {kA, kB, kC}, "A");
     RightAngle(s, kC, kA, kB, 40, kRed);
-    s.XI1 = 38;
-    s.YI1 = 30;
+    PlaceCursor(s, 38, 30);
     NewLine(s, 60, kBlue, "AC=xcmとすると");
     LengthArc(s, kC, kA, 1, 5, "x", kBlueLength);
     WaitForKey(s);

@@ -34,13 +34,11 @@ void DrawFigure(State& s) {
 
 void ChapterBProblem2Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     s.P.SetDrawWidth(kPen);
     Tags(s, kP207, "2", s.XI1, s.YI1, 44);
     DrawFigure(s);
-    s.XI1 = 38;
-    s.YI1 = 30;
+    PlaceCursor(s, 38, 30);
     WaitForKey(s);
     NewLine(s, 60, kBlack, "△ABHで、13^2=");
     WaitForKey(s);

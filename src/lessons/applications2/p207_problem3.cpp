@@ -40,8 +40,7 @@ void DrawFigure(State& s) {
 
 void ChapterBProblem3Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 40;
-    s.YI1 = 30;
+    PlaceCursor(s, 40, 30);
     s.P.SetDrawWidth(kPen);
     Tags(s, kP207, "3", s.XI1, s.YI1, 44);
     DrawFigure(s);

@@ -77,8 +77,7 @@ void DrawDevelopment(State& s) {
 
 void ChapterBProblem4Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 40;
-    s.YI1 = 30;
+    PlaceCursor(s, 40, 30);
     s.P.SetDrawWidth(kPen);
     Tags(s, kP207, "4", s.XI1, s.YI1, 44);
     DrawCone(s);

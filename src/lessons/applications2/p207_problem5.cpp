@@ -63,8 +63,7 @@ void DrawCube(State& s) {
 
 void ChapterBProblem5Answer(State& s) {
     ClearScreen(s);
-    s.XI1 = 30;
-    s.YI1 = 20;
+    PlaceCursor(s, 30, 20);
     s.P.SetDrawWidth(kPen);
     Tags(s, kP207, "5", s.XI1, s.YI1, 44);
     DrawCube(s);

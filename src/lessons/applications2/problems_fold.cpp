@@ -28,8 +28,7 @@ void Tick(State& s, int i, int j) { Ticks(s, i, j, 12, kPurple, 1, 8, 0); }
 void FoldedRectangleProblem(State& s) {
     ClearScreen(s);
     s.XI0 = 30;
-    s.XI1 = 30;
-    s.YI1 = 30;
+    PlaceCursor(s, 30, 30);
     Write(s, kPurple, s.XI0, s.YI1, "問1(1)");
     Frame(s, 720, 90, 10, 8, 50);
     s.P.SetDrawWidth(5);

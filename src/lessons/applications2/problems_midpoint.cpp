@@ -22,8 +22,7 @@ void LetterM(State& s) { Label(s, kBlack, s.X_a(kM) - 19, s.Y_a(kM) + 8, "M"); }
 
 void FoldToMidpointProblem(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 72, s.YI1, "問2解答");
     Frame(s, 720, 90, 8, 6, 60);
     s.P.SetDrawWidth(5);

@@ -46,8 +46,7 @@ void CuboidPathViaCG(State& s) {
     RightAngle(s, 24, 11, 23, 30, kRed);
     WaitForKey(s);
 
-    s.XI1 = 108;
-    s.YI1 = 400;
+    PlaceCursor(s, 108, 400);
     NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 
@@ -86,8 +85,7 @@ void CuboidPathViaCG(State& s) {
 
 void CuboidPathViaCD(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "辺CDを通る場合");
     StartCuboidFigure(s);
     WaitForKey(s);
@@ -106,8 +104,7 @@ void CuboidPathViaCD(State& s) {
     RightAngle(s, 17, kNetHViaCD, 18, 30, kRed);
     WaitForKey(s);
 
-    s.XI1 = 36;
-    s.YI1 = 450;
+    PlaceCursor(s, 36, 450);
     NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 

@@ -29,8 +29,7 @@ void DottedPath(State& s, int k, float to_k, float to_h, int c) {
 
 void CuboidPathViaFG(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "辺FGを通る場合");
     StartCuboidFigure(s);
     DrawCuboidNet(s);
@@ -43,8 +42,7 @@ void CuboidPathViaFG(State& s) {
     RightAngle(s, kNetE, kNetHViaFG, kNetF, 30, kRed);
     WaitForKey(s);
 
-    s.XI1 = 108;
-    s.YI1 = 450;
+    PlaceCursor(s, 108, 450);
     NewLine(s, 60, kBlack, "BH^2=");
     WaitForKey(s);
 
@@ -74,8 +72,7 @@ void CuboidPathViaFG(State& s) {
 
 void CuboidShortestPath(State& s) {
     ClearScreen(s);
-    s.XI1 = 108;
-    s.YI1 = 30;
+    PlaceCursor(s, 108, 30);
     Write(s, kBlue, 72, 30, "もっとも短くなる場合は?");
     StartCuboidFigure(s);
     DrawCuboidNet(s);
@@ -107,8 +104,7 @@ void CuboidShortestPath(State& s) {
     WaitForKey(s);
 
     DottedPath(s, kOnCG, 5, 10, kGreen);
-    s.XI1 = 108;
-    s.YI1 = 500;
+    PlaceCursor(s, 108, 500);
     NewLine(s, 60, kRed, "FGを通る場合");
 }
 

@@ -65,8 +65,7 @@ struct Column {
 
 void TangentTrapezoidByPythagoras(State& s) {
     ClearScreen(s);
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, 36, 30, "教科書P204 問3 みおりさんの考え  ");
     ComputeTangentTrapezoidPoints(s);
     DrawTangentTrapezoid(s);
@@ -113,8 +112,7 @@ void TangentTrapezoidByPythagoras(State& s) {
 
 void TangentTrapezoidBySimilarity(State& s) {
     ClearScreen(s);
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, 36, 30, "教科書P204 問3 そうまさんの考え  ");
     ComputeTangentTrapezoidPoints(s);
     DrawTangentTrapezoid(s);

@@ -17,8 +17,7 @@ constexpr int kO = 0, kP = 13, kMid = 1, kTouch = 4;
 
 void StartTextColumn(State& s) {
     s.XI0 = 30;
-    s.XI1 = s.XI0 + 36;
-    s.YI1 = 20;
+    PlaceCursor(s, s.XI0 + 36, 20);
 }
 
 void SetFrame(State& s, float ggx, float ggy, float yoko, float tate, float size) {

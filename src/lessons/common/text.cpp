@@ -6,6 +6,11 @@
 
 namespace vm {
 
+void PlaceCursor(State& s, float x, float y) {
+    s.XI1 = x;
+    s.YI1 = y;
+}
+
 void Write(State& s, int c, float x, float y, const std::string& text) {
     Label(s, c, x, y, text);
     s.YI1 = s.Y;

@@ -9,6 +9,8 @@
 
 namespace vm {
 
+// Puts the cursor: the left margin XI1 at x and the last line YI1 at y.
+void PlaceCursor(State& s, float x, float y);
 // Markup text in colour c with its top left at (x, y); the cursor follows
 // the pen (YI1 := Y, XI2 := X).
 void Write(State& s, int c, float x, float y, const std::string& text);

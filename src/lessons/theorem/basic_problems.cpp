@@ -35,12 +35,10 @@ void Tag(State& s, float x, const char* text, float width, int ink, int border, 
 
 void AnswerPage(State& s, const char* number, const Item (&items)[4]) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Tag(s, s.XI1, "P192(三平方 基本の問題)", 484, kBlack, kBlue, kAmber);
     Tag(s, s.XI2 + 44, number, 40, kAmber, kDeepNavy, kBlue);
-    s.XI1 = 114;
-    s.YI1 = 30;
+    PlaceCursor(s, 114, 30);
     for (const Item& item : items) {
         Write(s, kBlue, s.XI1 - 76, s.YI1 + 70, item.label);
         Continue(s, kBlack, item.equation);

@@ -71,8 +71,7 @@ void CongruencePair(State& s) {
 // the squares of the two shorter sides.
 void NearRightTriangle(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlack, s.XI1, s.YI1, "問　△ABCは直角三角形ですか。");
     ClearBelowQuestion(s);
     ChooseConverseProblem(s);
@@ -82,8 +81,7 @@ void NearRightTriangle(State& s) {
     DrawABC(s);
     WaitForKey(s);
 
-    s.XI1 = 684;
-    s.YI1 = 90;
+    PlaceCursor(s, 684, 90);
     Write(s, kRed, s.XI1, s.YI1, s.T_a(2) == 1 ? "直角三角形である" : "直角三角形ではない");
     WaitForKey(s);
     NewLine(s, 60, kBlack, " " + F(s, 1) + "^2+" + F(s, 2) + "^2");
@@ -145,13 +143,11 @@ void RunCongruenceTask(State& s) {
     s.X_a(10) = s.GX0;
     s.Y_a(10) = s.GY0;
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlack, s.XI1, s.YI1, "問　△ABCと△DEFは合同ですか。");
     Drill(s, CongruencePair);
 
-    s.XI1 = 72;
-    s.YI1 = s.GY2;
+    PlaceCursor(s, 72, s.GY2);
     NewLine(s, 60, kBlack, "DE^2=" + F(s, 1) + "^2+" + F(s, 2) + "^2");
     WaitForKey(s);
     NewLine(s, 60, kBlack, "  =" + F(s, 4) + "+" + F(s, 5) + "=" + F(s, 16));

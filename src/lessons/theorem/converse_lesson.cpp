@@ -27,8 +27,7 @@ void ShowConverseStatement(State& s) {
     ClearScreen(s);
     theorem::DrawSidesTriangle(s, 300);
 
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 + 36, s.YI1, "<三平方の定理の逆>");
     NewLine(s, 50, kBlack, "三角形の3辺の長さa,b,cの間に、");
     NewLine(s, 50, kBlue, " a^2+b^2=c^2");
@@ -57,8 +56,7 @@ void Check(State& s, float gap, const char* letter, const char* sum, const char*
 void ConverseProblemAnswer(State& s) {
     ClearScreen(s);
     s.XI0 = 30;
-    s.XI1 = s.XI0 + 36;
-    s.YI1 = 20;
+    PlaceCursor(s, s.XI0 + 36, 20);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P191 問1 解答  ");
     Continue(s, kRed, "イ,ウ,エ");
 
@@ -68,8 +66,7 @@ void ConverseProblemAnswer(State& s) {
     Continue(s, kBlue, "8^2+15^2=17^2");
 
     s.XI0 = 600;
-    s.XI1 = 636;
-    s.YI1 = 20;
+    PlaceCursor(s, 636, 20);
     Check(s, 60, "ウ", " 7^2+24^2", "=49+576=625", "25^2=625");
     Continue(s, kBlue, "7^2+24^2=25^2");
     Check(s, 60, "エ", " (!7ﾝ)^2+(!11ﾝ)^2", "=7+11=18", "(3!2ﾝ)^2=9*2=18");

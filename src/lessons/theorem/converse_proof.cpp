@@ -25,8 +25,7 @@ void Fill(State& s, int k, const char* answer) { FillInBox(s, k, kWidths[k - 1],
 
 void ShowConverseProof(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "a^2+b^2=c^2 ならば ∠C=90°");
     Write(s, kBlack, s.XI1, s.YI1 + 50, "     <証明>");
     Frame(s, 900, 60, 6, 10, 55);

@@ -16,8 +16,7 @@ void ShowTheoremStatementScene(State& s) {
     ClearScreen(s);
     DrawSidesTriangle(s, 250);
 
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 + 36, s.YI1, "<三平方の定理>");
     NewLine(s, 50, kBlack, "直角三角形の直角をはさむ2辺の長さをa,b,");
     NewLine(s, 50, kBlack, "斜辺の長さをcとすると、 ");
@@ -28,8 +27,7 @@ void ShowTheoremStatementScene(State& s) {
 
 void ShowTheoremTextbookAnswers(State& s) {
     ClearScreen(s);
-    s.XI1 = 36;
-    s.YI1 = 30;
+    PlaceCursor(s, 36, 30);
     Write(s, kBlue, s.XI1, s.YI1, "教科書P189 問1 解答");
     WaitForKey(s);
 
@@ -48,8 +46,7 @@ void ShowTheoremTextbookAnswers(State& s) {
     NewLine(s, 60, kBlack, "x^2=5^2+5^2");
     NewLine(s, 50, kBlack, "  =25+25");
     NewLine(s, 50, kBlack, "  =50");
-    s.XI1 = 648;
-    s.YI1 = 30;
+    PlaceCursor(s, 648, 30);
     Write(s, kBlack, s.XI1, s.YI1, "x>0 だから x=!50ﾝ=5!2ﾝ");
     WaitForKey(s);
 

@@ -53,8 +53,7 @@ void DrawFigure(State& s, const Figure& f) {
 
 // The working starts under the frame, at the problem's margin.
 void StartWorking(State& s, float xi1) {
-    s.XI1 = xi1;
-    s.YI1 = s.GY2;
+    PlaceCursor(s, xi1, s.GY2);
 }
 
 // Case 1 to 5 of problems (1) and (3), kept as the last case, then its
@@ -172,8 +171,7 @@ std::string TheoremRootAnswer(State& s) {
 
 void RunTheoremPractice(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlack, s.XI1, s.YI1, "問　xの値を求めなさい。");
     Drill(s, ProblemOne);
     Drill(s, ProblemTwo);

@@ -47,8 +47,7 @@ void SquareFrom(State& s, int i, float side, const char* name) {
 
 void ShowTheoremProof(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "直角三角形ABCで");
     Write(s, kBlue, s.XI1 - 36, s.YI1 + 50, "∠C=90°ならば a^2+b^2=c^2");
     Frame(s, 792, 100, 10, 11, 45);
@@ -123,8 +122,7 @@ void ShowTheoremProof(State& s) {
 
 void ShowAlternativeProof(State& s) {
     ClearScreen(s);
-    s.XI1 = 72;
-    s.YI1 = 30;
+    PlaceCursor(s, 72, 30);
     Write(s, kBlue, s.XI1 - 36, s.YI1, "直角三角形ABEで");
     Write(s, kBlue, s.XI1 - 36, s.YI1 + 50, "∠E=90°ならば a^2+b^2=c^2");
     Frame(s, 756, 100, 10, 10, 50);
