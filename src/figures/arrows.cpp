@@ -7,6 +7,7 @@
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/sjis.h"
 
 namespace vm {
@@ -78,14 +79,14 @@ void DrawSlopeTriangle(State& s) {
     s.ZX0 = s.GX3, s.ZY0 = s.GY3;
     s.ZX = s.GX4, s.ZY = s.GY3;
     s.MUKI = 1;
-    s.CCC2 = 7;
+    s.CCC2 = kPurple;
     s.NAGASA = 16;
     DrawArrow(s);
     // Rise: from that corner up or down to the second point.
     s.ZX0 = s.GX4, s.ZY0 = s.GY3;
     s.ZX = s.GX4, s.ZY = s.GY4;
     s.MUKI = 1;
-    s.CCC2 = 3;
+    s.CCC2 = kBlue;
     s.NAGASA = 16;
     DrawArrow(s);
     s.X_s = LengthText(s, Div(s.GX4 - s.GX3, s.SIZE));
@@ -95,14 +96,14 @@ void DrawSlopeTriangle(State& s) {
     if (std::fabs(rise) > 0 && std::fabs(rise) < 1) size = "0" + size;
     s.Y_s = rise < 0 ? "-" + size : size;
     if (Mid(s.HYOUJI_s, 1, 1) == "y") {
-        s.CCC1 = 7;
+        s.CCC1 = kPurple;
         s.X = (s.GX3 + s.GX4) / 2 - 14;
         s.Y = s.GY4 < s.GY3 ? s.GY3 - 44 : s.GY3;
         s.AA_s = s.X_s;
         DrawMarkupText(s);
     }
     if (Mid(s.HYOUJI_s, 2, 1) == "y") {
-        s.CCC1 = 3;
+        s.CCC1 = kBlue;
         s.X = s.GX4;
         s.Y = (s.GY3 + s.GY4) / 2 - 16;
         s.AA_s = s.Y_s;

@@ -5,6 +5,7 @@
 #include "figures/figures.h"
 #include "formula/formula.h"
 #include "frame/frame.h"
+#include "platform/colours.h"
 #include "platform/sjis.h"
 
 namespace vm {
@@ -57,7 +58,7 @@ void FactorIntoPrimes(State& s) {
 
 void DrawFactorLadder(State& s) {
     auto write = [&](float x, float y, const std::string& text) {
-        s.CCC1 = 0;
+        s.CCC1 = kBlack;
         s.X = x;
         s.Y = y;
         s.AA_s = text;
@@ -82,7 +83,7 @@ void DrawFactorLadder(State& s) {
                 s.TA2 = static_cast<float>(KLen(Str(s.TA)));
                 write(s.XTAKE + 30 * (1 + s.TA1 - s.TA2), s.YTAKE, Str(s.TA));
                 s.YTAKE += 46;
-                s.P.Line(s.XTAKE + 30, s.YTAKE, s.XTAKE + 30 * (s.TA1 + 1), s.YTAKE, 0);
+                s.P.Line(s.XTAKE + 30, s.YTAKE, s.XTAKE + 30 * (s.TA1 + 1), s.YTAKE, kBlack);
                 if (s.NASI == 1) WaitForKey(s);
                 s.TA = Div(s.TA, s.G_a(s.II, 1));
                 s.TA2 = static_cast<float>(KLen(Str(s.TA)));

@@ -3,6 +3,7 @@
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "figures/styles.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -15,9 +16,9 @@ void DrawGrid(State& s, const GridStyle& style) {
     s.GY2 = s.GY1 + s.SIZE * s.TATE;
     s.GX0 = s.GX1;
     s.GY0 = s.GY2;
-    const bool background = s.CCC2 == 15;
+    const bool background = s.CCC2 == kBackground;
     if (!background || style.background_drawn) {
-        s.CCC3 = background ? 15 : 14;
+        s.CCC3 = background ? kBackground : kLightGrey;
         // Every fifth line, counted from the origin corner, is thick.
         auto line = [&](float x1, float y1, float x2, float y2) {
             const bool thick = CLng(s.II) % 5 == 0;

@@ -1,6 +1,7 @@
 // Feet of perpendiculars and crossings of two lines, in pixel coordinates.
 #include "figures/common.h"
 #include "figures/figures.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -21,7 +22,7 @@ void MarkPerpendicularFoot(State& s) {
     }
     // A dot in the background colour: it marks the foot for the lessons'
     // later constructions without showing.
-    s.P.Dot(s.EX, s.EY, 2, 15);
+    s.P.Dot(s.EX, s.EY, 2, kBackground);
 }
 
 namespace {

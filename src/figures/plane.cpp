@@ -4,6 +4,7 @@
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "formula/formula.h"
+#include "platform/colours.h"
 #include "platform/sjis.h"
 
 namespace vm {
@@ -56,11 +57,11 @@ void DrawCoordinatePlane(State& s, const PlaneStyle& style) {
         fig::CountedLoop(s.II, s.AA1, s.AA2, [&] {
             s.P.SetDrawWidth(1);
             const float x = s.GX0 + s.SIZE * s.II - 0.5f;
-            s.P.Line(x, s.GY1, x, s.GY2, 0);
+            s.P.Line(x, s.GY1, x, s.GY2, kBlack);
         });
         fig::CountedLoop(s.II, s.BB1, s.BB2, [&] {
             const float y = s.GY0 - s.SIZE * s.II - 0.5f;
-            s.P.Line(s.GX1, y, s.GX2, y, 0);
+            s.P.Line(s.GX1, y, s.GX2, y, kBlack);
         });
         // Five-unit lines, each with its number: under the x axis, left of
         // the y axis.
@@ -68,9 +69,9 @@ void DrawCoordinatePlane(State& s, const PlaneStyle& style) {
             if (!FiveUnit(s.II)) return;
             s.P.SetDrawWidth(3);
             const float x = s.GX0 + s.SIZE * s.II;
-            s.P.Line(x, s.GY1, x, s.GY2, 1);
+            s.P.Line(x, s.GY1, x, s.GY2, kNavy);
             s.AA_s = TickText(s, s.II);
-            s.CCC1 = 0;
+            s.CCC1 = kBlack;
             const float n = static_cast<float>(KLen(s.AA_s));
             Text(s, x - s.SIZE1 * n / 2, s.GY0, 2, 1);
         });
@@ -78,19 +79,19 @@ void DrawCoordinatePlane(State& s, const PlaneStyle& style) {
             if (!FiveUnit(s.II)) return;
             s.P.SetDrawWidth(3);
             const float y = s.GY0 - s.SIZE * s.II;
-            s.P.Line(s.GX1, y, s.GX2, y, 1);
+            s.P.Line(s.GX1, y, s.GX2, y, kNavy);
             s.AA_s = TickText(s, s.II);
-            s.CCC1 = 0;
+            s.CCC1 = kBlack;
             const float n = static_cast<float>(KLen(s.AA_s));
             Text(s, s.GX0 - s.SIZE1 * n, y - s.SIZE1 / 2 - 4, 2, 1);
         });
     }
     s.P.SetDrawWidth(4);
-    s.P.Line(s.GX0, s.GY1, s.GX0, s.GY2, 0);
+    s.P.Line(s.GX0, s.GY1, s.GX0, s.GY2, kBlack);
     s.P.SetDrawWidth(4);
-    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, 0);
+    s.P.Line(s.GX1, s.GY0, s.GX2, s.GY0, kBlack);
 
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.P.SetFontBold(true);
     s.P.SetFontName("Times New Roman");
     s.P.SetFontSize(0.8f * s.SIZE1);
@@ -99,13 +100,13 @@ void DrawCoordinatePlane(State& s, const PlaneStyle& style) {
     // assignments here as overlapping copies.
     s.AA_s = std::string("x");
     Text(s, s.GX2 - 0.8f * s.SIZE1, s.GY0 - 1.5f * s.SIZE1, 3, 2);
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.P.SetFontName("ゴシック");
     s.P.SetFontSize(s.SIZE1);
     s.P.SetFontItalic(false);
     s.AA_s = std::string("0");
     Text(s, s.GX0 - s.SIZE1, s.GY0, 2, 1);
-    s.CCC1 = 0;
+    s.CCC1 = kBlack;
     s.AA_s = std::string("y");
     s.X = s.GX0;
     s.Y = s.GY1 - s.SIZE1 / 2;
@@ -137,7 +138,7 @@ void DrawPlaneTickNumbers(State& s) {
     auto draw = [&](float x, float y) {
         s.X = x;
         s.Y = y;
-        s.CCC1 = 0;
+        s.CCC1 = kBlack;
         s.AA_s = s.P1_s;
         DrawLabelText(s);
     };
