@@ -41,11 +41,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/binding.h"
 #include "frame/menu.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
 #include "programs/common/programs.h"
+#include "state/binding.h"
 #include "walk.h"
 
 extern char** environ;

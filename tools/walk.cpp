@@ -1,8 +1,8 @@
 #include "walk.h"
 
-#include "frame/binding.h"
 #include "platform/platform.h"
 #include "platform/runtime.h"
+#include "state/binding.h"
 
 namespace vm::walk {
 

@@ -2,13 +2,13 @@
 // of the ellipse under a dimension arc.
 #include <cmath>
 
-#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/colours.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "platform/state.h"
 #include "platform/runtime.h"
+#include "state/state.h"
 
 namespace vm::fig {
 

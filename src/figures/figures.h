@@ -5,10 +5,10 @@
 // variables of the State, and several reset their optional inputs on return
 // (the mark and label routines, the arrow, the plane, the graph). Routines a
 // program may revise are called through the program's binding; their shared
-// forms are in frame/shared_forms.h, for the binders only.
+// forms are in state/shared_forms.h, for the binders only.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -1,8 +1,8 @@
 // Points and graphs on the coordinate plane left by DrawCoordinatePlane.
-#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -1,9 +1,9 @@
 // The square grid that fixes a scene's frame and figure origin.
-#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "platform/colours.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

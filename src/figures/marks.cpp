@@ -1,12 +1,12 @@
 // Angle marks, right-angle marks and labels on an angle's bisector.
 #include <cmath>
 
-#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -1,11 +1,11 @@
 // Coordinate planes: unit grid, five-unit lines with numbers, axes, labels.
-#include "frame/shared_forms.h"
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "figures/styles.h"
 #include "formula/formula.h"
 #include "platform/colours.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -1,7 +1,7 @@
 // Small helpers shared by the formula writers' source files.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm::formula {
 

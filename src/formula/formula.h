@@ -2,10 +2,10 @@
 //
 // Routines a program may revise (DrawFormulaGlyphs, DrawStackedFraction,
 // DrawCellText) are called through the program's binding; their shared
-// forms are in frame/shared_forms.h, for the binders only.
+// forms are in state/shared_forms.h, for the binders only.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -1,9 +1,9 @@
 // Stacked fractions: numerator over a bar over denominator, both centred on
 // a bar as long as the wider part.
-#include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm::shared {
 

@@ -1,11 +1,11 @@
 // Text in a filled, bordered box: on a text line (framed text) or centred
 // in a table cell.
-#include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -4,11 +4,11 @@
 // these advances whatever face the platform stands in with.
 #include <vector>
 
-#include "frame/shared_forms.h"
 #include "formula/draw_util.h"
 #include "formula/formula.h"
 #include "formula/styles.h"
 #include "platform/sjis.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -5,7 +5,7 @@
 // the binding.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -1,11 +1,11 @@
 // Number entry: the one-line field at (KAIX, KAIY) in which every number of
 // a run is typed, and the conversion of the typed text to its value.
-#include "frame/shared_forms.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
+#include "state/binding.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

@@ -5,10 +5,10 @@
 // variables of the State. Routines a program may revise (WaitForKey,
 // EraseBottomLine, AskNumberAtBottom, EraseMenuPrompt, ClearWorkArea) are
 // called through the program's binding; their shared forms are in
-// frame/shared_forms.h, for the binders only.
+// state/shared_forms.h, for the binders only.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

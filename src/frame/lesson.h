@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frame/lesson.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "frame/menu.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -1,10 +1,10 @@
 // Questions at the foot of the screen: the key prompt and the drills'
 // repeat gate.
-#include "frame/shared_forms.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
+#include "state/binding.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

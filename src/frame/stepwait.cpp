@@ -1,11 +1,11 @@
 // The step wait, the pause between the steps of a scene, and the erase of
 // the bottom band it stands on.
-#include "frame/shared_forms.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "frame/styles.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
+#include "state/binding.h"
+#include "state/shared_forms.h"
 
 namespace vm {
 

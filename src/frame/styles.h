@@ -4,7 +4,7 @@
 // with its own; everything else calls the routine, through the binding.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

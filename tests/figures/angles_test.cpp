@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "figures/figures.h"
-#include "frame/binding.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

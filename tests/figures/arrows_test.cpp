@@ -1,8 +1,8 @@
 #include <set>
 
 #include "figures/figures.h"
-#include "frame/binding.h"
-#include "frame/shared_forms.h"
+#include "state/binding.h"
+#include "state/shared_forms.h"
 #include "support/log.h"
 #include "support/rig.h"
 

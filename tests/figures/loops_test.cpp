@@ -1,6 +1,6 @@
 #include "figures/common.h"
 #include "figures/figures.h"
-#include "frame/binding.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

@@ -1,7 +1,7 @@
 #include "figures/figures.h"
 #include "formula/formula.h"
-#include "frame/binding.h"
-#include "frame/shared_forms.h"
+#include "state/binding.h"
+#include "state/shared_forms.h"
 #include "support/log.h"
 #include "support/rig.h"
 

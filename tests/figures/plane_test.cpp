@@ -1,6 +1,6 @@
 #include "figures/figures.h"
 #include "formula/formula.h"
-#include "frame/binding.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

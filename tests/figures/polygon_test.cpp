@@ -1,8 +1,8 @@
 #include <string>
 
 #include "figures/figures.h"
-#include "frame/binding.h"
-#include "frame/shared_forms.h"
+#include "programs/common/programs.h"
+#include "state/shared_forms.h"
 #include "support/log.h"
 #include "support/rig.h"
 

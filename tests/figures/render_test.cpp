@@ -5,8 +5,8 @@
 #include <array>
 
 #include "figures/figures.h"
-#include "frame/binding.h"
 #include "platform/canvas.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

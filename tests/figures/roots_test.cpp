@@ -1,5 +1,5 @@
 #include "figures/figures.h"
-#include "frame/binding.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

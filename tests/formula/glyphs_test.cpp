@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

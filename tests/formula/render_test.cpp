@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "platform/canvas.h"
+#include "programs/common/programs.h"
 #include "support/log.h"
 #include "support/rig.h"
 

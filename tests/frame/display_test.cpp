@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "platform/sjis.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "frame/binding.h"
 #include "frame/frame.h"
+#include "programs/common/programs.h"
 #include "support/log.h"
 #include "support/rig.h"
 

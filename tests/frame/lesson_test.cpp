@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/binding.h"
 #include "frame/frame.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/binding.h"
 #include "platform/runtime.h"
+#include "state/binding.h"
 
 namespace vm {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-#include "platform/array.h"
+#include "state/array.h"
 
 namespace vm {
 

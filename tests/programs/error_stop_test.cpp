@@ -7,11 +7,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "frame/binding.h"
 #include "frame/program.h"
 #include "platform/canvas.h"
 #include "platform/runtime.h"
 #include "programs/common/programs.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 

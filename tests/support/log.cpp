@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "platform/canvas.h"
+#include "programs/common/programs.h"
 
 namespace vm::test {
 

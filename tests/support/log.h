@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm::test {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "frame/lesson.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -4,7 +4,7 @@
 // DrawCuboid, on the same corner numbering.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -2,9 +2,9 @@
 // the cross-section of the earth with the mountain.
 #pragma once
 
-#include "platform/state.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/text.h"
+#include "state/state.h"
 
 namespace vm::summit {
 

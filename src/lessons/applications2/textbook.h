@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "platform/state.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/text.h"
+#include "state/state.h"
 
 namespace vm::textbook {
 

@@ -3,7 +3,7 @@
 // One unit of its frame is 35 px and stands for 4 cm.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -1,7 +1,7 @@
 // A cone seen from the side, on a scene's point table.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

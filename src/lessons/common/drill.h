@@ -1,7 +1,7 @@
 // Drills: fresh random problems until the pupil enters 1.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/colours.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

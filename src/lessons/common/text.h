@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

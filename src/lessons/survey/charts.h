@@ -3,7 +3,7 @@
 // and the coordinate plane, and its two statistics charts.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

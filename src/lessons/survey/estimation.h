@@ -7,7 +7,7 @@
 #include <string>
 
 #include "frame/lesson.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

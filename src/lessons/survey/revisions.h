@@ -2,7 +2,7 @@
 // tests name them; everything else calls through the program's binding.
 #pragma once
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm::survey {
 

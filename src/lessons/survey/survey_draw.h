@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm::survey {
 

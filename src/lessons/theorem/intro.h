@@ -7,7 +7,7 @@
 
 #include "frame/lesson.h"
 #include "lessons/common/figure.h"
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm {
 

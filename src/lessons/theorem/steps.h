@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/state.h"
+#include "state/state.h"
 
 namespace vm::theorem {
 

@@ -5,7 +5,6 @@
 #include <exception>
 #include <utility>
 
-#include "frame/binding.h"
 #include "lessons/applications1/menu.h"
 #include "lessons/applications2/menu.h"
 #include "lessons/survey/charts.h"
@@ -13,8 +12,17 @@
 #include "lessons/theorem/menu.h"
 #include "platform/fonts.h"
 #include "platform/window.h"
+#include "state/shared_forms.h"
 
 namespace vm {
+
+Binding SharedBinding() {
+    Binding b;
+#define VM_BIND_SHARED(name) b.name = shared::name;
+    VM_REVISABLE_ROUTINES(VM_BIND_SHARED)
+#undef VM_BIND_SHARED
+    return b;
+}
 
 namespace {
 

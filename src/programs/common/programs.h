@@ -9,6 +9,9 @@
 
 namespace vm {
 
+// Every revisable routine's shared form.
+Binding SharedBinding();
+
 ProgramInfo ProgramA();
 ProgramInfo ProgramB();
 ProgramInfo ProgramC();

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
+#include "state/binding.h"
 #include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/binding.h"
 #include "frame/program.h"
 #include "platform/platform.h"
 #include "programs/common/programs.h"
+#include "state/binding.h"
 #include "support/figure.h"
 #include "support/log.h"
 #include "support/rig.h"

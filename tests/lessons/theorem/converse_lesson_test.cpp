@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "lessons/theorem/steps.h"
 #include "lessons/theorem/theorem_lesson.h"
 #include "programs/common/programs.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 #include "support/scene.h"

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "programs/common/programs.h"
+#include "state/binding.h"
 #include "support/log.h"
 #include "support/rig.h"
 #include "support/scene.h"

@@ -2,13 +2,11 @@
 // revision reaches shared callers too.
 #pragma once
 
-#include "platform/state.h"
 #include "platform/runtime.h"
+#include "state/revisable.h"
+#include "state/state.h"
 
 namespace vm {
-
-// All shared forms.
-Binding SharedBinding();
 
 // Calls a bound routine; an unbound one is a fault of the program.
 inline void Call(State& s, Routine r) {

@@ -1,4 +1,4 @@
-// Variables that only the formula writers use (see platform/state.h for the
+// Variables that only the formula writers use (see state/state.h for the
 // naming rule and the variables shared with other groups).
 #pragma once
 

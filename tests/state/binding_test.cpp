@@ -8,11 +8,11 @@
 
 #include "figures/figures.h"
 #include "formula/formula.h"
-#include "frame/binding.h"
 #include "frame/frame.h"
 #include "frame/menu.h"
-#include "frame/shared_forms.h"
 #include "lessons/common/figure.h"
+#include "programs/common/programs.h"
+#include "state/shared_forms.h"
 #include "support/rig.h"
 
 namespace vm::test {

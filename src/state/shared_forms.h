@@ -2,8 +2,8 @@
 // bind them include this: everything else calls through the binding.
 #pragma once
 
-#include "platform/revisable.h"
-#include "platform/state.h"
+#include "state/revisable.h"
+#include "state/state.h"
 
 namespace vm::shared {
 

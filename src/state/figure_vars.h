@@ -1,4 +1,4 @@
-// Variables that only the figure routines use (see platform/state.h for the
+// Variables that only the figure routines use (see state/state.h for the
 // naming rule and the variables shared with other groups).
 //
 // Lessons read and write many of them too (ray points, results, options);

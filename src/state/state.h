@@ -15,18 +15,18 @@
 
 #include <string>
 
-#include "platform/array.h"
-#include "platform/figure_vars.h"
-#include "platform/formula_vars.h"
 #include "platform/platform.h"
-#include "platform/revisable.h"
+#include "state/array.h"
+#include "state/figure_vars.h"
+#include "state/formula_vars.h"
+#include "state/revisable.h"
 
 namespace vm {
 
 struct State;
 using Routine = void (*)(State&);
 
-// The program's forms of the routines it may revise (platform/revisable.h).
+// The program's forms of the routines it may revise (state/revisable.h).
 // The shared binding holds the shared forms; Velmaris-D puts its revisions
 // in.
 struct Binding {
