@@ -47,7 +47,7 @@ void SummitSceneTangentLength(State& s) {
 
     NewLine(s, 50, kBlack, "PA=xkm とすると");
     MarkRightAngleAtTangent(s, 20);
-    LengthArc(s, kSummit, kTouch, 1, 5, "xkm", {7, 3, 20});
+    LengthArc(s, kSummit, kTouch, 1, 5, "xkm", {kPurple, kBlue, 20});
     WaitForKey(s);
 
     NewLine(s, 50, kBlue, "x^2=6381.776^2-6378^2");

@@ -6,39 +6,6 @@
 
 namespace vm::textbook {
 
-namespace {
-
-void Tag(State& s, const std::string& text, float x, float y, float width, int border, int fill,
-         int ink) {
-    s.A_s = text;
-    s.X = x;
-    s.Y = y;
-    s.HABA = width;
-    s.TATE = 50;
-    s.CCC1 = static_cast<float>(ink);
-    s.CCC2 = static_cast<float>(border);
-    s.CCC3 = static_cast<float>(fill);
-    DrawFramedText(s);
-    s.XI2 = s.X;
-    s.YI1 = s.Y;
-}
-
-}  // namespace
-
-void TitleTag(State& s, const std::string& title, float x, float y) {
-    Tag(s, title, x, y, 484, kBlue, kAmber, kBlack);
-}
-
-void NumberTag(State& s, const std::string& number, float x, float y) {
-    Tag(s, number, x, y, 40, kDeepNavy, kBlue, kAmber);
-}
-
-void Tags(State& s, const std::string& title, const std::string& number, float x, float y,
-          float gap) {
-    TitleTag(s, title, x, y);
-    NumberTag(s, number, s.XI2 + gap, s.YI1);
-}
-
 void ClearBelowTags(State& s) { s.P.FillBox(0, 90, 1760, 90 + 1800, kBackground, kBackground); }
 
 void Item(State& s, float d, int c, const std::string& text) {

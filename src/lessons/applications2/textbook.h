@@ -1,6 +1,6 @@
-// What the textbook answer pages have in common: the page-title and
-// problem-number tags on the top line, the erase below them, and the marks
-// their figures put between points of the point table.
+// What the textbook answer pages have in common besides the toolkit's
+// title and number tags: the erase below the tags, the item lines and the
+// marks their figures put between points of the point table.
 #pragma once
 
 #include <string>
@@ -18,14 +18,6 @@ inline constexpr const char* kP205 = "P205(三平方 基本の問題)";
 inline constexpr const char* kP206 = "P206(章の問題A)";
 inline constexpr const char* kP207 = "P207(章の問題B)";
 
-// The page title in a 484 x 50 box (border 3, fill 13, text 0) at pen
-// (x, y); the cursor follows (XI2 = the box's right edge, YI1 = y).
-void TitleTag(State& s, const std::string& title, float x, float y);
-// The problem number in a 40 x 50 box (border 4, fill 3, text 13).
-void NumberTag(State& s, const std::string& number, float x, float y);
-// The title at (x, y), then the number `gap` px right of the title's box.
-void Tags(State& s, const std::string& title, const std::string& number, float x, float y,
-          float gap);
 // Erases everything from y 90 down; the tags above stay.
 void ClearBelowTags(State& s);
 

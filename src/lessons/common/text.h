@@ -25,4 +25,20 @@ void Continue(State& s, int c, const std::string& text);
 // The closing line of a scene at (44, 590).
 void FixedLine(State& s, int c, const std::string& text);
 
+// Text in colour ink in a width x height box at pen (x, y), outlined in
+// `border` at the pen width in force and filled with `fill`
+// (DrawFramedText); the pen ends at the box's right edge, the cursor stays.
+void FramedText(State& s, int ink, int border, int fill, float x, float y, float width,
+                float height, const std::string& text);
+// The page title of an answer page in a 484 x 50 box (black on amber,
+// outlined in blue) at pen (x, y); the cursor follows (XI2 = the box's
+// right edge, YI1 = y).
+void TitleTag(State& s, const std::string& title, float x, float y);
+// The problem number in a 40 x 50 box (amber on blue, outlined in deep
+// navy); the cursor follows.
+void NumberTag(State& s, const std::string& number, float x, float y);
+// The title at (x, y), then the number `gap` px right of the title's box.
+void Tags(State& s, const std::string& title, const std::string& number, float x, float y,
+          float gap);
+
 }  // namespace vm

@@ -17,27 +17,9 @@ struct Item {
     const char* result;
 };
 
-// A tag on the text line: text colour, border and fill. The pen width in
-// force draws its border.
-void Tag(State& s, float x, const char* text, float width, int ink, int border, int fill) {
-    s.CCC1 = static_cast<float>(ink);
-    s.CCC2 = static_cast<float>(border);
-    s.CCC3 = static_cast<float>(fill);
-    s.HABA = width;
-    s.TATE = 50;
-    s.X = x;
-    s.Y = s.YI1;
-    s.A_s = text;
-    DrawFramedText(s);
-    s.XI2 = s.X;
-    s.YI1 = s.Y;
-}
-
 void AnswerPage(State& s, const char* number, const Item (&items)[4]) {
     ClearScreen(s);
-    PlaceCursor(s, 72, 30);
-    Tag(s, s.XI1, "P192(三平方 基本の問題)", 484, kBlack, kBlue, kAmber);
-    Tag(s, s.XI2 + 44, number, 40, kAmber, kDeepNavy, kBlue);
+    Tags(s, "P192(三平方 基本の問題)", number, 72, 30, 44);
     PlaceCursor(s, 114, 30);
     for (const Item& item : items) {
         Write(s, kBlue, s.XI1 - 76, s.YI1 + 70, item.label);

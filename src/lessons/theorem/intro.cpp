@@ -7,6 +7,7 @@
 #include "frame/frame.h"
 #include "frame/lesson.h"
 #include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
@@ -89,17 +90,7 @@ void DrawSquaresFigure(State& s) {
     s.P.FillPolygon({pt(3), pt(8), pt(9), pt(1), pt(3)}, kBlue, kDarkGrey);
 
     // The triangle over the squares, lettered A, B, C outside its corners.
-    for (int i = 1; i <= 3; ++i) {
-        s.G_a(i, 1) = s.X_a(i);
-        s.G_a(i, 2) = s.Y_a(i);
-    }
-    s.SIZE1 = 5;
-    s.CCC1 = kRed;
-    s.CCC2 = kBlue;
-    s.NAGASA = 20;
-    s.KAKU = 3;
-    s.AAA_s = "A";
-    DrawPolygon(s);
+    Polygon(s, {1, 2, 3}, "A", kBlue, kRed, 5, 20);
 
     // Square letters near the middle of each square.
     Label(s, kAmber, (s.X_a(1) + s.X_a(5)) / 2 - 20, (s.Y_a(1) + s.Y_a(5)) / 2 - 20, "R");

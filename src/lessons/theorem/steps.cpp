@@ -4,23 +4,12 @@
 #include "formula/formula.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
+#include "lessons/common/text.h"
 #include "platform/colours.h"
 
 namespace vm::theorem {
 
 namespace {
-
-void DrawBox(State& s, float x, float y, float width, float height, const std::string& text) {
-    s.CCC1 = kRed;
-    s.CCC2 = kBlue;
-    s.CCC3 = kAmber;
-    s.HABA = width;
-    s.TATE = height;
-    s.X = x;
-    s.Y = y;
-    s.A_s = text;
-    DrawFramedText(s);
-}
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨"};
 
@@ -29,13 +18,13 @@ const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦",
 void EmptyBox(State& s, int k, float width, float height) {
     s.T_a(k) = s.XI2 + 10;
     s.F_a(k) = s.YI1;
-    DrawBox(s, s.T_a(k), s.F_a(k), width, height, kCircled[k - 1]);
+    FramedText(s, kRed, kBlue, kAmber, s.T_a(k), s.F_a(k), width, height, kCircled[k - 1]);
     s.YI1 = s.Y;
     s.XI2 = s.X;
 }
 
 void FillInBox(State& s, int k, float width, float height, const std::string& answer) {
-    DrawBox(s, s.T_a(k), s.F_a(k), width, height, answer);
+    FramedText(s, kRed, kBlue, kAmber, s.T_a(k), s.F_a(k), width, height, answer);
 }
 
 void SimplifyInto(State& s, int value, int factor, int radicand) {

@@ -8,7 +8,7 @@
 
 namespace vm::theorem {
 
-// Fill-in boxes of a proof: text colour 5 on fill 13 with border 3.
+// Fill-in boxes of a proof: red text on amber, outlined in blue.
 // Box k drawn empty 10 px after the last text, (XI2 + 10, YI1), showing its
 // circled number; its pen is kept in T(k) and F(k) and the cursor follows
 // the box.
