@@ -102,8 +102,8 @@ void ShowProblem(State& s, int k) {
     }
     Polygon(s, {1, 2, 3}, "");
     RightAngle(s, p.right[0], p.right[1], p.right[2], 25, kRed);
-    AngleSector(s, p.angle[0], p.angle[1], p.angle[2], p.iti, p.radius, p.degrees, kBlack, kGreen,
-                kBlue);
+    AngleMark(s, p.angle[0], p.angle[1], p.angle[2], p.radius, 0, kBlack, kGreen, p.degrees, kBlue,
+              p.iti);
     const std::string given = s.T_sa(1) + "cm";
     for (const Arc& a : p.arcs)
         LengthArc(s, a.from, a.to, a.side, a.step, a.given ? given : "xcm", kBlueDotsBlackLabel);

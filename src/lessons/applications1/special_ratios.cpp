@@ -47,8 +47,8 @@ void SpecialTrianglesSceneSideRatios(State& s) {
     RightAngle(s, kC2, kA2, kB2, 40, kRed);
     WaitForKey(s);
 
-    AngleSector(s, kA1, kC1, kB1, -1, 50, "45°");
-    AngleSector(s, kC1, kA1, kB1, 1, 50, "45°");
+    AngleMark(s, kA1, kC1, kB1, 50, 0, kBlue, kGreen, "45°", kRed, -1);
+    AngleMark(s, kC1, kA1, kB1, 50, 0, kBlue, kGreen, "45°", kRed);
     WaitForKey(s);
 
     LengthArc(s, kA1, kB1, 1, 5, "1", kGreenDotsRedLabel);
@@ -56,8 +56,8 @@ void SpecialTrianglesSceneSideRatios(State& s) {
     LengthArc(s, kC1, kA1, 1, 5, "!2ﾝ", kGreenDotsRedLabel);
     WaitForKey(s);
 
-    AngleSector(s, kB2, kA2, kFar, -1, 50, "60°");
-    AngleSector(s, kA2, kB2, kC2, 1, 70, "30°");
+    AngleMark(s, kB2, kA2, kFar, 50, 0, kBlue, kGreen, "60°", kRed, -1);
+    AngleMark(s, kA2, kB2, kC2, 70, 0, kBlue, kGreen, "30°", kRed);
     WaitForKey(s);
 
     LengthArc(s, kA2, kB2, 1, 5, "2", kGreenDotsRedLabel);

@@ -17,7 +17,7 @@ constexpr int kA = 1, kB = 2, kC = 3, kD = 4, kE = 5, kF = 6, kFoot = 9;
 // The equal angles: filled sectors inside the figure, swept clockwise on the
 // screen from the ray to m to the ray to n.
 void EqualAngle(State& s, int k, int m, int n) {
-    AngleSector(s, k, m, n, -1, 40, "", kBlack, kPurple, kBlack);
+    AngleMark(s, k, m, n, 40, 0, kBlack, kPurple, "", kBlack, -1);
 }
 
 // One tick across i -> j, in colour 7.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lessons/common/figure.h"
+#include "lessons/common/marks.h"
 #include "lessons/common/text.h"
 #include "state/state.h"
 
@@ -24,11 +25,6 @@ void ClearBelowTags(State& s);
 // An item line ("(1)", ...) at (XI1 - 76, YI1 + d).
 void Item(State& s, float d, int c, const std::string& text);
 
-// An angle mark at the vertex between the rays to i and j: `arcs` outline
-// arcs in `fill`, or with 0 a sector outlined in `border` and filled with
-// `fill`; the label in colour `ink` on the bisector.
-void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
-               const std::string& label, int ink, float iti = 1);
 // Point k midway between points i and j.
 void Midpoint(State& s, int k, int i, int j);
 

@@ -29,21 +29,23 @@ void Ticks(State& s, int i, int j, float half, int colour, float count, float ga
     DrawTickMarks(s);
 }
 
-void AngleSector(State& s, int k, int m, int n, float iti, float radius,
-                 const std::string& label, int outline, int fill, int ink) {
-    s.ZX0 = s.X_a(k);
-    s.ZY0 = s.Y_a(k);
-    s.ZX1 = s.X_a(m);
-    s.ZY1 = s.Y_a(m);
-    s.ZX2 = s.X_a(n);
-    s.ZY2 = s.Y_a(n);
-    s.ITI = iti;
-    s.HONSU = 0;
-    s.NAGASA = radius;
-    s.AAA_s = label;
-    s.CCC2 = static_cast<float>(outline);
+void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
+               const std::string& label, int ink, float iti) {
+    s.ZX0 = s.X_a(vertex);
+    s.ZY0 = s.Y_a(vertex);
+    s.ZX1 = s.X_a(i);
+    s.ZY1 = s.Y_a(i);
+    s.ZX2 = s.X_a(j);
+    s.ZY2 = s.Y_a(j);
+    s.NAGASA = size;
+    s.HONSU = arcs;
+    s.CCC2 = static_cast<float>(border);
     s.CCC3 = static_cast<float>(fill);
+    s.AAA_s = label;
     s.CCC1 = static_cast<float>(ink);
+    s.ITI = iti;
+    s.AAAX = 0;
+    s.AAAY = 0;
     DrawAngleMark(s);
 }
 

@@ -26,13 +26,13 @@ void DottedLine(State& s, int i, int j, float step, int colour);
 void Ticks(State& s, int i, int j, float half = 8, int colour = kBlue, float count = 1,
            float gap = 8, float shift = 0);
 
-// A filled sector on the angle at vertex k swept counter-clockwise on the
-// screen from the ray to point m to the ray to point n (iti -1: from n to
-// m), outlined and filled, its label in colour ink on the bisector
-// (DrawAngleMark with HONSU 0).
-void AngleSector(State& s, int k, int m, int n, float iti, float radius,
-                 const std::string& label, int outline = kBlue, int fill = kGreen,
-                 int ink = kRed);
+// An angle mark at the vertex swept counter-clockwise on the screen from
+// the ray to point i to the ray to point j (iti -1: from j to i), `size`
+// pixels out (DrawAngleMark): `arcs` outline arcs in `fill`, or with 0 a
+// sector outlined in `border` and filled with `fill`; the label in colour
+// ink on the bisector, unmoved.
+void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
+               const std::string& label, int ink, float iti = 1);
 
 // The closed polygon through the points in order, copied into the rows of
 // G() (DrawPolygon), in colour at pen width `width`. letters: "" none, "1"

@@ -72,7 +72,7 @@ TEST(LessonMarks, SectorsAndPolygonsTakeTheirPointsInOrder) {
     Rig r;
     State& s = r.s;
     Square(s);
-    AngleSector(s, 2, 3, 1, 1, 50, "90°");
+    AngleMark(s, 2, 3, 1, 50, 0, kBlue, kGreen, "90°", kRed);
     const auto sectors = OfKind(r.Log(), Op::Sector);
     ASSERT_EQ(sectors.size(), 1u);
     EXPECT_EQ(sectors[0].r, 50);
