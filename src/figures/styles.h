@@ -42,7 +42,24 @@ struct AngleLabelStyle {
     bool plain_on_request = true;
 };
 
+// The style of the plots on the coordinate plane: the variables that hold
+// their scale.
+struct PlotStyle {
+    // The scale is BAI (x units per grid unit) and HI (the y scale as a
+    // multiple of BAI): a zero BAI means 1 in both directions, a zero HI
+    // alone 1 as well, and both go back to 1 after every plot. The curve's
+    // range is the plane's times BAI; the vertical line stands at CC grid
+    // units, its ends scaled by HI alone. Without, the scale is BAIX and
+    // BAIY, zero taken as 1 by the point and the graph, both back to 1
+    // after a graph; the curve runs over the plane's range as it stands.
+    bool bai_and_hi = false;
+};
+
 void DrawCoordinatePlane(State& s, const PlaneStyle& style);
+void PlotLabelledPoint(State& s, const PlotStyle& style);
+void PlotGraph(State& s, const PlotStyle& style);
+void PlotCurve(State& s, const PlotStyle& style);
+void PlotVerticalLine(State& s, const PlotStyle& style);
 void DrawGrid(State& s, const GridStyle& style);
 void DrawArrow(State& s, const ArrowStyle& style);
 void PlaceAngleLabel(State& s, const AngleLabelStyle& style);

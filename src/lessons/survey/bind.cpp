@@ -1,5 +1,5 @@
 // Velmaris-D's binding. Its forms of the revisable routines are the shared
-// bodies drawn in its own styles, and its own cell writer and plots.
+// bodies drawn in its own styles, and its own cell writer.
 #include "figures/styles.h"
 #include "formula/styles.h"
 #include "frame/styles.h"
@@ -27,6 +27,10 @@ constexpr GlyphStyle kGlyphs{.selects_face = false,
 // HI, and the plane leaves BAIX and BAIY alone.
 constexpr PlaneStyle kPlane{.scaled_ranges = false};
 
+// The plots scale by BAI and HI. No lesson plots on a plane; the plots
+// belong to the program all the same.
+constexpr PlotStyle kPlots{.bai_and_hi = true};
+
 // A grid in the background colour paints it over what lies under it.
 constexpr GridStyle kGrid{.background_drawn = true};
 
@@ -47,10 +51,10 @@ void BindSurvey(Binding& b) {
     b.DrawGrid = [](State& s) { DrawGrid(s, kGrid); };
     b.DrawArrow = [](State& s) { DrawArrow(s, kArrow); };
     b.DrawCoordinatePlane = [](State& s) { DrawCoordinatePlane(s, kPlane); };
-    b.PlotLabelledPoint = survey::PlotLabelledPoint;
-    b.PlotGraph = survey::PlotGraph;
-    b.PlotCurve = survey::PlotCurve;
-    b.PlotVerticalLine = survey::PlotVerticalLine;
+    b.PlotLabelledPoint = [](State& s) { PlotLabelledPoint(s, kPlots); };
+    b.PlotGraph = [](State& s) { PlotGraph(s, kPlots); };
+    b.PlotCurve = [](State& s) { PlotCurve(s, kPlots); };
+    b.PlotVerticalLine = [](State& s) { PlotVerticalLine(s, kPlots); };
 }
 
 }  // namespace vm

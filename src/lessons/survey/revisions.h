@@ -9,10 +9,4 @@ namespace vm::survey {
 // The cell writer.
 void DrawCellText(State& s);
 
-// The plots on the coordinate plane.
-void PlotLabelledPoint(State& s);
-void PlotGraph(State& s);
-void PlotCurve(State& s);
-void PlotVerticalLine(State& s);
-
 }  // namespace vm::survey
