@@ -117,11 +117,14 @@ private:
         uint32_t At(size_t i) const { return raw.empty() ? colours[index[i]] : raw[i]; }
     };
     static Look Pack(const uint32_t* pixels, size_t stride, int w, int h);
-    // A text drawn before, kept as what it covers and the pixels it leaves.
+    // A text drawn before, kept as how much of each pixel of its box its
+    // drawing covers, and as the pixels it leaves on plain backgrounds.
     struct KnownText {
-        bool placed = false, shaped = false, unfit = false;
+        bool placed = false, unfit = false;
         int x = 0, y = 0, w = 0, h = 0;  // its box, from the whole pixel it is drawn at
-        std::vector<uint8_t> cover;      // non-zero where it draws; found when needed
+        // The cover of its fill and, for bold text, of its outline (0 to
+        // 255 a pixel), each as cairo works it out when painting.
+        std::vector<uint8_t> fill, outline;
         // The box as drawn on one background colour, by colour and background.
         std::unordered_map<uint64_t, Look> looks;
         size_t bytes = 0;   // what it takes in the cache
@@ -129,18 +132,21 @@ private:
     };
     void Grow(KnownText& t, size_t bytes);
     void ForgetOldTexts();
-    // Copies a text kept before; `seen` is set to a text met for the first time.
-    bool DrawKnownText(const Op& op, KnownText*& seen);
+    // Draws a text kept before, or keeps one met for the first time.
+    bool DrawKnownText(const Op& op);
     bool PlaceBox(const Op& op, double x0, double y0, double x1, double y1, double stroke,
                   KnownText& t);
     bool PlainBox(const Op& op, const KnownText& t, uint32_t& background);
-    bool PlainCover(const Op& op, const KnownText& t, uint32_t& background);
     void KeepLook(const Op& op, KnownText& t, uint32_t background);
-    // Finds what the text covers, by drawing it once on a mask.
-    void ShapeText(const Op& op, int ix, int iy, KnownText& t);
+    // Finds the text's covers by painting its fill and its outline once,
+    // each on a mask of its own.
+    void Cover(const Op& op, KnownText& t);
+    // Paints the text from its covers, pixel by pixel as cairo would.
+    void Lay(const Op& op, const KnownText& t);
     bool Inside(const Op& op, const KnownText& t) const;
     uint32_t* BoxRow(const Op& op, const KnownText& t, int y);
-    Look TextLook(const Op& op, int ix, int iy, const KnownText& t, uint32_t background);
+    // The pixel each colour paints where it covers a pixel whole.
+    uint32_t Ink(int colour);
 
     // What was drawn on (canvas_damage.cpp).
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
@@ -159,6 +165,9 @@ private:
     size_t glyph_bytes_ = 0;
     uint64_t glyph_clock_ = 0;
     size_t glyph_hits_ = 0;
+    std::array<uint32_t, 16> inks_{};
+    bool inked_ = false;
+    std::vector<unsigned char> mask_;  // the scratch the covers are painted on
 };
 
 }  // namespace vm

@@ -1,5 +1,6 @@
-// The canvas's texts: drawn from their outlines, and kept as the pixels they
-// leave so that drawing one again is a copy.
+// The canvas's texts: drawn from their outlines, and kept as how much of
+// each pixel they cover, so that drawing one again is a few sums a pixel,
+// or on a plain background a copy of the pixels it left there.
 #include <cairo.h>
 
 #include <algorithm>
@@ -61,23 +62,6 @@ void PaintText(cairo_t* cr, const Op& op, double stroke) {
     }
 }
 
-// A small surface to draw one text on, set up as the canvas is.
-struct Scratch {
-    cairo_surface_t* surface;
-    cairo_t* cr;
-    Scratch(cairo_format_t format, int w, int h)
-        : surface(cairo_image_surface_create(format, w, h)), cr(cairo_create(surface)) {
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    }
-    ~Scratch() {
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-};
-
 // Texts drawn over and over (the same characters in the same face, size,
 // magnification and place within a pixel) are kept as the pixels they make,
 // up to this many bytes; past it the texts least recently drawn are
@@ -91,22 +75,15 @@ constexpr int kGlyphMaxArea = 256 * 256;
 }  // namespace
 
 void CairoCanvas::DrawText(const Op& op) {
-    KnownText* seen = nullptr;
-    if (glyph_cache_ && DrawKnownText(op, seen)) return;
+    if (glyph_cache_ && DrawKnownText(op)) return;
     cairo_new_path(cr_);
     const double stroke = TextPath(cr_, op, 0, 0);
     double x0, y0, x1, y1;
     cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
     Damage(x0, y0, x1, y1, (op.font.bold ? stroke / 2 : 0) + 1);
-    // A text seen for the first time on a plain background is kept as the
-    // pixels this drawing leaves in its box.
-    uint32_t background = 0;
-    const bool keep = seen != nullptr && PlaceBox(op, x0, y0, x1, y1, stroke, *seen) &&
-                      PlainBox(op, *seen, background);
     SetColour(op.colour);
     PaintText(cr_, op, stroke);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
-    if (keep) KeepLook(op, *seen, background);
 }
 
 namespace {
@@ -115,17 +92,38 @@ uint64_t LookKey(int colour, uint32_t background) {
     return (static_cast<uint64_t>(colour & 15) << 32) | background;
 }
 
+// a * b / 255, rounded, for the two bytes of each half of a pixel.
+[[gnu::always_inline]] inline uint32_t Scale2(uint32_t a, uint8_t b) {
+    const uint32_t t = (a & 0xff00ff) * b + 0x7f007f;
+    return ((t + ((t >> 8) & 0xff00ff)) >> 8) & 0xff00ff;
+}
+
+[[gnu::always_inline]] inline uint32_t Add2(uint32_t a, uint32_t b) {
+    uint32_t t = a + b;
+    t |= 0x1000100 - ((t >> 8) & 0xff00ff);
+    return t & 0xff00ff;
+}
+
+// An opaque colour over a pixel, covering `cover` of it: the arithmetic of
+// cairo's own painting of covered spans in one opaque colour, to the
+// rounding, so that a text laid from its covers has the pixels that
+// painting its outline leaves.
+[[gnu::always_inline]] inline uint32_t Blend(uint32_t colour, uint8_t cover, uint32_t pixel) {
+    if (cover == 255) return colour;
+    const uint8_t rest = static_cast<uint8_t>(~cover);
+    return Add2(Scale2(colour, cover), Scale2(pixel, rest)) |
+           Add2(Scale2(colour >> 8, cover), Scale2(pixel >> 8, rest)) << 8;
+}
+
 }  // namespace
 
-// A text's pixels are the same wherever it is drawn on a background of one
-// colour, up to a move by whole pixels: for each text colour and background
-// colour, the pixels it leaves in its box. Where the whole box on the canvas
-// has one colour, the box is copied in instead of drawing the outline again;
-// where only the pixels the text covers (found by drawing it once on a mask)
-// have one colour, those are; anywhere else (over other drawing) it is
-// drawn afresh. A text drawn once on a plain background is kept as it was
-// drawn, so it costs no more than before and is copied from its second time.
-bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
+// A text's pixels are the same wherever it is drawn, up to a move by whole
+// pixels: it is kept as how much of each pixel of its box its fill and its
+// outline cover, and painted from those on whatever lies beneath, as cairo
+// would paint it. Where its whole box has one colour, the pixels it leaves
+// there are kept too, for each text colour and background colour, and
+// copied in when it comes again on that background.
+bool CairoCanvas::DrawKnownText(const Op& op) {
     if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return false;
     if (glyph_bytes_ > kGlyphCacheBytes) ForgetOldTexts();
     const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
@@ -140,13 +138,8 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
     auto [it, first] = glyphs_.try_emplace(std::move(key));
     KnownText& t = it->second;
     t.used = ++glyph_clock_;
-    if (first) {
-        Grow(t, it->first.size() + 128);
-        seen = &t;
-        return false;
-    }
+    if (first) Grow(t, it->first.size() + 128);
     if (t.unfit) return false;
-    const int ix = static_cast<int>(fx0), iy = static_cast<int>(fy0);
     if (!t.placed) {
         cairo_new_path(cr_);
         const double stroke = TextPath(cr_, op, 0, 0);
@@ -158,27 +151,23 @@ bool CairoCanvas::DrawKnownText(const Op& op, KnownText*& seen) {
     if (!Inside(op, t)) return false;
     uint32_t background = 0;
     const bool plain = PlainBox(op, t, background);
-    if (!plain) {
-        if (!t.shaped) ShapeText(op, ix, iy, t);
-        if (!PlainCover(op, t, background)) return false;
+    const auto look = plain ? t.looks.find(LookKey(op.colour, background)) : t.looks.end();
+    if (look != t.looks.end()) {
+        cairo_surface_flush(surface_);
+        for (int y = 0; y < t.h; ++y) {
+            uint32_t* px = BoxRow(op, t, y);
+            const size_t at = static_cast<size_t>(y * t.w);
+            for (int x = 0; x < t.w; ++x) px[x] = look->second.At(at + static_cast<size_t>(x));
+        }
+        const int x0 = static_cast<int>(fx0) + t.x, y0 = static_cast<int>(fy0) + t.y;
+        cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
+    } else {
+        if (t.fill.empty()) Cover(op, t);
+        Lay(op, t);
+        if (plain) KeepLook(op, t, background);
     }
-    Look& look = t.looks[LookKey(op.colour, background)];
-    if (look.Empty()) {
-        look = TextLook(op, ix, iy, t, background);
-        Grow(t, look.Bytes());
-    }
-    cairo_surface_flush(surface_);
-    for (int y = 0; y < t.h; ++y) {
-        uint32_t* px = BoxRow(op, t, y);
-        const size_t at = static_cast<size_t>(y * t.w);
-        const uint8_t* cover = plain ? nullptr : t.cover.data() + at;
-        for (int x = 0; x < t.w; ++x)
-            if (plain || cover[x] != 0) px[x] = look.At(at + static_cast<size_t>(x));
-    }
-    const int x0 = ix + t.x, y0 = iy + t.y;
-    cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
-    Damage(PixelRect{x0, y0, t.w, t.h});
-    ++glyph_hits_;
+    Damage(PixelRect{static_cast<int>(fx0) + t.x, static_cast<int>(fy0) + t.y, t.w, t.h});
+    if (!first) ++glyph_hits_;
     return true;
 }
 
@@ -245,28 +234,6 @@ bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& backgroun
     return true;
 }
 
-// Whether the pixels the text covers on the canvas have one colour.
-bool CairoCanvas::PlainCover(const Op& op, const KnownText& t, uint32_t& background) {
-    cairo_surface_flush(surface_);
-    bool any = false;
-    for (int y = 0; y < t.h; ++y) {
-        const uint32_t* px = BoxRow(op, t, y);
-        const uint8_t* cover = t.cover.data() + static_cast<size_t>(y * t.w);
-        for (int x = 0; x < t.w; ++x) {
-            if (cover[x] == 0) continue;
-            if (!any) {
-                background = px[x];
-                any = true;
-            } else if (px[x] != background) {
-                return false;
-            }
-        }
-    }
-    // A blank covers nothing: its box over the first pixel does no harm.
-    if (!any) background = BoxRow(op, t, 0)[0];
-    return true;
-}
-
 // The box as the drawing just made it over one background colour.
 void CairoCanvas::KeepLook(const Op& op, KnownText& t, uint32_t background) {
     cairo_surface_flush(surface_);
@@ -311,38 +278,83 @@ CairoCanvas::Look CairoCanvas::Pack(const uint32_t* pixels, size_t stride, int w
     return look;
 }
 
-void CairoCanvas::ShapeText(const Op& op, int ix, int iy, KnownText& t) {
-    Scratch mask(CAIRO_FORMAT_A8, t.w, t.h);
-    cairo_set_source_rgb(mask.cr, 0, 0, 0);
-    const double stroke = TextPath(mask.cr, op, ix + t.x, iy + t.y);
-    PaintText(mask.cr, op, stroke);
-    cairo_surface_flush(mask.surface);
-    const unsigned char* data = cairo_image_surface_get_data(mask.surface);
-    const int stride = cairo_image_surface_get_stride(mask.surface);
-    t.cover.resize(static_cast<size_t>(t.w * t.h));
-    for (int y = 0; y < t.h; ++y)
-        std::copy_n(data + static_cast<long>(y) * stride, t.w,
-                    t.cover.begin() + static_cast<long>(y) * t.w);
-    t.shaped = true;
-    Grow(t, t.cover.size() + 64);
+void CairoCanvas::Cover(const Op& op, KnownText& t) {
+    const int ix = static_cast<int>(std::floor(op.x1)), iy = static_cast<int>(std::floor(op.y1));
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, t.w);
+    const size_t size = static_cast<size_t>(stride) * static_cast<size_t>(t.h);
+    if (mask_.size() < size) mask_.resize(size);
+    std::fill_n(mask_.begin(), size, 0);
+    cairo_surface_t* s =
+        cairo_image_surface_create_for_data(mask_.data(), CAIRO_FORMAT_A8, t.w, t.h, stride);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    const double stroke = TextPath(cr, op, ix + t.x, iy + t.y);
+    const auto take = [&](std::vector<uint8_t>& cover) {
+        cairo_surface_flush(s);
+        cover.resize(static_cast<size_t>(t.w * t.h));
+        for (int y = 0; y < t.h; ++y)
+            std::copy_n(mask_.begin() + static_cast<long>(y) * stride, t.w,
+                        cover.begin() + static_cast<long>(y) * t.w);
+        Grow(t, cover.size());
+    };
+    // The fill and the outline are covers of their own: drawing a bold
+    // text paints the outline over what the fill has left.
+    cairo_fill_preserve(cr);
+    take(t.fill);
+    if (op.font.bold) {
+        std::fill_n(mask_.begin(), size, 0);
+        cairo_surface_mark_dirty(s);
+        cairo_set_line_width(cr, stroke);
+        cairo_stroke(cr);
+        take(t.outline);
+    }
+    cairo_destroy(cr);
+    cairo_surface_finish(s);
+    cairo_surface_destroy(s);
 }
 
-CairoCanvas::Look CairoCanvas::TextLook(const Op& op, int ix, int iy, const KnownText& t,
-                                        uint32_t background) {
-    Scratch look(CAIRO_FORMAT_ARGB32, t.w, t.h);
-    cairo_surface_flush(look.surface);
-    unsigned char* data = cairo_image_surface_get_data(look.surface);
-    const int stride = cairo_image_surface_get_stride(look.surface);
-    for (int y = 0; y < t.h; ++y)
-        std::fill_n(reinterpret_cast<uint32_t*>(data + static_cast<long>(y) * stride), t.w,
-                    background);
-    cairo_surface_mark_dirty(look.surface);
-    SourceColour(look.cr, op.colour);
-    cairo_new_path(look.cr);
-    const double stroke = TextPath(look.cr, op, ix + t.x, iy + t.y);
-    PaintText(look.cr, op, stroke);
-    cairo_surface_flush(look.surface);
-    return Pack(reinterpret_cast<const uint32_t*>(data), static_cast<size_t>(stride) / 4, t.w, t.h);
+void CairoCanvas::Lay(const Op& op, const KnownText& t) {
+    const uint32_t ink = Ink(op.colour);
+    cairo_surface_flush(surface_);
+    for (int y = 0; y < t.h; ++y) {
+        uint32_t* px = BoxRow(op, t, y);
+        const size_t at = static_cast<size_t>(y * t.w);
+        const uint8_t* fill = t.fill.data() + at;
+        const uint8_t* outline = t.outline.empty() ? nullptr : t.outline.data() + at;
+        for (int x = 0; x < t.w; ++x) {
+            const uint8_t f = fill[x], o = outline ? outline[x] : 0;
+            if ((f | o) == 0) continue;
+            uint32_t p = px[x];
+            if (f != 0) p = Blend(ink, f, p);
+            if (o != 0) p = Blend(ink, o, p);
+            px[x] = p;
+        }
+    }
+    const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
+    const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
+    cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
+}
+
+uint32_t CairoCanvas::Ink(int colour) {
+    if (!inked_) {
+        // Each colour as cairo turns it into a pixel.
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        cairo_t* cr = cairo_create(s);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        for (int c = 0; c < 16; ++c) {
+            SourceColour(cr, c);
+            cairo_paint(cr);
+            cairo_surface_flush(s);
+            inks_[static_cast<size_t>(c)] =
+                *reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s));
+        }
+        cairo_destroy(cr);
+        cairo_surface_destroy(s);
+        inked_ = true;
+    }
+    return inks_[static_cast<size_t>(colour & 15)];
 }
 
 bool CairoCanvas::HasGlyphs(const FontState& font, const std::string& text) {

@@ -76,6 +76,43 @@ TEST(GlyphCache, CopiedTextsEqualTextsDrawnAfresh) {
     EXPECT_EQ(differing, 0) << "rows differ";
 }
 
+// Texts are laid from how much of each pixel they cover, by the same sums
+// cairo paints with: a text in every colour over every colour, and over the
+// edge between two colours, comes out as drawing it does.
+TEST(GlyphCache, EveryColourOverEveryColourEqualsDrawingAfresh) {
+    Platform cached(1440, 900, false), fresh(1440, 900, false);
+    fresh.Canvas()->SetGlyphCache(false);
+    for (Platform* p : {&cached, &fresh}) {
+        p->SetFontSize(16);
+        for (const bool bold : {true, false}) {
+            p->SetFontBold(bold);
+            const float top = bold ? 0 : 450;
+            for (int under = 0; under < 16; ++under) {
+                const float y = top + 28 * static_cast<float>(under);
+                p->FillBox(0, y, 1440, y + 27, under, under);
+                // The second half of the row: a box of the next colour
+                // cuts each text in two.
+                p->FillBox(1100, y + 12, 1440, y + 27, (under + 1) % 16, (under + 1) % 16);
+                for (int colour = 0; colour < 16; ++colour) {
+                    const float x = 4 + 44 * static_cast<float>(colour);
+                    p->Symbol(x, y + 2, "あ2", 1, 1, colour);
+                    p->Symbol(x + 700.5f, y + 2.25f, "あ2", 1, 1, colour);
+                    p->Symbol(1100 + 20 * static_cast<float>(colour), y + 2, "あ", 1, 1, colour);
+                }
+            }
+        }
+    }
+    EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 500u);
+    CairoCanvas& a = *cached.Canvas();
+    CairoCanvas& b = *fresh.Canvas();
+    int differing = 0;
+    for (int y = 0; y < 900; ++y)
+        if (std::memcmp(a.Pixels() + static_cast<long>(y) * a.Stride(),
+                        b.Pixels() + static_cast<long>(y) * b.Stride(), 1440 * 4) != 0)
+            ++differing;
+    EXPECT_EQ(differing, 0) << "rows differ";
+}
+
 // Far more texts than the cache keeps, each drawn twice, pages apart: the
 // texts least recently drawn are forgotten on the way and drawn afresh.
 TEST(GlyphCache, ForgettingOldTextsLeavesThePixelsAlone) {
