@@ -1,7 +1,7 @@
 // Ray directions, arc end positions, bisectors and angle sizes.
 #include "figures/common.h"
 #include "figures/figures.h"
-#include "frame/frame.h"
+#include "state/strings.h"
 
 namespace vm {
 

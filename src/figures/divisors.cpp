@@ -4,7 +4,7 @@
 #include "figures/common.h"
 #include "figures/figures.h"
 #include "formula/formula.h"
-#include "frame/frame.h"
+#include "state/binding.h"
 #include "platform/colours.h"
 #include "platform/sjis.h"
 

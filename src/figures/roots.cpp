@@ -1,7 +1,7 @@
 // The simplified form a√b of the square root of a whole number.
 #include "figures/common.h"
 #include "figures/figures.h"
-#include "frame/frame.h"
+#include "state/strings.h"
 
 namespace vm {
 

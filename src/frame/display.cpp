@@ -1,5 +1,4 @@
-// Display characters: the glyph the screen shows for a prompt character, and
-// the removal of the blanks that number-to-text conversion leaves.
+// Display characters: the glyph the screen shows for a prompt character.
 #include "frame/frame.h"
 #include "platform/sjis.h"
 
@@ -29,16 +28,6 @@ void ToDisplayChar(State& s) {
     if (s.N1 != 0) s.B_s = KMid(kTarget1, static_cast<int>(s.N1), 1);
     s.N = static_cast<float>(Instr(kSource2, s.B_s));
     if (s.N != 0) s.B_s = KMid(kTarget2, static_cast<int>(s.N), 1);
-}
-
-void StripSpaces(State& s) {
-    // Only the half-width blank goes; UTF-8 never holds byte 0x20 inside a
-    // longer character, so full-width blanks and all else pass whole.
-    std::string out;
-    out.reserve(s.A_s.size());
-    for (const char c : s.A_s)
-        if (c != ' ') out += c;
-    s.A_s = std::move(out);
 }
 
 }  // namespace vm

@@ -9,12 +9,12 @@
 #pragma once
 
 #include "state/state.h"
+#include "state/strings.h"
 
 namespace vm {
 
 // Display characters.
 void ToDisplayChar(State& s);
-void StripSpaces(State& s);
 
 // Prompt text.
 void DrawPromptText(State& s);

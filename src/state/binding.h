@@ -14,4 +14,11 @@ inline void Call(State& s, Routine r) {
     r(s);
 }
 
+// The public entry points, one for each revisable routine: each calls the
+// program's form, so that a revision reaches the shared callers too. The
+// layers that own the routines declare them again with their other work.
+#define VM_DECLARE_BOUND(name) void name(State& s);
+VM_REVISABLE_ROUTINES(VM_DECLARE_BOUND)
+#undef VM_DECLARE_BOUND
+
 }  // namespace vm

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "frame/frame.h"
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"
 #include "lessons/common/text.h"

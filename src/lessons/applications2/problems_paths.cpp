@@ -2,7 +2,7 @@
 // and right faces into one 9 by 3 rectangle, then the path across CD on the
 // net. The view of the cuboid stands left, the unfolded faces right.
 #include "frame/frame.h"
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 #include "lessons/applications2/problems.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"

@@ -2,7 +2,7 @@
 // and bottom faces; then all three paths on the net with their lengths, the
 // twin of each across the opposite edge, and the shortest of them.
 #include "frame/frame.h"
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 #include "lessons/applications2/problems.h"
 #include "lessons/common/figure.h"
 #include "lessons/common/marks.h"

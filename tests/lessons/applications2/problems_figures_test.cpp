@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 #include "lessons/applications2/problems.h"
 #include "lessons/applications2/trapezoid.h"
 #include "support/figure.h"

@@ -1,4 +1,4 @@
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 
 #include <gtest/gtest.h>
 

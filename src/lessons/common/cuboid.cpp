@@ -1,4 +1,4 @@
-#include "lessons/applications2/cuboid.h"
+#include "lessons/common/cuboid.h"
 
 #include "figures/figures.h"
 #include "lessons/common/figure.h"
