@@ -2,6 +2,7 @@
 // in a table cell.
 #include "formula/draw_util.h"
 #include "formula/formula.h"
+#include "formula/styles.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 #include "platform/sjis.h"
@@ -53,9 +54,7 @@ void DrawFramedText(State& s) {
     s.Y = s.Y1;
 }
 
-namespace shared {
-
-void DrawCellText(State& s) {
+void DrawCellText(State& s, const CellStyle& style) {
     std::string text;
     const float d = MeasureForBox(s, text);
     // A line with a stacked fraction is 50 px high, a plain one 44.
@@ -64,15 +63,27 @@ void DrawCellText(State& s) {
     s.Y3 = s.Y1 + s.TATE;
     s.P.FillBox(s.X1, s.Y1, s.X1 + s.HABA, s.Y3, Colour(s.CCC2), Colour(s.CCC3));
     SetBoxScratch(s);
-    s.X = s.X1 + d + s.AAAX;
-    s.Y = s.Y2 + s.AAAY;
+    s.X = s.X1 + d;
+    s.Y = s.Y2;
+    if (style.offsets) {
+        s.X += s.AAAX;
+        s.Y += s.AAAY;
+    }
     s.AA_s = text;
     DrawMarkupText(s);
-    s.AAAX = 0;
-    s.AAAY = 0;
+    if (style.offsets) {
+        s.AAAX = 0;
+        s.AAAY = 0;
+    }
     s.X = s.X1 + s.HABA;
     s.Y = s.Y1;
+    // The walker leaves its last character in A_s.
+    if (style.gives_text_back) s.A_s = text;
 }
+
+namespace shared {
+
+void DrawCellText(State& s) { vm::DrawCellText(s, CellStyle{}); }
 
 }  // namespace shared
 

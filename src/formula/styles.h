@@ -27,6 +27,17 @@ struct GlyphStyle {
     float italic_advance = 27;  // an italic letter's outside a fraction
 };
 
+// The cell writer's style.
+struct CellStyle {
+    // AAAX and AAAY move the text off its place in the cell, once. Without,
+    // they belong to the angle label alone: not read, left as found.
+    bool offsets = true;
+    // The caller's text is back in A_s at the end; without, A_s holds what
+    // the writer left there.
+    bool gives_text_back = false;
+};
+
 void DrawFormulaGlyphs(State& s, const GlyphStyle& style);
+void DrawCellText(State& s, const CellStyle& style);
 
 }  // namespace vm

@@ -1,10 +1,9 @@
 // Velmaris-D's binding. Its forms of the revisable routines are the shared
-// bodies drawn in its own styles, and its own cell writer.
+// bodies drawn in its own styles.
 #include "figures/styles.h"
 #include "formula/styles.h"
 #include "frame/styles.h"
 #include "lessons/survey/charts.h"
-#include "lessons/survey/revisions.h"
 
 namespace vm {
 
@@ -22,6 +21,10 @@ constexpr GlyphStyle kGlyphs{.selects_face = false,
                              .empties_drawn = false,
                              .bold_after_equals = false,
                              .italic_advance = 26};
+
+// AAAX and AAAY belong to the angle label alone, and a cell gives its
+// caller's text back.
+constexpr CellStyle kCells{.offsets = false, .gives_text_back = true};
 
 // The plane's ranges count grid lines as given: the plots scale by BAI and
 // HI, and the plane leaves BAIX and BAIY alone.
@@ -46,7 +49,7 @@ void BindSurvey(Binding& b) {
     b.WaitForKey = [](State& s) { WaitForKey(s, kBand); };
     b.EraseBottomLine = [](State& s) { EraseBottomLine(s, kBand); };
     b.DrawFormulaGlyphs = [](State& s) { DrawFormulaGlyphs(s, kGlyphs); };
-    b.DrawCellText = survey::DrawCellText;
+    b.DrawCellText = [](State& s) { DrawCellText(s, kCells); };
     b.PlaceAngleLabel = [](State& s) { PlaceAngleLabel(s, kAngleLabel); };
     b.DrawGrid = [](State& s) { DrawGrid(s, kGrid); };
     b.DrawArrow = [](State& s) { DrawArrow(s, kArrow); };
