@@ -33,9 +33,9 @@ constexpr Face kFaces[] = {
 // The three edge lengths of the view, drawn thinner than the figure.
 void DrawLengths(State& s) {
     s.P.SetDrawWidth(3);
-    DimensionArc(s, kG, kH, 1, 1, "4㎝", kBlue, kBlue, 7);
-    DimensionArc(s, kF, kG, 1, 1, "5㎝", kBlue, kBlue, 2);
-    DimensionArc(s, kB, kF, 1, 1, "3㎝", kBlue, kBlue, 5);
+    LengthArc(s, kG, kH, 1, 7, "4㎝", kBlueEdgeLength);
+    LengthArc(s, kF, kG, 1, 2, "5㎝", kBlueEdgeLength);
+    LengthArc(s, kB, kF, 1, 5, "3㎝", kBlueEdgeLength);
     s.P.SetDrawWidth(5);
 }
 
@@ -77,19 +77,9 @@ void ComputeCuboidPoints(State& s) {
 }
 
 void DrawCuboid(State& s) {
-    s.SIZE1 = 5;
     for (const Face& f : kFaces) {
-        for (int k = 0; k < 4; ++k) {
-            s.G_a(k + 1, 1) = s.X_a(f.corner[k]);
-            s.G_a(k + 1, 2) = s.Y_a(f.corner[k]);
-            s.X_sa(k + 1) = f.label[k];
-        }
-        s.KAKU = 4;
-        s.CCC1 = kBlack;
-        s.CCC2 = kBlack;
-        s.NAGASA = 10;
-        s.AAA_s = "1";
-        DrawPolygon(s);
+        for (int k = 0; k < 4; ++k) s.X_sa(k + 1) = f.label[k];
+        Polygon(s, {f.corner[0], f.corner[1], f.corner[2], f.corner[3]}, "1");
     }
     DottedLine(s, kA, kE, 7, kBlack);
     DottedLine(s, kF, kE, 7, kBlack);

@@ -6,11 +6,6 @@
 
 namespace vm {
 
-void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
-                  int ink, int dots, float step, float dx, float dy) {
-    LengthArc(s, i, j, side, step, label, {dots, ink, height, dx, dy});
-}
-
 void DottedLine(State& s, int i, int j, float step, int colour) {
     LengthArc(s, i, j, 1, step, "", {colour, colour, 0});
 }

@@ -13,10 +13,6 @@
 
 namespace vm {
 
-// The length arc with its look spelled out, for the scenes that still
-// write it so; it draws through LengthArc.
-void DimensionArc(State& s, int i, int j, float side, float height, const std::string& label,
-                  int ink, int dots, float step = 5, float dx = 0, float dy = 0);
 // A dotted straight line from point i to point j, without a label.
 void DottedLine(State& s, int i, int j, float step, int colour);
 

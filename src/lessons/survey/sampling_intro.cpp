@@ -178,7 +178,7 @@ void RunPopulationAndSampleScene(State& s) {
     WaitForKey(s);
     survey::Arrow(s, kLeftTail, kLeftHead, 20, 16, -1, 1);
     // The dots fall on the arrow itself; the label stands 20 px above it.
-    DimensionArc(s, kLeftTail, kLeftHead, 1, 0, "推測", kRed, kBlue, 10, 0, -20);
+    LengthArc(s, kLeftTail, kLeftHead, 1, 10, "推測", {kBlue, kRed, 0, 0, -20});
     cell(kPopulationTrend, "母集団の傾向");
     WaitForKey(s);
     Write(s, kBlue, s.X_a(kSizeHeading), s.Y_a(kSizeHeading), "標本の大きさ");

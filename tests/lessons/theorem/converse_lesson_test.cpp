@@ -23,9 +23,6 @@
 namespace vm::test {
 namespace {
 
-const char kList[] = " ①導入課題　②説明　③証明　④練習　⑤問1　⑥終了";
-const char kBasicList[] = "P192(三平方 基本の問題)の解答　①→問題1　②→問題2　 ③終了";
-
 float After(const char* text, float x) { return PenAfter(text, x); }
 
 const std::vector<SceneCase>& Scenes() {

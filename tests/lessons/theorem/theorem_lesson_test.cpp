@@ -20,9 +20,6 @@
 namespace vm::test {
 namespace {
 
-const char kGoal1[] = "1 三平方の定理を証明しよう。";
-const char kGoal2[] = "2 三平方の定理を使って、問題を解こう。";
-
 const std::vector<SceneCase>& Scenes() {
     static const std::vector<SceneCase> scenes = {
         {1, 10,
