@@ -32,6 +32,24 @@ float SideOf(const DotRun& run, float x1, float y1, float x2, float y2) {
     return (apex.x1 - (x1 + x2) / 2) * -dy + (apex.y1 - (y1 + y2) / 2) * dx;
 }
 
+void ExpectConeBase(const DotRun& base, float axis, float depth, int colour) {
+    const auto& dots = base.dots;
+    ASSERT_EQ(dots.size(), 181u + 26u);
+    for (size_t k = 0; k < dots.size(); ++k) {
+        EXPECT_EQ(dots[k].colour, colour) << k;
+        if (k > 0 && k < 180) {
+            EXPECT_GT(dots[k].y1, axis) << k;
+        }
+        if (k > 181) {
+            EXPECT_LT(dots[k].y1, axis) << k;
+        }
+    }
+    EXPECT_NEAR(dots[90].y1, axis + depth, 0.01);
+    EXPECT_NEAR(dots[181].y1, axis, 0.01);
+    // The back's sparse dots miss its very top by a little.
+    EXPECT_NEAR(dots[181 + 13].y1, axis - depth, 0.2);
+}
+
 namespace {
 
 // How far q lies from the line a-b, positive on c's side.

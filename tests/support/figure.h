@@ -19,6 +19,11 @@ struct DotRun {
 std::vector<DotRun> DotRuns(const std::vector<Op>& log, size_t from = 0, size_t to = kNone);
 std::vector<size_t> Sizes(const std::vector<DotRun>& runs);
 
+// A cone's base as the cones draw it, in one colour: 181 dots of its front
+// half below the axis at y `axis`, the middle one `depth` below it, then 26
+// sparse dots of its back above the axis, the middle one `depth` above it.
+void ExpectConeBase(const DotRun& base, float axis, float depth, int colour);
+
 // The side of the run's middle dot against the way from (x1, y1) to
 // (x2, y2) on the screen: above 0 on its right, below 0 on its left.
 float SideOf(const DotRun& run, float x1, float y1, float x2, float y2);

@@ -71,6 +71,13 @@ std::string Rig::Png(const std::string& name) {
     return path;
 }
 
+void ExpectPoints(State& s, const std::vector<PointAt>& points, float tol) {
+    for (const PointAt& p : points) {
+        EXPECT_NEAR(s.X_a(p.i), p.x, tol) << "point " << p.i;
+        EXPECT_NEAR(s.Y_a(p.i), p.y, tol) << "point " << p.i;
+    }
+}
+
 std::vector<Op> RunAlone(const ProgramInfo& info, Routine scene, int waits) {
     Rig r(info);
     r.AnyKeys(waits);

@@ -49,6 +49,14 @@ struct Rig {
     State s;
 };
 
+// A point of a figure as a routine leaves it in the state's point table.
+struct PointAt {
+    int i;
+    float x, y;
+};
+// Each point stands where told, within tol.
+void ExpectPoints(State& s, const std::vector<PointAt>& points, float tol = 0.1f);
+
 // A test fixture holding a rig of Velmaris-A.
 struct RigTest : ::testing::Test, Rig {
     explicit RigTest(const ProgramInfo& info = ProgramA(), bool render = false,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/figure.h"
 #include "support/rig.h"
 
 namespace vm::test {
@@ -170,6 +171,17 @@ void CheckScene(const ProgramInfo& info, int lesson, const SceneCase& c) {
         const SceneRun short_run(info, lesson, c.item, c.waits - 1, false);
         EXPECT_FALSE(short_run.error);
         EXPECT_EQ(short_run.lists.size(), 1u);
+    }
+}
+
+void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& marks, size_t skip) {
+    const auto runs = DotRuns(run.log, run.KeyStart(part), run.KeyEnd(part));
+    ASSERT_EQ(runs.size(), skip + marks.size()) << "part " << part;
+    for (size_t k = skip; k < runs.size(); ++k) {
+        const Mark& m = marks[k - skip];
+        EXPECT_EQ(runs[k].dots.size(), m.dots) << part << "/" << k;
+        EXPECT_EQ(runs[k].dots[0].colour, m.colour) << part << "/" << k;
+        EXPECT_EQ(SideOf(runs[k], m.x1, m.y1, m.x2, m.y2) > 0, m.right) << part << "/" << k;
     }
 }
 

@@ -82,6 +82,19 @@ struct SceneRun {
     size_t PageStart() const { return clears.empty() ? begin() : clears.back(); }
 };
 
+// A dotted length mark: its dots, their colour, and the side of the way
+// from (x1, y1) to (x2, y2) its middle stands on.
+struct Mark {
+    float x1, y1, x2, y2;
+    bool right;
+    size_t dots;
+    int colour;
+};
+// The dotted runs of the part of the scene after key `part` are these
+// marks, after `skip` runs that are not marks.
+void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& marks,
+                 size_t skip = 0);
+
 // The keys that enter a lesson from the main menu, and those that leave it
 // and end the program from its scene list.
 std::string LessonKeys(int lesson);

@@ -170,25 +170,12 @@ TEST(P205Problem1, BuildsBothTrianglesToScale) {
     Rig r(ProgramC());
     r.AnyKeys(8);
     EXPECT_FALSE(r.Run(BasicProblem1Answer));
-    const struct {
-        int i;
-        float x, y;
-    } fig1[] = {{1, 800, 122.15f}, {2, 680, 330}, {3, 1160, 330}, {4, 800, 330}};
-    for (const auto& p : fig1) {
-        EXPECT_NEAR(r.s.X_a(p.i), p.x, 0.1) << p.i;
-        EXPECT_NEAR(r.s.Y_a(p.i), p.y, 0.1) << p.i;
-    }
+    ExpectPoints(r.s, {{1, 800, 122.15f}, {2, 680, 330}, {3, 1160, 330}, {4, 800, 330}});
     Rig r2(ProgramC());
     r2.AnyKeys(21);
     EXPECT_TRUE(r2.Run(BasicProblem1Answer));
-    const struct {
-        int i;
-        float x, y;
-    } fig2[] = {{1, 962.84f, 107.16f}, {2, 680, 390}, {3, 1126.14f, 390}, {4, 962.84f, 390}};
-    for (const auto& p : fig2) {
-        EXPECT_NEAR(r2.s.X_a(p.i), p.x, 0.1) << p.i;
-        EXPECT_NEAR(r2.s.Y_a(p.i), p.y, 0.1) << p.i;
-    }
+    ExpectPoints(r2.s,
+                 {{1, 962.84f, 107.16f}, {2, 680, 390}, {3, 1126.14f, 390}, {4, 962.84f, 390}});
     EXPECT_EQ(r2.p.GetDrawWidth(), 5);
 }
 
@@ -197,12 +184,6 @@ struct MarkCase {
     int item, keys;
     size_t part;  // the key whose part draws the marks
     size_t skip;  // runs before the first mark listed
-    struct Mark {
-        float x1, y1, x2, y2;
-        bool right;
-        size_t dots;
-        int colour;
-    };
     std::vector<Mark> marks;
 };
 
@@ -230,16 +211,8 @@ TEST(P205Figures, LengthMarksStandOnTheirSides) {
           {998, 165, 798, 440, true, 46, 3}}},
     };
     for (const auto& c : cases) {
-        const SceneRun run = RunP205(c.item, c.keys);
-        const auto runs = DotRuns(run.log, run.KeyStart(c.part), run.KeyEnd(c.part));
-        ASSERT_EQ(runs.size(), c.skip + c.marks.size()) << c.item << "/" << c.part;
-        for (size_t k = c.skip; k < runs.size(); ++k) {
-            const auto& m = c.marks[k - c.skip];
-            EXPECT_EQ(runs[k].dots.size(), m.dots) << c.item << "/" << c.part << "/" << k;
-            EXPECT_EQ(runs[k].dots[0].colour, m.colour) << c.item << "/" << c.part << "/" << k;
-            const float side = SideOf(runs[k], m.x1, m.y1, m.x2, m.y2);
-            EXPECT_EQ(side > 0, m.right) << c.item << "/" << c.part << "/" << k;
-        }
+        SCOPED_TRACE("problem " + std::to_string(c.item));
+        ExpectMarks(RunP205(c.item, c.keys), c.part, c.marks, c.skip);
     }
 }
 
@@ -272,19 +245,7 @@ TEST(P205Problem3, BaseIsADenseFrontAndASparseBack) {
     const SceneRun run = RunP205(3, 7);
     const auto runs = DotRuns(run.log, run.KeyStart(4), run.KeyEnd(4));
     ASSERT_FALSE(runs.empty());
-    const auto& base = runs[0].dots;
-    ASSERT_EQ(base.size(), 181u + 26u);
-    for (size_t k = 0; k < base.size(); ++k) {
-        EXPECT_EQ(base[k].colour, 0);
-        if (k > 0 && k < 180) {
-            EXPECT_GT(base[k].y1, 440) << k;
-        }
-        if (k > 181) {
-            EXPECT_LT(base[k].y1, 440) << k;
-        }
-    }
-    EXPECT_NEAR(base[90].y1, 470, 0.01);
-    EXPECT_NEAR(base[181 + 13].y1, 410.1f, 0.2);
+    ExpectConeBase(runs[0], 440, 30, 0);
 }
 
 TEST(P205Problem1, DeepArcsHang60PxUnderTheBase) {
@@ -298,14 +259,7 @@ TEST(P205Problem2, PlacesTheChordOnTheLowerHalfCircle) {
     Rig r(ProgramC());
     r.AnyKeys(9);
     EXPECT_TRUE(r.Run(BasicProblem2Answer));
-    EXPECT_NEAR(r.s.X_a(1), 940, 0.1);
-    EXPECT_NEAR(r.s.Y_a(1), 150, 0.1);
-    EXPECT_NEAR(r.s.X_a(2), 697.51f, 0.1);
-    EXPECT_NEAR(r.s.Y_a(2), 290, 0.1);
-    EXPECT_NEAR(r.s.X_a(3), 1182.49f, 0.1);
-    EXPECT_NEAR(r.s.Y_a(3), 290, 0.1);
-    EXPECT_NEAR(r.s.X_a(4), 940, 0.1);
-    EXPECT_NEAR(r.s.Y_a(4), 290, 0.1);
+    ExpectPoints(r.s, {{1, 940, 150}, {2, 697.51f, 290}, {3, 1182.49f, 290}, {4, 940, 290}});
     const auto arcs = OfKind(r.Log(), Op::Arc);
     ASSERT_EQ(arcs.size(), 1u);
     EXPECT_EQ(arcs[0].start, 0);

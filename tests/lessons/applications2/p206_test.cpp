@@ -129,20 +129,10 @@ TEST(P206Problems3And4, MarksTheConeStepByStep) {
     const SceneRun run = RunP206(2, 11);
     const auto first = DotRuns(run.log, run.KeyStart(3), run.KeyEnd(3));
     ASSERT_EQ(first.size(), 2u);
-    EXPECT_EQ(first[0].dots.size(), 181u + 26u);
-    EXPECT_NEAR(first[0].dots[90].y1, 460, 0.01);
-    EXPECT_NEAR(first[0].dots[181].y1, 430, 0.01);
-    EXPECT_LT(first[0].dots[181 + 13].y1, 430);
-    EXPECT_EQ(first[1].dots.size(), 46u);
-    EXPECT_GT(SideOf(first[1], 1055, 150, 915, 430), 0);
-    const auto radius = DotRuns(run.log, run.KeyStart(5), run.KeyEnd(5));
-    ASSERT_EQ(radius.size(), 1u);
-    EXPECT_EQ(radius[0].dots.size(), 26u);
-    EXPECT_GT(SideOf(radius[0], 915, 430, 1055, 430), 0);
-    const auto height = DotRuns(run.log, run.KeyStart(6), run.KeyEnd(6));
-    ASSERT_EQ(height.size(), 1u);
-    EXPECT_EQ(height[0].dots.size(), 37u);
-    EXPECT_LT(SideOf(height[0], 1055, 150, 1055, 430), 0);
+    ExpectConeBase(first[0], 430, 30, 0);
+    ExpectMarks(run, 3, {{1055, 150, 915, 430, true, 46, 3}}, 1);
+    ExpectMarks(run, 5, {{915, 430, 1055, 430, true, 26, 3}});
+    ExpectMarks(run, 6, {{1055, 150, 1055, 430, false, 37, 3}});
     // The right angle at O in the corner between OB and OA.
     const auto lines = OfKind({run.log.begin() + static_cast<long>(run.KeyStart(6)),
                                run.log.begin() + static_cast<long>(run.KeyEnd(6))},
@@ -211,17 +201,16 @@ TEST(P206Problem6, ConstructsTheEquilateralTriangles) {
     r.AnyKeys(12);
     EXPECT_TRUE(r.Run(ChapterAProblem6Answer));
     State& s = r.s;
-    const struct {
-        int i;
-        float x, y;
-    } points[] = {{0, 1042.0f, 220.0f},  {1, 1122.35f, 315.8f}, {2, 961.7f, 124.2f},
-                  {3, 961.7f, 315.8f},   {4, 795.8f, 220.0f},  {5, 1042.0f, 454.9f},
-                  {6, 1207.9f, 80.8f},   {7, 1137.8f, 139.7f}, {8, 1042.0f, 220.0f},
-                  {11, 961.7f, 220.0f}};
-    for (const auto& p : points) {
-        EXPECT_NEAR(s.X_a(p.i), p.x, 0.1) << p.i;
-        EXPECT_NEAR(s.Y_a(p.i), p.y, 0.1) << p.i;
-    }
+    ExpectPoints(s, {{0, 1042.0f, 220.0f},
+                     {1, 1122.35f, 315.8f},
+                     {2, 961.7f, 124.2f},
+                     {3, 961.7f, 315.8f},
+                     {4, 795.8f, 220.0f},
+                     {5, 1042.0f, 454.9f},
+                     {6, 1207.9f, 80.8f},
+                     {7, 1137.8f, 139.7f},
+                     {8, 1042.0f, 220.0f},
+                     {11, 961.7f, 220.0f}});
     const struct {
         int a, b, apex;
     } triangles[] = {{2, 3, 4}, {3, 1, 5}, {1, 2, 6}};

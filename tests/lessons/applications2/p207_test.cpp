@@ -135,26 +135,6 @@ TEST_P(P207Scene, StepsThroughItsAnswerAndReturnsToTheList) {
 
 INSTANTIATE_TEST_SUITE_P(Textbook, P207Scene, ::testing::ValuesIn(kScenes), SceneName);
 
-// Dotted length marks of a part of a scene: their dot counts, colours and
-// sides.
-struct Mark {
-    float x1, y1, x2, y2;
-    bool right;
-    size_t dots;
-    int colour;
-};
-
-void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& marks) {
-    const auto runs = DotRuns(run.log, run.KeyStart(part), run.KeyEnd(part));
-    ASSERT_EQ(runs.size(), marks.size()) << "part " << part;
-    for (size_t k = 0; k < runs.size(); ++k) {
-        const Mark& m = marks[k];
-        EXPECT_EQ(runs[k].dots.size(), m.dots) << part << "/" << k;
-        EXPECT_EQ(runs[k].dots[0].colour, m.colour) << part << "/" << k;
-        EXPECT_EQ(SideOf(runs[k], m.x1, m.y1, m.x2, m.y2) > 0, m.right) << part << "/" << k;
-    }
-}
-
 TEST(P207Problem1, MarksEachSideOutsideTheTriangle) {
     const SceneRun run = RunP207(1, 9);
     ExpectMarks(run, 0, {{1157, 420, 1157, 120, true, 37, 3}});
@@ -224,8 +204,7 @@ TEST(P207Problem3, FindsPAndDrawsTheParenthesesLarge) {
     Rig r(ProgramC());
     r.AnyKeys(7);
     EXPECT_TRUE(r.Run(ChapterBProblem3Answer));
-    EXPECT_NEAR(r.s.X_a(2), 988.33f, 0.1);
-    EXPECT_NEAR(r.s.Y_a(2), 165.84f, 0.1);
+    ExpectPoints(r.s, {{2, 988.33f, 165.84f}});
     EXPECT_EQ(r.s.X_a(3), r.s.X_a(2));
     EXPECT_EQ(r.s.Y_a(3), 300);
     EXPECT_EQ(r.s.KAKKO, 0);
@@ -262,15 +241,12 @@ TEST(P207Problem4, DevelopsTheConeIntoA120DegreeSector) {
     Rig r(ProgramC());
     r.AnyKeys(9);
     EXPECT_TRUE(r.Run(ChapterBProblem4Answer));
-    const struct {
-        int i;
-        float x, y;
-    } points[] = {{0, 970, 95},      {1, 775.14f, 207.5f}, {2, 1164.86f, 207.5f},
-                  {3, 970, 207.5f},  {4, 970, 395},        {5, 1045, 395}};
-    for (const auto& p : points) {
-        EXPECT_NEAR(r.s.X_a(p.i), p.x, 0.1) << p.i;
-        EXPECT_NEAR(r.s.Y_a(p.i), p.y, 0.1) << p.i;
-    }
+    ExpectPoints(r.s, {{0, 970, 95},
+                       {1, 775.14f, 207.5f},
+                       {2, 1164.86f, 207.5f},
+                       {3, 970, 207.5f},
+                       {4, 970, 395},
+                       {5, 1045, 395}});
 
     const SceneRun run = RunP207(4, 9);
     auto part = [&](size_t k) {
@@ -328,10 +304,7 @@ TEST(P207Problem5, LettersTheCubeOnceAndUsesTheLoweredN) {
     Rig r(ProgramC());
     r.AnyKeys(11);
     EXPECT_TRUE(r.Run(ChapterBProblem5Answer));
-    EXPECT_NEAR(r.s.X_a(9), 800, 0.01);
-    EXPECT_NEAR(r.s.Y_a(9), 260, 0.01);
-    EXPECT_NEAR(r.s.X_a(10), 1070, 0.01);
-    EXPECT_NEAR(r.s.Y_a(10), 185, 0.01);
+    ExpectPoints(r.s, {{9, 800, 260}, {10, 1070, 185}}, 0.01f);
 
     const SceneRun run = RunP207(5, 11);
     for (const char* letter : {"A", "B", "C", "D", "E", "F", "G", "H", "M", "N"}) {

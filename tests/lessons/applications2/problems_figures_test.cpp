@@ -42,16 +42,11 @@ TEST(TangentTrapezoid, PointsAndTheTangentTouchingTheArc) {
     Rig r(ProgramC());
     State& s = r.s;
     ComputeTangentTrapezoidPoints(s);
-    const struct {
-        int i;
-        float x, y;
-    } points[] = {{0, 949, 330},    {1, 774, 330},          {2, 1124, 330},
-                  {3, 774, 190},    {4, 1124, 111.25f},     {5, 910.59f, 159.27f},
-                  {6, 739, 197.875f}, {7, 1159, 103.375f}, {11, 1124, 190}};
-    for (const auto& p : points) {
-        EXPECT_NEAR(s.X_a(p.i), p.x, 0.01) << p.i;
-        EXPECT_NEAR(s.Y_a(p.i), p.y, 0.01) << p.i;
-    }
+    ExpectPoints(s,
+                 {{0, 949, 330}, {1, 774, 330}, {2, 1124, 330}, {3, 774, 190},
+                  {4, 1124, 111.25f}, {5, 910.59f, 159.27f}, {6, 739, 197.875f},
+                  {7, 1159, 103.375f}, {11, 1124, 190}},
+                 0.01f);
     EXPECT_EQ(s.GX1, 704);
     EXPECT_EQ(s.GY2, 365);
     // O lies the radius (5 units) from the tangent, which P divides 16 : 25.

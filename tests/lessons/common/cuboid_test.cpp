@@ -27,10 +27,7 @@ TEST(Cuboid, PointsOfTheViewThePathsAndTheNet) {
     for (const int i : {9, 10, 25, 26, 27, 28, 29, 30}) s.X_a(i) = s.Y_a(i) = -7;
     s.P.SetDrawWidth(2);
     SetUpCuboid(s);
-    const struct {
-        int i;
-        float x, y;
-    } points[] = {
+    const std::vector<PointAt> points = {
         // view: B F C G D H A E
         {1, 120, 240}, {2, 120, 390}, {3, 360, 240}, {4, 360, 390},
         {5, 450, 150}, {6, 450, 300}, {7, 210, 150}, {8, 210, 300},
@@ -42,10 +39,7 @@ TEST(Cuboid, PointsOfTheViewThePathsAndTheNet) {
         {31, 416.25f, 183.75f}, {32, 222.857f, 390}, {33, 210, 216.667f},
         {34, 153.75f, 356.25f}, {35, 347.143f, 150}, {36, 360, 323.333f},
     };
-    for (const auto& p : points) {
-        EXPECT_NEAR(s.X_a(p.i), p.x, 0.01) << p.i;
-        EXPECT_NEAR(s.Y_a(p.i), p.y, 0.01) << p.i;
-    }
+    ExpectPoints(s, points, 0.01f);
     for (const int i : {9, 10, 25, 26, 27, 28, 29, 30}) {
         EXPECT_EQ(s.X_a(i), -7) << i;
         EXPECT_EQ(s.Y_a(i), -7) << i;
