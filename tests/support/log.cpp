@@ -92,6 +92,8 @@ bool IsMenuPanel(const Op& op) {
     return IsFilledBox(op, 22, 10, 1342, 610, 10) && op.colour == 15;
 }
 
+bool IsAnswerBox(const Op& op) { return op.kind == Op::FillBox && op.fill == 13 && op.colour == 3; }
+
 bool IsSceneList(const Op& op) { return op.kind == Op::Text && op.text == "①" && op.y1 == 666; }
 
 bool IsBandErase(const Op& op) {

@@ -36,6 +36,9 @@ std::vector<size_t> Find(const std::vector<Op>& log, bool (*pred)(const Op&), si
 
 // A filled box with these corners and fill (any border colour).
 bool IsFilledBox(const Op& op, float x1, float y1, float x2, float y2, int fill);
+// A box an answer is written in: filled in 13 and edged in 3, as the
+// proofs' boxes and the answer pages' tags are.
+bool IsAnswerBox(const Op& op);
 // The whole-screen clear: a box (0, 0)-(1760, 1800) filled with 15.
 bool IsScreenClear(const Op& op);
 // The box of a step wait ("何かキーを押して下さい。"), in the shared form or

@@ -185,6 +185,18 @@ void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& mark
     }
 }
 
+void ExpectRefills(const std::vector<Op>& visit, const std::vector<size_t>& boxes,
+                   const std::vector<std::string>& answers) {
+    const size_t n = answers.size();
+    ASSERT_EQ(boxes.size(), 2 * n);
+    for (size_t k = 0; k < n; ++k) {
+        const size_t refill = boxes[k + n];
+        EXPECT_TRUE(Alike(visit[boxes[k]], visit[refill])) << "box " << k + 1;
+        const size_t next = k + 1 < n ? boxes[k + n + 1] : visit.size();
+        EXPECT_NE(FindText(visit, Glyphs(answers[k]), refill, next), kNone) << "box " << k + 1;
+    }
+}
+
 std::vector<Op> SceneOps(const std::vector<Op>& log, size_t k) {
     const auto lists = Find(log, IsSceneList);
     if (k + 1 >= lists.size()) return {};

@@ -95,6 +95,12 @@ struct Mark {
 void ExpectMarks(const SceneRun& run, size_t part, const std::vector<Mark>& marks,
                  size_t skip = 0);
 
+// A proof's answer boxes: `boxes` holds each box drawn empty, then each
+// drawn again alike over its empty one, its answer written in it before the
+// next box is.
+void ExpectRefills(const std::vector<Op>& visit, const std::vector<size_t>& boxes,
+                   const std::vector<std::string>& answers);
+
 // The keys that enter a lesson from the main menu, and those that leave it
 // and end the program from its scene list.
 std::string LessonKeys(int lesson);
