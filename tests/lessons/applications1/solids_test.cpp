@@ -111,8 +111,8 @@ TEST_P(SolidsScene, WaitsItsStepsAndWritesItsLines) {
 INSTANTIATE_TEST_SUITE_P(SolidsLesson, SolidsScene, ::testing::ValuesIn(kScenes), SceneName);
 
 // A rig that has run a scene with `keys` keys (running out ends it early).
-struct SceneRun {
-    SceneRun(Routine scene, int keys, bool render = false) : r(ProgramB(), render) {
+struct SceneAlone {
+    SceneAlone(Routine scene, int keys, bool render = false) : r(ProgramB(), render) {
         r.AnyKeys(keys);
         finished = r.Run(scene);
     }
@@ -143,7 +143,7 @@ TEST(SolidsCuboid, PointsAreTheLessonsObliqueView) {
 // first fill stays; after each, the diagonal and the cuboid come again over
 // the colour. Its edge lengths at pen width 3, 16 px out.
 TEST(CuboidDiagonalScene, FillsTwoTrianglesUnderTheEdges) {
-    SceneRun run(CuboidDiagonalExample, 13);
+    SceneAlone run(CuboidDiagonalExample, 13);
     EXPECT_TRUE(run.finished);
     const auto& log = run.r.Log();
     const auto waits = Find(log, IsStepWait);
@@ -203,7 +203,7 @@ TEST(CuboidDiagonalScene, FillsTwoTrianglesUnderTheEdges) {
 
 TEST(CuboidAnswerScenes, NameTheirDiagonalsOnTheSegmentsInColourFive) {
     for (Routine scene : {CuboidDiagonalAnswer, CuboidDiagonalFormula}) {
-        SceneRun run(scene, 4);
+        SceneAlone run(scene, 4);
         EXPECT_TRUE(run.finished);
         const auto& log = run.r.Log();
         // F-H and B-H in colour 5 at width 5; the dots of their names on them.
@@ -228,7 +228,7 @@ TEST(CuboidAnswerScenes, NameTheirDiagonalsOnTheSegmentsInColourFive) {
 
 TEST(SquarePyramidScene, ShadesOahAfterTwoKeysAndClearsOnlyTheFigureAfterThree) {
     // Two keys: the shaded OAH is drawn, with the pyramid over it.
-    SceneRun two(SquarePyramidProblem, 2, true);
+    SceneAlone two(SquarePyramidProblem, 2, true);
     EXPECT_FALSE(two.finished);
     const auto& log = two.r.Log();
     const auto shades = Find(log, IsShade);
@@ -248,7 +248,7 @@ TEST(SquarePyramidScene, ShadesOahAfterTwoKeysAndClearsOnlyTheFigureAfterThree) 
 
     // Three keys: the figure side cleared again, no shade after it, the base
     // figure and "(1)"; the title on the left never cleared.
-    SceneRun three(SquarePyramidProblem, 3, true);
+    SceneAlone three(SquarePyramidProblem, 3, true);
     const auto& log3 = three.r.Log();
     const auto clears = Find(log3, IsFigureClear);
     ASSERT_EQ(clears.size(), 2u);
@@ -264,7 +264,7 @@ TEST(SquarePyramidScene, ShadesOahAfterTwoKeysAndClearsOnlyTheFigureAfterThree) 
 }
 
 TEST(SquarePyramidScene, EveryFigureStepEndsWithThePyramid) {
-    SceneRun run(SquarePyramidProblem, 12);
+    SceneAlone run(SquarePyramidProblem, 12);
     EXPECT_TRUE(run.finished);
     const auto& log = run.r.Log();
     const auto waits = Find(log, IsStepWait);
@@ -293,8 +293,8 @@ TEST(SquarePyramidScene, EveryFigureStepEndsWithThePyramid) {
 }
 
 TEST(ConeScenes, DrawTheSameConeAndTheirLengthsAtTheirWidths) {
-    SceneRun example(ConeVolumeExample, 14);
-    SceneRun problem(ConeVolumeProblem, 4);
+    SceneAlone example(ConeVolumeExample, 14);
+    SceneAlone problem(ConeVolumeProblem, 4);
     EXPECT_TRUE(example.finished);
     EXPECT_TRUE(problem.finished);
     // ⑤ ends at pen width 3, ⑥ at 5.

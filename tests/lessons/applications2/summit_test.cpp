@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Summit, SummitScene, ::testing::ValuesIn(kScenes), test
 // --- the scenes called on their own ----------------------------------------
 
 // A run of Velmaris-C with `waits` keys ready for one scene.
-struct SceneRun : test::Rig {
-    explicit SceneRun(int waits) : Rig(ProgramC()) { Rig::AnyKeys(waits); }
+struct SceneRig : test::Rig {
+    explicit SceneRig(int waits) : Rig(ProgramC()) { Rig::AnyKeys(waits); }
     bool PointIs(int i, float x, float y, float tol = 0.01f) {
         return Near(s.X_a(i), x, tol) && Near(s.Y_a(i), y, tol);
     }
@@ -108,7 +108,7 @@ float DistanceToSegment(float px, float py, float ax, float ay, float bx, float 
 }
 
 TEST(SummitFigure, PlacesTheObserversOnFlatGroundAndOnTheEarth) {
-    SceneRun r(10);
+    SceneRig r(10);
     SummitSceneFigure(r.s);
     const struct {
         int entry;
@@ -156,7 +156,7 @@ TEST(SummitFigure, PlacesTheObserversOnFlatGroundAndOnTheEarth) {
 }
 
 TEST(SummitConstruction, FindsBothTangentPointsByCompassAndRuler) {
-    SceneRun r(9);
+    SceneRig r(9);
     SummitSceneConstruction(r.s);
     EXPECT_TRUE(r.PointIs(0, 840, 610));
     EXPECT_TRUE(r.PointIs(13, 840, 130));
@@ -194,7 +194,7 @@ TEST(SummitConstruction, FindsBothTangentPointsByCompassAndRuler) {
 }
 
 TEST(SummitTangentLength, ShowsTheRootToSevenDigits) {
-    SceneRun r(11);
+    SceneRig r(11);
     SummitSceneTangentLength(r.s);
     EXPECT_EQ(r.s.T_sa(1), "219.5015");
     EXPECT_TRUE(r.PointIs(4, 618.9f, 276.7f, 0.05f));
@@ -228,7 +228,7 @@ TEST(SummitTangentLength, ShowsTheRootToSevenDigits) {
 // radius and the mountain's height on the left of their direction, the
 // tangent on its right, away from the triangle OAP.
 TEST(SummitTangentLength, DrawsTheLengthMarksOnTheirSides) {
-    SceneRun r(11);
+    SceneRig r(11);
     SummitSceneTangentLength(r.s);
     const auto marks = test::DotRuns(r.p.Log());
     const struct {
@@ -261,7 +261,7 @@ TEST(SummitTangentLength, DrawsTheLengthMarksOnTheirSides) {
 }
 
 TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
-    SceneRun r(6);
+    SceneRig r(6);
     SummitSceneMap(r.s);
     // Untouched by the second table: 13-17 and 24-40 keep the coast.
     EXPECT_TRUE(r.PointIs(13, 1050, 189));
@@ -305,7 +305,7 @@ TEST(SummitMap, KeepsTheCoastClosedWhereTheSecondTableOverwritesTheFirst) {
 }
 
 TEST(SummitHigherPlaces, HidesTheSummitFromBButNotFromC) {
-    SceneRun r(6);
+    SceneRig r(6);
     r.s.AAAX = 25;  // whatever an earlier lesson left
     SummitSceneHigherPlaces(r.s);
     EXPECT_TRUE(r.PointIs(4, 618.89f, 276.67f));
