@@ -13,9 +13,11 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 xserver_dir=$(mktemp -d)
 xserver_pid=
 program_pid=
+# A stopped process's status is not the test's: under errexit a failed wait
+# would end the clean-up early and leave the server running.
 stop_all() {
-  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null; fi
-  if [ -n "$xserver_pid" ]; then kill "$xserver_pid" 2>/dev/null && wait "$xserver_pid" 2>/dev/null; fi
+  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null || true; fi
+  if [ -n "$xserver_pid" ]; then kill "$xserver_pid" 2>/dev/null && wait "$xserver_pid" 2>/dev/null || true; fi
   rm -rf "$xserver_dir"
 }
 trap stop_all EXIT
@@ -26,10 +28,13 @@ fail() {
 }
 
 # Starts the server, screen 1600 by 1000, and points DISPLAY at it. The
-# server writes its display number once it takes connections.
+# server writes its display number once it takes connections. An X server
+# resets when its last client leaves, and refuses a connection made while
+# it does: without -noreset the program, starting just after the check
+# below has left, can find no display.
 start_xserver() {
   : >"$xserver_dir/display"
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 3>"$xserver_dir/display" >"$xserver_dir/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 1600x1000x24 3>"$xserver_dir/display" >"$xserver_dir/xvfb.log" 2>&1 &
   xserver_pid=$!
   local n=
   for _ in $(seq 100); do
