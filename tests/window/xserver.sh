@@ -54,7 +54,12 @@ start_program() {
   program_pid=$!
   window=
   for _ in $(seq 200); do
-    kill -0 "$program_pid" 2>/dev/null || { program_errors; fail "the program ended before its window showed"; }
+    kill -0 "$program_pid" 2>/dev/null || {
+      program_errors
+      echo "the X server's log:"
+      cat "$xserver_dir/xvfb.log"
+      fail "the program ended before its window showed"
+    }
     window=$(xdotool search --all --onlyvisible --pid "$program_pid" --name '^Velmaris$' 2>/dev/null |
              head -n 1) || true
     [ -n "$window" ] && return 0
