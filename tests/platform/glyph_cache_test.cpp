@@ -12,6 +12,18 @@ namespace vm {
 
 namespace {
 
+// The rows of two 1440 by 900 canvases whose pixels differ.
+int DifferingRows(Platform& one, Platform& other) {
+    CairoCanvas& a = *one.Canvas();
+    CairoCanvas& b = *other.Canvas();
+    int differing = 0;
+    for (int y = 0; y < 900; ++y)
+        if (std::memcmp(a.Pixels() + static_cast<long>(y) * a.Stride(),
+                        b.Pixels() + static_cast<long>(y) * b.Stride(), 1440 * 4) != 0)
+            ++differing;
+    return differing;
+}
+
 // A page of texts in every face and style, at whole and fractional places,
 // on white, on filled boxes, over lines and over each other, erased by
 // drawing them again in the background colour, and at the canvas's edges.
@@ -64,16 +76,7 @@ TEST(GlyphCache, CopiedTextsEqualTextsDrawnAfresh) {
     DrawPage(fresh);
     EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 100u);
     EXPECT_EQ(fresh.Canvas()->GlyphCacheHits(), 0u);
-    CairoCanvas& a = *cached.Canvas();
-    CairoCanvas& b = *fresh.Canvas();
-    const unsigned char* pa = a.Pixels();
-    const unsigned char* pb = b.Pixels();
-    int differing = 0;
-    for (int y = 0; y < 900; ++y)
-        if (std::memcmp(pa + static_cast<long>(y) * a.Stride(), pb + static_cast<long>(y) * b.Stride(),
-                        1440 * 4) != 0)
-            ++differing;
-    EXPECT_EQ(differing, 0) << "rows differ";
+    EXPECT_EQ(DifferingRows(cached, fresh), 0) << "rows differ";
 }
 
 // Texts are laid from how much of each pixel they cover, by the same sums
@@ -103,14 +106,7 @@ TEST(GlyphCache, EveryColourOverEveryColourEqualsDrawingAfresh) {
         }
     }
     EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 500u);
-    CairoCanvas& a = *cached.Canvas();
-    CairoCanvas& b = *fresh.Canvas();
-    int differing = 0;
-    for (int y = 0; y < 900; ++y)
-        if (std::memcmp(a.Pixels() + static_cast<long>(y) * a.Stride(),
-                        b.Pixels() + static_cast<long>(y) * b.Stride(), 1440 * 4) != 0)
-            ++differing;
-    EXPECT_EQ(differing, 0) << "rows differ";
+    EXPECT_EQ(DifferingRows(cached, fresh), 0) << "rows differ";
 }
 
 // Far more texts than the cache keeps, each drawn twice, pages apart: the
@@ -143,14 +139,7 @@ TEST(GlyphCache, ForgettingOldTextsLeavesThePixelsAlone) {
         }
     }
     EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 0u);
-    CairoCanvas& a = *cached.Canvas();
-    CairoCanvas& b = *fresh.Canvas();
-    int differing = 0;
-    for (int y = 0; y < 900; ++y)
-        if (std::memcmp(a.Pixels() + static_cast<long>(y) * a.Stride(),
-                        b.Pixels() + static_cast<long>(y) * b.Stride(), 1440 * 4) != 0)
-            ++differing;
-    EXPECT_EQ(differing, 0) << "rows differ";
+    EXPECT_EQ(DifferingRows(cached, fresh), 0) << "rows differ";
 }
 
 }  // namespace
