@@ -85,9 +85,7 @@ void PoseDistanceProblem(State& s, float t1, float f1, float t2, float f2, float
     Segment(s, 13, 12, kBlue);
     // The side that puts the letter away from the triangle.
     s.ITI = a_lower ? -1 : 1;
-    s.ZX0 = s.X_a(13), s.ZY0 = s.Y_a(13);
-    s.ZX1 = s.X_a(11), s.ZY1 = s.Y_a(11);
-    s.ZX2 = s.X_a(12), s.ZY2 = s.Y_a(12);
+    Corner(s, 13, 11, 12);
     s.AAA_s = "C";
     s.CCC1 = kBlue;
     s.NAGASA = 10;

@@ -28,12 +28,7 @@ void Ticks3(State& s, int i, int j, float count) { Ticks(s, i, j, 15, kBlue, cou
 // A dot of radius 7 in colour c on the bisector of the angle at v between
 // the rays to r1 and r2 (the angle inside the triangle), d px from v.
 void AngleDot(State& s, int v, int r1, int r2, float d, int c) {
-    s.ZX0 = s.X_a(v);
-    s.ZY0 = s.Y_a(v);
-    s.ZX1 = s.X_a(r1);
-    s.ZY1 = s.Y_a(r1);
-    s.ZX2 = s.X_a(r2);
-    s.ZY2 = s.Y_a(r2);
+    Corner(s, v, r1, r2);
     s.ITI = -1;
     ComputeRayAngles(s);
     s.P.Dot(s.ZX0 + d * std::cos(s.HH5), s.ZY0 - d * std::sin(s.HH5), 7, c);

@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "lessons/applications2/summit.h"
 #include "lessons/applications2/summit_draw.h"
+#include "lessons/common/figure.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
 
@@ -25,12 +26,7 @@ float Distance(State& s, int i, int j) {
 // A compass mark about point c with radius r: an arc through both crossing
 // points of the bisector, 18 degrees past each of them.
 void CompassArc(State& s, int c, int first, int second, float r) {
-    s.ZX0 = s.X_a(c);
-    s.ZY0 = s.Y_a(c);
-    s.ZX1 = s.X_a(first);
-    s.ZY1 = s.Y_a(first);
-    s.ZX2 = s.X_a(second);
-    s.ZY2 = s.Y_a(second);
+    Corner(s, c, first, second);
     s.ITI = 1;
     ComputeRayAngles(s);
     Disc(s, c, 8, kPurple);

@@ -69,12 +69,7 @@ void ExtendTangent(State& s, int i, int j) {
 }
 
 void MarkRightAngleAtTangent(State& s, float size) {
-    s.ZX0 = s.X_a(kTouch);
-    s.ZY0 = s.Y_a(kTouch);
-    s.ZX1 = s.X_a(kP);
-    s.ZY1 = s.Y_a(kP);
-    s.ZX2 = s.X_a(kO);
-    s.ZY2 = s.Y_a(kO);
+    Corner(s, kTouch, kP, kO);
     s.CCC2 = kRed;
     s.NAGASA = size;
     s.ITI = -1;

@@ -99,13 +99,17 @@ void LengthArc(State& s, int i, int j, float side, float step, const std::string
     DrawDimensionArc(s);
 }
 
-void RightAngle(State& s, int k, int i, int j, float side, int colour) {
+void Corner(State& s, int k, int i, int j) {
     s.ZX0 = s.X_a(k);
     s.ZY0 = s.Y_a(k);
     s.ZX1 = s.X_a(i);
     s.ZY1 = s.Y_a(i);
     s.ZX2 = s.X_a(j);
     s.ZY2 = s.Y_a(j);
+}
+
+void RightAngle(State& s, int k, int i, int j, float side, int colour) {
+    Corner(s, k, i, j);
     s.NAGASA = side;
     s.CCC2 = static_cast<float>(colour);
     s.ITI = 1;

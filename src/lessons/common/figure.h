@@ -70,6 +70,9 @@ inline constexpr ArcLook kBlueEdgeLength{kBlue, kBlue, 1};
 // it follows the length of the arc rather than its look.
 void LengthArc(State& s, int i, int j, float side, float step, const std::string& label,
                const ArcLook& look);
+// The corner at point k with its rays to points i and j, where the angle
+// and right-angle marks take it (ZX0, ZY0 the vertex; ZX1 .. ZY2 the rays).
+void Corner(State& s, int k, int i, int j);
 // The right-angle mark (DrawRightAngleMark) at point k between the rays to
 // points i and j, its sides `side` pixels long, in colour c.
 void RightAngle(State& s, int k, int i, int j, float side, int colour);

@@ -26,12 +26,7 @@ void Ticks(State& s, int i, int j, float half, int colour, float count, float ga
 
 void AngleMark(State& s, int vertex, int i, int j, float size, float arcs, int border, int fill,
                const std::string& label, int ink, float iti) {
-    s.ZX0 = s.X_a(vertex);
-    s.ZY0 = s.Y_a(vertex);
-    s.ZX1 = s.X_a(i);
-    s.ZY1 = s.Y_a(i);
-    s.ZX2 = s.X_a(j);
-    s.ZY2 = s.Y_a(j);
+    Corner(s, vertex, i, j);
     s.NAGASA = size;
     s.HONSU = arcs;
     s.CCC2 = static_cast<float>(border);

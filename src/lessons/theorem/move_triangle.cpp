@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 #include "frame/frame.h"
 #include "lessons/theorem/intro.h"
+#include "lessons/common/figure.h"
 #include "lessons/common/text.h"
 #include "platform/colours.h"
 #include "platform/runtime.h"
@@ -71,11 +72,7 @@ void RedrawMovedTriangle(State& s) {
     DrawSquaresFigure(s);
 
     // The interior angle at C, from ray CA to ray CB.
-    auto aim_at_c = [&s] {
-        s.ZX0 = s.X_a(3), s.ZY0 = s.Y_a(3);
-        s.ZX1 = s.X_a(1), s.ZY1 = s.Y_a(1);
-        s.ZX2 = s.X_a(2), s.ZY2 = s.Y_a(2);
-    };
+    auto aim_at_c = [&s] { Corner(s, 3, 1, 2); };
     aim_at_c();
     s.ITI = 1;
     ComputeAngleSize(s);
