@@ -12,16 +12,24 @@
 //                          benchmark does); the log then names each key's
 //                          lesson and scene, and --every numbers its
 //                          screens over the whole walk
+//       [--texts FILE]     with --walk, write the texts each lesson's scenes
+//                          draw as the program's C++ table of them
+//                          (scripts/lesson-texts.sh writes all five)
 //
 // Exit status: 0 when the program ended or its keys ran out; 3 when it
 // reached the error stop (the line and error number are also written on
 // standard error); 1 when the PNG or the log cannot be written, or a walk
 // did not go through; 2 for a bad option.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "oplog.h"
 #include "platform/fonts.h"
@@ -41,7 +49,10 @@ public:
     bool IsOpen() const { return f_ != nullptr; }
     // What was drawn since the last call, then the note.
     void Flush(vm::Platform& p, const std::string& note = "") {
-        if (!f_) return;
+        if (!f_) {
+            p.ClearLog();
+            return;
+        }
         for (const vm::Op& op : p.Log()) std::fprintf(f_.get(), "%s\n", vm::OpText(op).c_str());
         p.ClearLog();
         if (!note.empty()) std::fprintf(f_.get(), "> %s\n", note.c_str());
@@ -61,10 +72,93 @@ private:
     std::unique_ptr<FILE, Closer> f_;
 };
 
+// The texts each lesson draws from its first scene on, each once as the
+// canvas keeps it (the same characters, face, size, weight, slant and
+// magnification at the same place within a pixel), where it was first drawn.
+class LessonTexts {
+public:
+    // Takes the texts of what was drawn, while a lesson's scenes are on.
+    void Take(const std::vector<vm::Op>& drawn, size_t item) {
+        if (!on_) return;
+        for (const vm::Op& op : drawn) {
+            if (op.kind != vm::Op::Text) continue;
+            const auto key = std::make_tuple(op.text, op.font.name, op.font.size, op.font.bold,
+                                             op.font.italic, op.mh, op.mv,
+                                             op.x1 - std::floor(op.x1), op.y1 - std::floor(op.y1));
+            if (seen_.insert(key).second) lessons_[item].push_back(op);
+        }
+    }
+    // What is drawn after the key now given belongs to the lesson's scenes.
+    void ScenesBegin() { starting_ = true; }
+    void KeyGiven() {
+        if (starting_) on_ = true;
+        starting_ = false;
+    }
+    void LessonEnds() {
+        on_ = starting_ = false;
+        seen_.clear();
+    }
+    bool Write(const std::string& path, const std::string& letter) const;
+
+private:
+    bool on_ = false, starting_ = false;
+    std::set<std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>> seen_;
+    std::map<size_t, std::vector<vm::Op>> lessons_;
+};
+
+std::string Quoted(const std::string& t) {
+    std::string q = "\"";
+    for (char c : t) {
+        if (c == '"' || c == '\\') q += '\\';
+        q += c;
+    }
+    return q + '"';
+}
+
+std::string Float(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+    std::string t = buf;
+    if (t.find_first_of(".e") == std::string::npos) return t;
+    return t + "f";
+}
+
+bool LessonTexts::Write(const std::string& path, const std::string& letter) const {
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "w"), std::fclose);
+    if (!f) return false;
+    std::fprintf(f.get(),
+                 "// The texts each lesson of Velmaris-%s draws from its first scene on,\n"
+                 "// as a walk through every scene met them: written by\n"
+                 "// scripts/lesson-texts.sh, not by hand.\n"
+                 "#include \"programs/texts/texts.h\"\n\nnamespace vm {\n\nnamespace {\n",
+                 letter.c_str());
+    for (const auto& [item, ops] : lessons_) {
+        if (ops.empty()) continue;
+        std::fprintf(f.get(), "\nconst TextSeed kLesson%zu[] = {\n", item);
+        for (const vm::Op& op : ops)
+            std::fprintf(f.get(), "    {%s, %s, %s, %s, %s, %d, %d, %s, %s},\n",
+                         Quoted(op.text).c_str(), Quoted(op.font.name).c_str(),
+                         Float(op.font.size).c_str(), op.font.bold ? "true" : "false",
+                         op.font.italic ? "true" : "false", op.mh, op.mv, Float(op.x1).c_str(),
+                         Float(op.y1).c_str());
+        std::fprintf(f.get(), "};\n");
+    }
+    std::fprintf(f.get(), "\nconst LessonTextTable kTable[] = {\n");
+    for (const auto& [item, ops] : lessons_)
+        if (!ops.empty()) std::fprintf(f.get(), "    {%zu, kLesson%zu},\n", item, item);
+    // A table without a row would be an array of none.
+    if (lessons_.empty()) std::fprintf(f.get(), "    {0, {}},\n");
+    std::fprintf(f.get(),
+                 "};\n\n}  // namespace\n\nstd::span<const LessonTextTable> LessonTexts%s() "
+                 "{ return kTable; }\n\n}  // namespace vm\n",
+                 letter.c_str());
+    return std::ferror(f.get()) == 0;
+}
+
 class WalkPlatform : public vm::Platform, public vm::walk::WalkHost {
 public:
-    WalkPlatform(int w, int h, bool record, LogFile& log, std::string every)
-        : vm::Platform(w, h, record), log_(log), every_(std::move(every)) {}
+    WalkPlatform(int w, int h, bool record, LogFile& log, std::string every, LessonTexts* texts)
+        : vm::Platform(w, h, record), log_(log), every_(std::move(every)), texts_(texts) {}
     std::string Inkey() override {
         if (!every_.empty()) {
             char name[64];
@@ -73,20 +167,29 @@ public:
         }
         ++keys_given_;
         std::string k = walker->Next();
+        TakeTexts();
+        if (texts_) texts_->KeyGiven();
         log_.Flush(*this, walker->Where());
         return k;
     }
     std::string WaitKey() override { return Inkey(); }
+    void SceneMenuReached() override {
+        if (texts_) texts_->ScenesBegin();
+    }
+    void TakeTexts() {
+        if (texts_ && walker) texts_->Take(Log(), walker->Item());
+    }
 
 private:
     LogFile& log_;
     std::string every_;
+    LessonTexts* texts_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string program = "a", keys, out = "screen.png", every, time, log_path;
+    std::string program = "a", keys, out = "screen.png", every, time, log_path, texts_path;
     long after = -1;
     bool walk = false;
     int w = 1440, h = 900;
@@ -107,6 +210,7 @@ int main(int argc, char** argv) {
         else if (k == "--every") every = v;
         else if (k == "--time") time = v;
         else if (k == "--log") log_path = v;
+        else if (k == "--texts") texts_path = v;
         else if (k == "--keys-after") after = std::atol(v.c_str());
         else if (k == "--size") std::sscanf(v.c_str(), "%dx%d", &w, &h);
         else {
@@ -127,10 +231,17 @@ int main(int argc, char** argv) {
     vm::ReportMissingFonts(info->title);
     int rc = 0;
     std::unique_ptr<vm::Platform> platform;
+    if (!texts_path.empty() && !walk) {
+        std::fprintf(stderr, "--texts needs --walk\n");
+        return 2;
+    }
+    LessonTexts texts;
+    LessonTexts* collect = texts_path.empty() ? nullptr : &texts;
     if (walk) {
-        auto p = std::make_unique<WalkPlatform>(w, h, log.IsOpen(), log, every);
+        auto p = std::make_unique<WalkPlatform>(w, h, log.IsOpen() || collect, log, every, collect);
         if (!time.empty()) p->SetFixedTime(time);
-        vm::walk::WalkLessons(*info, *p, *p, [&rc, &log, &p](const vm::walk::LessonWalk& l) {
+        vm::walk::WalkLessons(*info, *p, *p, [&](const vm::walk::LessonWalk& l) {
+            texts.LessonEnds();
             std::string note = "lesson " + std::to_string(l.item) + " walked, " +
                                std::to_string(l.scenes) + " scenes";
             if (!l.error.empty()) {
@@ -163,6 +274,10 @@ int main(int argc, char** argv) {
         if (written) out.clear();
     }
     log.Flush(*platform);
+    if (collect && !texts.Write(texts_path, info->title.substr(info->title.size() - 1))) {
+        std::fprintf(stderr, "cannot write %s\n", texts_path.c_str());
+        return 1;
+    }
     if (!log.Close()) {
         std::fprintf(stderr, "cannot write %s\n", log_path.c_str());
         return 1;

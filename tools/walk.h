@@ -37,6 +37,8 @@ public:
     // Where the last key was given: lesson, scene, key number and key.
     const std::string& Where() const { return where_; }
     int ScenesWalked() const { return scenes_walked_; }
+    // The lesson's item on the main menu (from 1).
+    size_t Item() const { return item_; }
     // Which walk through the scene the last key belongs to (1 for the
     // first); 0 outside the scenes.
     int Pass() const { return phase_ == Phase::Scene ? pass_ : 0; }

@@ -11,6 +11,7 @@ void RunLesson(State& s, const Lesson& lesson) {
     if (lesson.goal) lesson.goal(s);
     if (lesson.scene_list.empty() && lesson.scenes.empty()) return;
     const float n = static_cast<float>(lesson.scenes.size() + 1);
+    s.P.PrepareTexts(lesson.texts);
     for (;;) {
         // The scene menu's re-entry point.
         s.AA_s = lesson.scene_list;
@@ -21,7 +22,10 @@ void RunLesson(State& s, const Lesson& lesson) {
         if (s.SENTAKU < 1 || s.SENTAKU > n) continue;
         // Every accepted value (1 to n) rounds to an item from 1 to n.
         const int item = CInt(s.SENTAKU);
-        if (item >= static_cast<int>(n)) return;
+        if (item >= static_cast<int>(n)) {
+            s.P.PrepareTexts({});  // the main menu needs none of them
+            return;
+        }
         const Routine scene = lesson.scenes[static_cast<size_t>(item - 1)];
         if (scene) scene(s);
     }

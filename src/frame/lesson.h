@@ -3,8 +3,11 @@
 // last item leads back to the main menu.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
+
+#include "platform/platform.h"
 
 #include "state/state.h"
 
@@ -18,6 +21,9 @@ struct Lesson {
     std::string scene_list;
     // Items 1 to n-1; item n (n = scenes.size() + 1) leads back to the menu.
     std::vector<Routine> scenes;
+    // The texts its scenes draw, prepared while its scene list waits for a
+    // choice so that no scene's first step waits on drawing them.
+    std::span<const TextSeed> texts{};
 };
 
 // Returns when the last item of the scene menu is chosen; a lesson without a

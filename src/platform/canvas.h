@@ -91,6 +91,9 @@ public:
     // Texts drawn again are copied from the pixels they made before (on by
     // default); off, every text is drawn from its outline.
     void SetGlyphCache(bool on) { glyph_cache_ = on; }
+    // Works out a text's covers before it is first drawn (as a text drawn
+    // by op), so that drawing it costs what drawing it again does.
+    void Prepare(const Op& op);
     // How many texts were copied in rather than drawn.
     size_t GlyphCacheHits() const { return glyph_hits_; }
 
@@ -132,6 +135,9 @@ private:
     };
     void Grow(KnownText& t, size_t bytes);
     void ForgetOldTexts();
+    // The kept text op draws, placed (first: met for the first time); null
+    // for a text too large or too far out to keep.
+    KnownText* Know(const Op& op, bool& first);
     // Draws a text kept before, or keeps one met for the first time.
     bool DrawKnownText(const Op& op);
     bool PlaceBox(const Op& op, double x0, double y0, double x1, double y1, double stroke,

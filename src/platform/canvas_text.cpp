@@ -68,7 +68,7 @@ void PaintText(cairo_t* cr, const Op& op, double stroke) {
 // forgotten until a quarter is free again. The pages, menus and drills in
 // use at one time fit with room to spare, and memory stays level however
 // long a program runs.
-constexpr size_t kGlyphCacheBytes = 768 << 10;
+constexpr size_t kGlyphCacheBytes = 3 << 20;
 // Larger texts are always drawn afresh.
 constexpr int kGlyphMaxArea = 256 * 256;
 
@@ -123,8 +123,8 @@ uint64_t LookKey(int colour, uint32_t background) {
 // would paint it. Where its whole box has one colour, the pixels it leaves
 // there are kept too, for each text colour and background colour, and
 // copied in when it comes again on that background.
-bool CairoCanvas::DrawKnownText(const Op& op) {
-    if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return false;
+CairoCanvas::KnownText* CairoCanvas::Know(const Op& op, bool& first) {
+    if (!(std::fabs(op.x1) < 1e5f && std::fabs(op.y1) < 1e5f)) return nullptr;
     if (glyph_bytes_ > kGlyphCacheBytes) ForgetOldTexts();
     const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
     const float within[2] = {op.x1 - fx0, op.y1 - fy0};
@@ -135,20 +135,35 @@ bool CairoCanvas::DrawKnownText(const Op& op) {
     key.append(reinterpret_cast<const char*>(&op.font.size), sizeof op.font.size);
     key.append(reinterpret_cast<const char*>(style), sizeof style);
     key.append(reinterpret_cast<const char*>(within), sizeof within);
-    auto [it, first] = glyphs_.try_emplace(std::move(key));
+    auto [it, added] = glyphs_.try_emplace(std::move(key));
+    first = added;
     KnownText& t = it->second;
     t.used = ++glyph_clock_;
     if (first) Grow(t, it->first.size() + 128);
-    if (t.unfit) return false;
+    if (t.unfit) return nullptr;
     if (!t.placed) {
         cairo_new_path(cr_);
         const double stroke = TextPath(cr_, op, 0, 0);
         double x0, y0, x1, y1;
         cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
         cairo_new_path(cr_);
-        if (!PlaceBox(op, x0, y0, x1, y1, stroke, t)) return false;
+        if (!PlaceBox(op, x0, y0, x1, y1, stroke, t)) return nullptr;
     }
-    if (!Inside(op, t)) return false;
+    return &t;
+}
+
+void CairoCanvas::Prepare(const Op& op) {
+    bool first = false;
+    KnownText* t = Know(op, first);
+    if (t != nullptr && t->fill.empty()) Cover(op, *t);
+}
+
+bool CairoCanvas::DrawKnownText(const Op& op) {
+    bool first = false;
+    KnownText* known = Know(op, first);
+    if (known == nullptr || !Inside(op, *known)) return false;
+    KnownText& t = *known;
+    const float fx0 = std::floor(op.x1), fy0 = std::floor(op.y1);
     uint32_t background = 0;
     const bool plain = PlainBox(op, t, background);
     const auto look = plain ? t.looks.find(LookKey(op.colour, background)) : t.looks.end();

@@ -93,6 +93,21 @@ void Platform::Symbol(float x, float y, const std::string& text, int mh, int mv,
     Emit(std::move(op));
 }
 
+void Platform::PrepareTexts(std::span<const TextSeed> seeds) {
+    seeds_ = seeds;
+    seeds_done_ = 0;
+}
+
+bool Platform::PrepareNextText() {
+    if (!canvas_ || seeds_done_ >= seeds_.size()) return false;
+    const TextSeed& t = seeds_[seeds_done_++];
+    Op op(Op::Text);
+    op.x1 = t.x, op.y1 = t.y, op.text = t.text, op.mh = t.mh, op.mv = t.mv;
+    op.font = FontState{t.face, t.size, t.bold, t.italic};
+    canvas_->Prepare(op);
+    return seeds_done_ < seeds_.size();
+}
+
 void Platform::Cls() {
     Op op(Op::Clear);
     op.colour = kBackground;

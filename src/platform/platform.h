@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,18 @@ struct Op {
     int colour = 0, fill = -1;
     int width = 0;  // pen width in force
     FontState font;
+};
+
+// A text as a lesson draws it, known before it is drawn: what decides its
+// pixels (characters, face, size, weight, slant, magnification and its
+// place within a pixel, from where it was drawn).
+struct TextSeed {
+    const char* text;
+    const char* face;
+    float size;
+    bool bold, italic;
+    int mh, mv;
+    float x, y;
 };
 
 class Platform {
@@ -112,6 +125,15 @@ public:
     }
     bool Drawing() const { return suspended_ == 0; }
 
+    // Texts soon to be drawn. A window works out their pixels while it waits
+    // for a key with nothing else to do, a few at a time, so that their
+    // first drawing costs what drawing them again does. Replaces what was
+    // asked before; the seeds must outlive the preparing.
+    void PrepareTexts(std::span<const TextSeed> seeds);
+    // Prepares the next of them; false when none is left.
+    bool PrepareNextText();
+    size_t TextsToPrepare() const { return seeds_.size() - seeds_done_; }
+
     // --- keyboard -------------------------------------------------------
     // "" or one key as a one-character text. Returns at once, except that
     // in a window a poll following an empty one with nothing drawn in
@@ -161,6 +183,8 @@ private:
     int suspended_ = 0;
     std::mt19937 rng_{0};
     std::string fixed_time_;
+    std::span<const TextSeed> seeds_;
+    size_t seeds_done_ = 0;
 };
 
 // Parses the key notation of scripts: characters as themselves, "\n" or

@@ -414,6 +414,7 @@ void WindowPlatform::Pump(bool wait) {
     if (dirty_ || whole_) Present();
     SDL_Event e;
     if (wait) {
+        PrepareWhileIdle();
         if (on_idle) on_idle();
         // The window shows the canvas: the copy that later changes are told
         // by is made now, with the picture already on the screen.
@@ -428,6 +429,13 @@ void WindowPlatform::Pump(bool wait) {
     }
     while (SDL_PollEvent(&e)) Handle(&e);
     if (dirty_ || whole_) Present();
+}
+
+void WindowPlatform::PrepareWhileIdle() {
+    // Any event, a key above all, stops the preparing at once: the rest
+    // waits for the next time nothing happens.
+    SDL_PumpEvents();
+    while (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) && PrepareNextText()) SDL_PumpEvents();
 }
 
 std::string WindowPlatform::Inkey() {

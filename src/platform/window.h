@@ -102,6 +102,9 @@ private:
     // Brings the window up to date with the canvas: the parts drawn on
     // since the last time, or everything after a resize or an expose.
     void Present();
+    // Prepares the texts asked for (PrepareTexts) while the picture is on
+    // the screen and no event has come.
+    void PrepareWhileIdle();
     // Shows what was drawn, then handles the events that came; with wait,
     // first sleeps until at least one comes.
     void Pump(bool wait);

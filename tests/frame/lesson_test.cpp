@@ -66,5 +66,25 @@ TEST(RunLesson, LessonWithoutGoalAndEmptyScenes) {
     EXPECT_EQ(r.p.PendingKeys(), 0u);
 }
 
+size_t to_prepare = 0;  // texts left to prepare when the scene began
+
+void CountTextsToPrepare(State& s) { to_prepare = s.P.TextsToPrepare(); }
+
+// The lesson's texts wait to be prepared while its scenes run, and are let
+// go when it returns to the main menu.
+TEST(RunLesson, AsksForItsTextsToBePrepared) {
+    test::MenuRig r;
+    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240},
+                              {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62}};
+    Lesson l;
+    l.scene_list = "①Ａ　②終了";
+    l.scenes = {CountTextsToPrepare};
+    l.texts = seeds;
+    r.Keys("1\n2\n");
+    RunLesson(r.s, l);
+    EXPECT_EQ(to_prepare, 2u);
+    EXPECT_EQ(r.p.TextsToPrepare(), 0u);
+}
+
 }  // namespace
 }  // namespace vm

@@ -2,8 +2,13 @@
 // must come out exactly as drawing every text from its outline makes it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <deque>
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/platform.h"
@@ -77,6 +82,61 @@ TEST(GlyphCache, CopiedTextsEqualTextsDrawnAfresh) {
     EXPECT_GT(cached.Canvas()->GlyphCacheHits(), 100u);
     EXPECT_EQ(fresh.Canvas()->GlyphCacheHits(), 0u);
     EXPECT_EQ(DifferingRows(cached, fresh), 0) << "rows differ";
+}
+
+// Texts prepared before they are drawn (as a lesson's are while its scene
+// list waits) come out as drawing them does, and even their first drawing
+// copies them in.
+TEST(GlyphCache, PreparedTextsEqualTextsDrawnAfresh) {
+    Platform recorded(0, 0, true);
+    DrawPage(recorded);
+    std::deque<std::string> strings;  // what the seeds point into
+    std::vector<TextSeed> seeds;
+    std::set<std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>> seen;
+    for (const Op& op : recorded.Log()) {
+        if (op.kind != Op::Text) continue;
+        const float fx = op.x1 - std::floor(op.x1), fy = op.y1 - std::floor(op.y1);
+        if (!seen.insert({op.text, op.font.name, op.font.size, op.font.bold, op.font.italic, op.mh,
+                          op.mv, fx, fy})
+                 .second)
+            continue;
+        const char* text = strings.emplace_back(op.text).c_str();
+        const char* face = strings.emplace_back(op.font.name).c_str();
+        seeds.push_back({text, face, op.font.size, op.font.bold, op.font.italic, op.mh, op.mv,
+                         op.x1, op.y1});
+    }
+    Platform prepared(1440, 900, false), cached(1440, 900, false), fresh(1440, 900, false);
+    fresh.Canvas()->SetGlyphCache(false);
+    prepared.PrepareTexts(seeds);
+    EXPECT_EQ(prepared.TextsToPrepare(), seeds.size());
+    size_t steps = 1;
+    while (prepared.PrepareNextText()) ++steps;
+    EXPECT_EQ(steps, seeds.size());
+    EXPECT_EQ(prepared.TextsToPrepare(), 0u);
+    EXPECT_FALSE(prepared.PrepareNextText());
+    for (Platform* p : {&prepared, &cached, &fresh}) DrawPage(*p);
+    EXPECT_EQ(DifferingRows(prepared, fresh), 0) << "rows differ";
+    // Only the two texts the canvas's edges cut off are drawn afresh each
+    // time; every other text is met prepared, its first drawing included.
+    EXPECT_EQ(prepared.Canvas()->GlyphCacheHits() - cached.Canvas()->GlyphCacheHits(),
+              seeds.size() - 2);
+}
+
+TEST(GlyphCache, PreparingAgainReplacesWhatWasAsked) {
+    const TextSeed one[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240}};
+    const TextSeed two[] = {{"あ", "ｺﾞｼｯｸ", 16, false, false, 1, 1, 0, 0},
+                            {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62}};
+    Platform p(1440, 900, false);
+    p.PrepareTexts(one);
+    p.PrepareTexts(two);
+    EXPECT_EQ(p.TextsToPrepare(), 2u);
+    p.PrepareTexts({});
+    EXPECT_EQ(p.TextsToPrepare(), 0u);
+    EXPECT_FALSE(p.PrepareNextText());
+    // Without a canvas there is nothing to prepare on.
+    Platform bare(0, 0, true);
+    bare.PrepareTexts(two);
+    EXPECT_FALSE(bare.PrepareNextText());
 }
 
 // Texts are laid from how much of each pixel they cover, by the same sums

@@ -12,6 +12,7 @@
 #include "lessons/theorem/menu.h"
 #include "platform/fonts.h"
 #include "platform/window.h"
+#include "programs/texts/texts.h"
 #include "state/shared_forms.h"
 
 namespace vm {
@@ -26,34 +27,39 @@ Binding SharedBinding() {
 
 namespace {
 
-ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu) {
+ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu,
+                 std::span<const LessonTextTable> texts) {
     ProgramInfo p;
     p.id = id;
     p.title = title;
     p.binding = SharedBinding();
     p.menu = std::move(menu);
     p.main_menu = ShowMainMenu;
+    for (const LessonTextTable& t : texts) {
+        if (t.item < 1 || t.item > p.menu.items.size()) continue;
+        if (auto& lesson = p.menu.items[t.item - 1].lesson) lesson->texts = t.texts;
+    }
     return p;
 }
 
 }  // namespace
 
-ProgramInfo ProgramA() { return Make(ProgramId::A, "Velmaris-A", TheoremMenuTable()); }
-ProgramInfo ProgramB() { return Make(ProgramId::B, "Velmaris-B", ApplicationsMenuTable()); }
+ProgramInfo ProgramA() { return Make(ProgramId::A, "Velmaris-A", TheoremMenuTable(), LessonTextsA()); }
+ProgramInfo ProgramB() { return Make(ProgramId::B, "Velmaris-B", ApplicationsMenuTable(), LessonTextsB()); }
 ProgramInfo ProgramC() {
-    ProgramInfo p = Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable());
+    ProgramInfo p = Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable(), LessonTextsC());
     p.data.cuboid_lengths = true;
     return p;
 }
 // Velmaris-D draws with its own forms of several shared routines.
 ProgramInfo ProgramD() {
-    ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable());
+    ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable(), LessonTextsD());
     p.data = SurveyProgramData();
     BindSurvey(p.binding);
     return p;
 }
 ProgramInfo ProgramE() {
-    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable());
+    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable(), LessonTextsE());
     p.data.cuboid_lengths = true;
     return p;
 }
