@@ -63,7 +63,9 @@ CairoCanvas::CairoCanvas(int width, int height)
     : width_(width),
       height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {
+      cr_(cairo_create(surface_)),
+      touched_(static_cast<size_t>(Tiles(width) * Tiles(height)), 0),
+      drawn_on_(touched_.size(), 0) {
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     // Shapes are drawn without antialiasing: the programs erase by drawing
@@ -157,7 +159,7 @@ void CairoCanvas::Draw(const Op& op) {
     if (op.kind == Op::Clear) {
         SetColour(kBackground);
         cairo_paint(cr_);
-        Damage(PixelRect{0, 0, width_, height_});
+        Blanked(0, 0, width_, height_, 0, PixelRect{0, 0, width_, height_});
         return;
     }
     if (op.kind == Op::Text) {
@@ -167,7 +169,18 @@ void CairoCanvas::Draw(const Op& op) {
     Path(op);
     double x0, y0, x1, y1;
     cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-    Damage(x0, y0, x1, y1, pen / 2.0 + 1);
+    if (op.kind == Op::FillBox && (op.fill & 15) == kBackground &&
+        (op.colour & 15) == kBackground) {
+        // A box filled and outlined in the background colour (how the
+        // programs clear the screen or a part of it) leaves the background
+        // in every whole pixel inside it.
+        const auto in = [](double v) { return static_cast<int>(std::clamp(v, -1e6, 1e6)); };
+        const int bx0 = in(std::ceil(x0)), by0 = in(std::ceil(y0));
+        Blanked(x0, y0, x1, y1, pen / 2.0 + 1,
+                PixelRect{bx0, by0, in(std::floor(x1)) - bx0, in(std::floor(y1)) - by0});
+    } else {
+        Damage(x0, y0, x1, y1, pen / 2.0 + 1);
+    }
     switch (op.kind) {
         case Op::FillBox:
         case Op::Sector:

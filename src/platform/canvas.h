@@ -158,11 +158,24 @@ private:
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);
     void Damage(PixelRect r);
+    // As Damage, for a drawing that left every pixel of blank (which may
+    // take in less than it painted, never more) in the background colour.
+    void Blanked(double x0, double y0, double x1, double y1, double pad, PixelRect blank);
+    // Marks r as drawn on, and the squares wholly inside blank as holding
+    // the background.
+    void Mark(PixelRect r, PixelRect blank);
+    // The canvas is compared with what was shown in squares of this size.
+    static constexpr int kTile = 32;
+    static int Tiles(int pixels) { return (pixels + kTile - 1) / kTile; }
 
     int width_, height_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
     std::vector<PixelRect> damage_;
+    // By square, row by row: drawn on since the changes were last taken;
+    // drawn on since the canvas was last cleared (the others hold the
+    // background).
+    std::vector<uint8_t> touched_, drawn_on_;
     void CopyShown();
     std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
     bool shown_owed_ = false;           // the first picture given is not yet copied

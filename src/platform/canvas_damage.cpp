@@ -34,10 +34,17 @@ PixelRect Clamp(const PixelRect& r, const PixelRect& bounds) {
 }
 
 void CairoCanvas::Damage(double x0, double y0, double x1, double y1, double pad) {
+    Blanked(x0, y0, x1, y1, pad, PixelRect{});
+}
+
+void CairoCanvas::Damage(PixelRect r) { Mark(r, PixelRect{}); }
+
+void CairoCanvas::Blanked(double x0, double y0, double x1, double y1, double pad,
+                          PixelRect blank) {
     const auto lo = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6)); };
     const auto hi = [](double v) { return static_cast<int>(std::clamp(std::ceil(v), -1e6, 1e6)); };
     const int ix0 = lo(x0 - pad), iy0 = lo(y0 - pad);
-    Damage(PixelRect{ix0, iy0, hi(x1 + pad) - ix0, hi(y1 + pad) - iy0});
+    Mark(PixelRect{ix0, iy0, hi(x1 + pad) - ix0, hi(y1 + pad) - iy0}, blank);
 }
 
 namespace {
@@ -65,9 +72,26 @@ void AddPart(std::vector<PixelRect>& parts, PixelRect r) {
 
 }  // namespace
 
-void CairoCanvas::Damage(PixelRect r) {
+void CairoCanvas::Mark(PixelRect r, PixelRect blank) {
     r = Clamp(r, PixelRect{0, 0, width_, height_});
-    if (!r.Empty()) AddPart(damage_, r);
+    if (r.Empty()) return;
+    AddPart(damage_, r);
+    const int cols = Tiles(width_);
+    for (int ty = r.y / kTile; ty <= (r.y + r.h - 1) / kTile; ++ty)
+        for (int tx = r.x / kTile; tx <= (r.x + r.w - 1) / kTile; ++tx) {
+            const size_t i = static_cast<size_t>(ty * cols + tx);
+            const int sx = tx * kTile, sy = ty * kTile;
+            const int sx1 = std::min(sx + kTile, width_), sy1 = std::min(sy + kTile, height_);
+            if (sx >= blank.x && sy >= blank.y && sx1 <= blank.x + blank.w &&
+                sy1 <= blank.y + blank.h) {
+                // A square left holding the background: if nothing was drawn
+                // on it since it last did, it has not changed.
+                touched_[i] |= drawn_on_[i];
+                drawn_on_[i] = 0;
+            } else {
+                touched_[i] = drawn_on_[i] = 1;
+            }
+        }
 }
 
 std::vector<PixelRect> CairoCanvas::TakeDamage() {
@@ -76,18 +100,13 @@ std::vector<PixelRect> CairoCanvas::TakeDamage() {
     return d;
 }
 
-namespace {
-
-// The canvas is compared with what was shown in squares of this size.
-constexpr int kTile = 32;
-
-}  // namespace
-
 // A step that clears the screen and draws most of it again as it was (a
 // figure moved by a key) changes only a small part of it: only the squares
 // whose pixels differ from those last taken are given.
 std::vector<PixelRect> CairoCanvas::TakeChanges() {
     std::vector<PixelRect> damage = TakeDamage();
+    std::vector<uint8_t> touched(touched_.size(), 0);
+    touched.swap(touched_);
     if (shown_.empty() && !shown_owed_) {
         // The first picture is shown before its copy is made (KeepShown).
         shown_owed_ = true;
@@ -106,38 +125,36 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     // Each square drawn on is compared once; of a changed square only the
     // box around its changed pixels is given, so that a scaled window
     // smooths no more than changed.
-    const int cols = (width_ + kTile - 1) / kTile, rows = (height_ + kTile - 1) / kTile;
-    std::vector<uint8_t> seen(static_cast<size_t>(cols * rows), 0);
+    const int cols = Tiles(width_);
     std::vector<PixelRect> parts;
-    for (const PixelRect& d : damage)
-        for (int ty = d.y / kTile; ty <= (d.y + d.h - 1) / kTile; ++ty)
-            for (int tx = d.x / kTile; tx <= (d.x + d.w - 1) / kTile; ++tx) {
-                uint8_t& done = seen[static_cast<size_t>(ty * cols + tx)];
-                if (done) continue;
-                done = 1;
-                const int x0 = tx * kTile, y0 = ty * kTile;
-                const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
-                const size_t bytes = static_cast<size_t>(w) * 4;
-                int left = w, right = -1, top = -1, bottom = -1;
-                for (int y = y0; y < y0 + h; ++y) {
-                    const auto* now =
-                        reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride) + x0;
-                    auto* was = reinterpret_cast<uint32_t*>(shown_.data() +
-                                                            row_bytes * static_cast<size_t>(y)) +
-                                x0;
-                    if (std::memcmp(now, was, bytes) == 0) continue;
-                    int l = 0, r = w - 1;
-                    while (now[l] == was[l]) ++l;
-                    while (now[r] == was[r]) --r;
-                    left = std::min(left, l);
-                    right = std::max(right, r);
-                    if (top < 0) top = y;
-                    bottom = y;
-                    std::memcpy(was, now, bytes);
-                }
-                if (top >= 0)
-                    AddPart(parts, PixelRect{x0 + left, top, right - left + 1, bottom - top + 1});
-            }
+    for (size_t i = 0; i < touched.size(); ++i) {
+        if (!touched[i]) continue;
+        const int tx = static_cast<int>(i) % cols, ty = static_cast<int>(i) / cols;
+        const int x0 = tx * kTile, y0 = ty * kTile;
+        const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
+        const size_t bytes = static_cast<size_t>(w) * 4;
+        int left = w, right = -1, top = -1, bottom = -1;
+        for (int y = y0; y < y0 + h; ++y) {
+            const auto* now =
+                reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride) + x0;
+            auto* was = reinterpret_cast<uint32_t*>(shown_.data() +
+                                                    row_bytes * static_cast<size_t>(y)) +
+                        x0;
+            if (std::memcmp(now, was, bytes) == 0) continue;
+            // Only how far the box reaches matters: the row is looked at
+            // no further than to where the box already reaches.
+            int l = 0, r = w - 1;
+            while (l < left && now[l] == was[l]) ++l;
+            while (r > right && now[r] == was[r]) --r;
+            left = std::min(left, l);
+            right = std::max(right, r);
+            if (top < 0) top = y;
+            bottom = y;
+            std::memcpy(was, now, bytes);
+        }
+        if (top >= 0)
+            AddPart(parts, PixelRect{x0 + left, top, right - left + 1, bottom - top + 1});
+    }
     return parts;
 }
 

@@ -90,6 +90,26 @@ TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
         p.Line(101, 100, 901, 640, 3);
         p.FillBox(96, 657, 400, 693, 13, 4);
         update();
+        // Cleared and drawn elsewhere: what was shown before goes, though
+        // nothing is drawn where it was.
+        p.Cls();
+        p.Symbol(1000, 200, "三", 3, 3, 0);
+        update();
+        p.Cls();
+        update();
+        p.Dot(20, 880, 6, 4);
+        update();
+        // The same by boxes in the background colour, over the whole
+        // screen and over a part of it.
+        p.Symbol(1000, 20, "三", 3, 3, 0);
+        p.Line(40, 60, 1400, 800, 2);
+        update();
+        p.FillBox(0, 54, 1440, 900, 15, 15);
+        p.Dot(700.5f, 400.25f, 3, 1);
+        update();
+        p.FillBox(0, 0, 1760, 1800, 15, 15);
+        p.Symbol(64, 64, "あ", 2, 2, 5);
+        update();
 
         Target whole(w, h);
         c.PaintInto(whole.Pixels(), at, PixelRect{0, 0, 1440, 900});
