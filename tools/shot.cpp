@@ -72,37 +72,47 @@ private:
     std::unique_ptr<FILE, Closer> f_;
 };
 
-// The texts each lesson draws from its first scene on, each once as the
-// canvas keeps it (the same characters, face, size, weight, slant and
-// magnification at the same place within a pixel), where it was first drawn.
+// The texts a program's lessons draw, each once as the canvas keeps it (the
+// same characters, face, size, weight, slant and magnification at the same
+// place within a pixel), where it was first drawn: those of each lesson from
+// its first scene on, and those the lessons draw on entry before that.
 class LessonTexts {
 public:
-    // Takes the texts of what was drawn, while a lesson's scenes are on.
+    using Key = std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>;
+    // Takes the texts of what was drawn since the last key.
     void Take(const std::vector<vm::Op>& drawn, size_t item) {
-        if (!on_) return;
+        if (!entering_) return;
         for (const vm::Op& op : drawn) {
             if (op.kind != vm::Op::Text) continue;
-            const auto key = std::make_tuple(op.text, op.font.name, op.font.size, op.font.bold,
-                                             op.font.italic, op.mh, op.mv,
-                                             op.x1 - std::floor(op.x1), op.y1 - std::floor(op.y1));
-            if (seen_.insert(key).second) lessons_[item].push_back(op);
+            const Key key{op.text,  op.font.name, op.font.size, op.font.bold,
+                          op.font.italic, op.mh, op.mv, op.x1 - std::floor(op.x1),
+                          op.y1 - std::floor(op.y1)};
+            if (!in_scenes_) {
+                if (entry_seen_.insert(key).second) entry_.push_back(op);
+            } else if (seen_.insert(key).second) {
+                lessons_[item].push_back(op);
+            }
         }
     }
     // What is drawn after the key now given belongs to the lesson's scenes.
     void ScenesBegin() { starting_ = true; }
+    // A key was given: the first of a run leaves the main menu drawn at its
+    // start behind.
     void KeyGiven() {
-        if (starting_) on_ = true;
+        entering_ = true;
+        if (starting_) in_scenes_ = true;
         starting_ = false;
     }
     void LessonEnds() {
-        on_ = starting_ = false;
+        entering_ = in_scenes_ = starting_ = false;
         seen_.clear();
     }
     bool Write(const std::string& path, const std::string& letter) const;
 
 private:
-    bool on_ = false, starting_ = false;
-    std::set<std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>> seen_;
+    bool entering_ = false, in_scenes_ = false, starting_ = false;
+    std::set<Key> seen_, entry_seen_;
+    std::vector<vm::Op> entry_;
     std::map<size_t, std::vector<vm::Op>> lessons_;
 };
 
@@ -123,35 +133,39 @@ std::string Float(float v) {
     return t + "f";
 }
 
+void WriteSeeds(FILE* f, const char* name, const std::vector<vm::Op>& ops) {
+    std::fprintf(f, "\nconst TextSeed %s[] = {\n", name);
+    for (const vm::Op& op : ops)
+        std::fprintf(f, "    {%s, %s, %s, %s, %s, %d, %d, %s, %s},\n", Quoted(op.text).c_str(),
+                     Quoted(op.font.name).c_str(), Float(op.font.size).c_str(),
+                     op.font.bold ? "true" : "false", op.font.italic ? "true" : "false", op.mh,
+                     op.mv, Float(op.x1).c_str(), Float(op.y1).c_str());
+    std::fprintf(f, "};\n");
+}
+
 bool LessonTexts::Write(const std::string& path, const std::string& letter) const {
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "w"), std::fclose);
     if (!f) return false;
     std::fprintf(f.get(),
-                 "// The texts each lesson of Velmaris-%s draws from its first scene on,\n"
-                 "// as a walk through every scene met them: written by\n"
+                 "// The texts the lessons of Velmaris-%s draw on entry and from their first\n"
+                 "// scenes on, as a walk through every scene met them: written by\n"
                  "// scripts/lesson-texts.sh, not by hand.\n"
                  "#include \"programs/texts/texts.h\"\n\nnamespace vm {\n\nnamespace {\n",
                  letter.c_str());
+    if (!entry_.empty()) WriteSeeds(f.get(), "kEntry", entry_);
     for (const auto& [item, ops] : lessons_) {
         if (ops.empty()) continue;
-        std::fprintf(f.get(), "\nconst TextSeed kLesson%zu[] = {\n", item);
-        for (const vm::Op& op : ops)
-            std::fprintf(f.get(), "    {%s, %s, %s, %s, %s, %d, %d, %s, %s},\n",
-                         Quoted(op.text).c_str(), Quoted(op.font.name).c_str(),
-                         Float(op.font.size).c_str(), op.font.bold ? "true" : "false",
-                         op.font.italic ? "true" : "false", op.mh, op.mv, Float(op.x1).c_str(),
-                         Float(op.y1).c_str());
-        std::fprintf(f.get(), "};\n");
+        WriteSeeds(f.get(), ("kLesson" + std::to_string(item)).c_str(), ops);
     }
-    std::fprintf(f.get(), "\nconst LessonTextTable kTable[] = {\n");
+    std::fprintf(f.get(), "\nconst LessonTextTable kLessons[] = {\n");
     for (const auto& [item, ops] : lessons_)
         if (!ops.empty()) std::fprintf(f.get(), "    {%zu, kLesson%zu},\n", item, item);
     // A table without a row would be an array of none.
     if (lessons_.empty()) std::fprintf(f.get(), "    {0, {}},\n");
     std::fprintf(f.get(),
-                 "};\n\n}  // namespace\n\nstd::span<const LessonTextTable> LessonTexts%s() "
-                 "{ return kTable; }\n\n}  // namespace vm\n",
-                 letter.c_str());
+                 "};\n\n}  // namespace\n\nProgramTexts TextsOf%s() { return {%s, kLessons}; }"
+                 "\n\n}  // namespace vm\n",
+                 letter.c_str(), entry_.empty() ? "{}" : "kEntry");
     return std::ferror(f.get()) == 0;
 }
 

@@ -58,6 +58,7 @@ void ShowMainMenu(State& s) {
     s.KAIY = 648;
     for (;;) {
         DrawMenu(s, table);
+        s.P.PrepareTexts(table.entry_texts);
         AskMenuNumber(s);
         EraseMenuPrompt(s);
         if (s.AINP == quit) return;

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "platform/platform.h"
 
 #include "frame/lesson.h"
 #include "state/state.h"
@@ -19,6 +22,9 @@ struct MenuItem {
 // group hands in the items of its own lessons.
 struct MainMenuTable {
     std::vector<MenuItem> items;
+    // The texts the lessons draw on entry, before their scene lists (the
+    // goal screens), prepared while the menu waits for a choice.
+    std::span<const TextSeed> entry_texts{};
 };
 
 // The main menu's first entry; returns when the quit item is chosen.

@@ -414,6 +414,7 @@ void WindowPlatform::Pump(bool wait) {
     if (dirty_ || whole_) Present();
     SDL_Event e;
     if (wait) {
+        if (on_shown) on_shown();
         PrepareWhileIdle();
         if (on_idle) on_idle();
         // The window shows the canvas: the copy that later changes are told

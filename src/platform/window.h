@@ -79,6 +79,10 @@ public:
     // (a key code as Inkey returns it: a character, Enter, an arrow, ...).
     void InjectKey(const std::string& key);
 
+    // Called when the window shows the canvas and the program is about to
+    // wait, before the wait's own work (texts prepared while nothing
+    // happens): a benchmark times the start up to here.
+    std::function<void()> on_shown;
     // Called when every event has been handled and the window shows the
     // canvas, just before the wait blocks (a benchmark feeds its keys here).
     std::function<void()> on_idle;

@@ -32,6 +32,7 @@ struct Entered {
     float value = 0;
     bool screen_cleared = false;
     float kaix = 0;
+    size_t to_prepare = 0;
 };
 Entered entered;
 
@@ -42,6 +43,7 @@ void RecordLesson(State& s) {
     entered.typed = s.AINP_s;
     entered.value = s.AINP;
     entered.kaix = s.KAIX;
+    entered.to_prepare = s.P.TextsToPrepare();
     entered.screen_cleared = IsScreenClear(s.P.Log().back()) && s.AA_s.empty();
 }
 
@@ -144,6 +146,19 @@ TEST(MainMenu, SurveyProgramDispatch) {
         EXPECT_EQ(Menus(e), c.menus) << c.entry;
         EXPECT_EQ(e.unread, c.menus == 1 ? 3u : 1u) << c.entry;
     }
+}
+
+// While the menu waits, the texts the lessons draw on entry wait to be
+// prepared.
+TEST(MainMenu, AsksForTheLessonsEntryTextsToBePrepared) {
+    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 44, 305},
+                              {"角", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 76, 305}};
+    ProgramInfo info = WithRecordingLessons(ProgramA());
+    info.menu.entry_texts = seeds;
+    entered = {};
+    RunKeys(info, "1\n6\n{Any}");
+    EXPECT_EQ(entered.lesson, 1);
+    EXPECT_EQ(entered.to_prepare, 2u);
 }
 
 TEST(MainMenu, ItemsWithoutLessonsDrawTheMenuAgain) {

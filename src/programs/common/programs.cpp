@@ -27,15 +27,15 @@ Binding SharedBinding() {
 
 namespace {
 
-ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu,
-                 std::span<const LessonTextTable> texts) {
+ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu, ProgramTexts texts) {
     ProgramInfo p;
     p.id = id;
     p.title = title;
     p.binding = SharedBinding();
     p.menu = std::move(menu);
     p.main_menu = ShowMainMenu;
-    for (const LessonTextTable& t : texts) {
+    p.menu.entry_texts = texts.entry;
+    for (const LessonTextTable& t : texts.lessons) {
         if (t.item < 1 || t.item > p.menu.items.size()) continue;
         if (auto& lesson = p.menu.items[t.item - 1].lesson) lesson->texts = t.texts;
     }
@@ -44,22 +44,26 @@ ProgramInfo Make(ProgramId id, const char* title, MainMenuTable menu,
 
 }  // namespace
 
-ProgramInfo ProgramA() { return Make(ProgramId::A, "Velmaris-A", TheoremMenuTable(), LessonTextsA()); }
-ProgramInfo ProgramB() { return Make(ProgramId::B, "Velmaris-B", ApplicationsMenuTable(), LessonTextsB()); }
+ProgramInfo ProgramA() {
+    return Make(ProgramId::A, "Velmaris-A", TheoremMenuTable(), TextsOfA());
+}
+ProgramInfo ProgramB() {
+    return Make(ProgramId::B, "Velmaris-B", ApplicationsMenuTable(), TextsOfB());
+}
 ProgramInfo ProgramC() {
-    ProgramInfo p = Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable(), LessonTextsC());
+    ProgramInfo p = Make(ProgramId::C, "Velmaris-C", FurtherApplicationsMenuTable(), TextsOfC());
     p.data.cuboid_lengths = true;
     return p;
 }
 // Velmaris-D draws with its own forms of several shared routines.
 ProgramInfo ProgramD() {
-    ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable(), LessonTextsD());
+    ProgramInfo p = Make(ProgramId::D, "Velmaris-D", SurveyMenuTable(), TextsOfD());
     p.data = SurveyProgramData();
     BindSurvey(p.binding);
     return p;
 }
 ProgramInfo ProgramE() {
-    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable(), LessonTextsE());
+    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable(), TextsOfE());
     p.data.cuboid_lengths = true;
     return p;
 }
@@ -78,13 +82,13 @@ std::optional<ProgramInfo> ProgramByName(const std::string& name) {
     }
 }
 
-int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle) {
+int RunInWindow(const ProgramInfo& info, std::function<void()> on_shown) {
     try {
         // Starting SDL's video and opening the window take longer than
         // anything else before the menu shows: they go on while the fonts
         // are checked and the menu is drawn on the canvas.
         WindowPlatform window(WindowPlatform::Opening::Meanwhile, info.title);
-        window.on_idle = std::move(on_idle);
+        window.on_shown = std::move(on_shown);
         ReportMissingFonts(info.title);
         const int status = RunProgram(info, window);
         window.ThrowIfNotOpened();

@@ -21,8 +21,9 @@ ProgramInfo ProgramE();
 std::optional<ProgramInfo> ProgramByName(const std::string& name);
 
 // The entry point of each executable: runs the program in a window.
-// on_idle, when given, is called whenever the window shows the canvas and
-// is about to wait for an event (a benchmark times the start up to there).
-int RunInWindow(const ProgramInfo& info, std::function<void()> on_idle = {});
+// on_shown, when given, is called whenever the window shows the canvas and
+// is about to wait for an event, before any work done while waiting (a
+// benchmark times the start up to there: the menu's first pixels).
+int RunInWindow(const ProgramInfo& info, std::function<void()> on_shown = {});
 
 }  // namespace vm

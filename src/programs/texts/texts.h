@@ -1,7 +1,6 @@
-// The texts each lesson of a program draws from its first scene on, known
-// before it draws them: a table a program's lessons are given, written from
-// a walk through every scene (scripts/lesson-texts.sh). A text missing from
-// a table is only drawn the slower way the first time.
+// The texts a program's lessons draw, known before they draw them: tables
+// written from a walk through every scene (scripts/lesson-texts.sh). A text
+// missing from a table is only drawn the slower way the first time.
 #pragma once
 
 #include <cstddef>
@@ -16,10 +15,17 @@ struct LessonTextTable {
     std::span<const TextSeed> texts;
 };
 
-std::span<const LessonTextTable> LessonTextsA();
-std::span<const LessonTextTable> LessonTextsB();
-std::span<const LessonTextTable> LessonTextsC();
-std::span<const LessonTextTable> LessonTextsD();
-std::span<const LessonTextTable> LessonTextsE();
+// A program's texts: those its lessons draw on entry (their goal screens,
+// the first lesson's first), and each lesson's from its first scene on.
+struct ProgramTexts {
+    std::span<const TextSeed> entry;
+    std::span<const LessonTextTable> lessons;
+};
+
+ProgramTexts TextsOfA();
+ProgramTexts TextsOfB();
+ProgramTexts TextsOfC();
+ProgramTexts TextsOfD();
+ProgramTexts TextsOfE();
 
 }  // namespace vm

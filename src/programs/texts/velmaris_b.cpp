@@ -1,11 +1,110 @@
-// The texts each lesson of Velmaris-B draws from its first scene on,
-// as a walk through every scene met them: written by
+// The texts the lessons of Velmaris-B draw on entry and from their first
+// scenes on, as a walk through every scene met them: written by
 // scripts/lesson-texts.sh, not by hand.
 #include "programs/texts/texts.h"
 
 namespace vm {
 
 namespace {
+
+const TextSeed kEntry[] = {
+    {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
+    {"<", "ゴシック", 16, true, false, 3, 3, 44, 240},
+    {"め", "ゴシック", 16, true, false, 2, 3, 71, 240},
+    {"あ", "ゴシック", 16, true, false, 2, 3, 105, 240},
+    {"て", "ゴシック", 16, true, false, 2, 3, 139, 240},
+    {">", "ゴシック", 16, true, false, 3, 3, 173, 240},
+    {"1", "ゴシック", 16, true, false, 3, 3, 44, 305},
+    {"直", "ゴシック", 16, true, false, 2, 3, 98, 305},
+    {"角", "ゴシック", 16, true, false, 2, 3, 132, 305},
+    {"三", "ゴシック", 16, true, false, 2, 3, 166, 305},
+    {"形", "ゴシック", 16, true, false, 2, 3, 234, 305},
+    {"を", "ゴシック", 16, true, false, 2, 3, 268, 305},
+    {"つ", "ゴシック", 16, true, false, 2, 3, 302, 305},
+    {"く", "ゴシック", 16, true, false, 2, 3, 336, 305},
+    {"り", "ゴシック", 16, true, false, 2, 3, 370, 305},
+    {"、", "ゴシック", 16, true, false, 2, 3, 404, 305},
+    {"平", "ゴシック", 16, true, false, 2, 3, 132, 370},
+    {"方", "ゴシック", 16, true, false, 2, 3, 166, 370},
+    {"の", "ゴシック", 16, true, false, 2, 3, 200, 370},
+    {"定", "ゴシック", 16, true, false, 2, 3, 234, 370},
+    {"理", "ゴシック", 16, true, false, 2, 3, 268, 370},
+    {"利", "ゴシック", 16, true, false, 2, 3, 336, 370},
+    {"用", "ゴシック", 16, true, false, 2, 3, 370, 370},
+    {"し", "ゴシック", 16, true, false, 2, 3, 404, 370},
+    {"い", "ゴシック", 16, true, false, 2, 3, 472, 370},
+    {"ろ", "ゴシック", 16, true, false, 2, 3, 506, 370},
+    {"な", "ゴシック", 16, true, false, 2, 3, 608, 370},
+    {"長", "ゴシック", 16, true, false, 2, 3, 642, 370},
+    {"さ", "ゴシック", 16, true, false, 2, 3, 676, 370},
+    {"求", "ゴシック", 16, true, false, 2, 3, 744, 370},
+    {"よ", "ゴシック", 16, true, false, 2, 3, 812, 370},
+    {"う", "ゴシック", 16, true, false, 2, 3, 846, 370},
+    {"。", "ゴシック", 16, true, false, 2, 3, 880, 370},
+    {"2", "ゴシック", 16, true, false, 3, 3, 44, 435},
+    {"　", "ゴシック", 16, true, false, 2, 3, 71, 435},
+    {"特", "ゴシック", 16, true, false, 2, 3, 105, 435},
+    {"別", "ゴシック", 16, true, false, 2, 3, 139, 435},
+    {"3", "ゴシック", 16, true, false, 3, 3, 411, 435},
+    {"辺", "ゴシック", 16, true, false, 2, 3, 438, 435},
+    {"比", "ゴシック", 16, true, false, 2, 3, 506, 435},
+    {"使", "ゴシック", 16, true, false, 2, 3, 574, 435},
+    {"っ", "ゴシック", 16, true, false, 2, 3, 608, 435},
+    {"問", "ゴシック", 16, true, false, 2, 3, 676, 435},
+    {"題", "ゴシック", 16, true, false, 2, 3, 710, 435},
+    {"解", "ゴシック", 16, true, false, 2, 3, 778, 435},
+    {"こ", "ゴシック", 16, true, false, 2, 3, 812, 435},
+    {"　", "ゴシック", 16, true, false, 1, 1, 16, 666},
+    {"①", "ゴシック", 16, true, false, 1, 1, 32, 666},
+    {"Ｐ", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"９", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"３", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"Ｑ", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"②", "ゴシック", 16, true, false, 1, 1, 144, 666},
+    {"正", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"方", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"形", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"③", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"三", "ゴシック", 16, true, false, 1, 1, 256, 666},
+    {"角", "ゴシック", 16, true, false, 1, 1, 272, 666},
+    {"④", "ゴシック", 16, true, false, 1, 1, 320, 666},
+    {"辺", "ゴシック", 16, true, false, 1, 1, 352, 666},
+    {"の", "ゴシック", 16, true, false, 1, 1, 368, 666},
+    {"比", "ゴシック", 16, true, false, 1, 1, 384, 666},
+    {"⑤", "ゴシック", 16, true, false, 1, 1, 416, 666},
+    {"練", "ゴシック", 16, true, false, 1, 1, 432, 666},
+    {"習", "ゴシック", 16, true, false, 1, 1, 448, 666},
+    {"⑥", "ゴシック", 16, true, false, 1, 1, 480, 666},
+    {"問", "ゴシック", 16, true, false, 1, 1, 496, 666},
+    {"２", "ゴシック", 16, true, false, 1, 1, 512, 666},
+    {"⑦", "ゴシック", 16, true, false, 1, 1, 544, 666},
+    {"終", "ゴシック", 16, true, false, 1, 1, 560, 666},
+    {"了", "ゴシック", 16, true, false, 1, 1, 576, 666},
+    {"入", "ゴシック", 16, true, false, 1, 1, 1008, 648},
+    {"力", "ゴシック", 16, true, false, 1, 1, 1024, 648},
+    {"や", "ゴシック", 16, true, false, 2, 3, 520, 305},
+    {"決", "ゴシック", 16, true, false, 2, 3, 887, 305},
+    {"４", "ゴシック", 16, true, false, 1, 1, 128, 666},
+    {"５", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"６", "ゴシック", 16, true, false, 1, 1, 256, 666},
+    {"７", "ゴシック", 16, true, false, 1, 1, 320, 666},
+    {"面", "ゴシック", 16, true, false, 2, 3, 452, 305},
+    {"点", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"距", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"離", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"８", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"弦", "ゴシック", 16, true, false, 1, 1, 272, 666},
+    {"長", "ゴシック", 16, true, false, 1, 1, 304, 666},
+    {"さ", "ゴシック", 16, true, false, 1, 1, 320, 666},
+    {"０", "ゴシック", 16, true, false, 1, 1, 464, 666},
+    {"空", "ゴシック", 16, true, false, 2, 3, 418, 305},
+    {"間", "ゴシック", 16, true, false, 2, 3, 452, 305},
+    {"直", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"体", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"円", "ゴシック", 16, true, false, 1, 1, 368, 666},
+    {"錐", "ゴシック", 16, true, false, 1, 1, 384, 666},
+    {"⑧", "ゴシック", 16, true, false, 1, 1, 576, 666},
+};
 
 const TextSeed kLesson1[] = {
     {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
@@ -945,7 +1044,7 @@ const TextSeed kLesson4[] = {
     {"号", "ゴシック", 16, true, false, 1, 1, 832, 648},
 };
 
-const LessonTextTable kTable[] = {
+const LessonTextTable kLessons[] = {
     {1, kLesson1},
     {2, kLesson2},
     {3, kLesson3},
@@ -954,6 +1053,6 @@ const LessonTextTable kTable[] = {
 
 }  // namespace
 
-std::span<const LessonTextTable> LessonTextsB() { return kTable; }
+ProgramTexts TextsOfB() { return {kEntry, kLessons}; }
 
 }  // namespace vm

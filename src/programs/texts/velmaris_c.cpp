@@ -1,11 +1,120 @@
-// The texts each lesson of Velmaris-C draws from its first scene on,
-// as a walk through every scene met them: written by
+// The texts the lessons of Velmaris-C draw on entry and from their first
+// scenes on, as a walk through every scene met them: written by
 // scripts/lesson-texts.sh, not by hand.
 #include "programs/texts/texts.h"
 
 namespace vm {
 
 namespace {
+
+const TextSeed kEntry[] = {
+    {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
+    {"<", "ゴシック", 16, true, false, 3, 3, 44, 240},
+    {"め", "ゴシック", 16, true, false, 2, 3, 71, 240},
+    {"あ", "ゴシック", 16, true, false, 2, 3, 105, 240},
+    {"て", "ゴシック", 16, true, false, 2, 3, 139, 240},
+    {">", "ゴシック", 16, true, false, 3, 3, 173, 240},
+    {"富", "ゴシック", 16, true, false, 2, 3, 44, 305},
+    {"士", "ゴシック", 16, true, false, 2, 3, 78, 305},
+    {"山", "ゴシック", 16, true, false, 2, 3, 112, 305},
+    {"の", "ゴシック", 16, true, false, 2, 3, 146, 305},
+    {"頂", "ゴシック", 16, true, false, 2, 3, 214, 305},
+    {"は", "ゴシック", 16, true, false, 2, 3, 248, 305},
+    {"ど", "ゴシック", 16, true, false, 2, 3, 282, 305},
+    {"れ", "ゴシック", 16, true, false, 2, 3, 316, 305},
+    {"く", "ゴシック", 16, true, false, 2, 3, 350, 305},
+    {"ら", "ゴシック", 16, true, false, 2, 3, 384, 305},
+    {"い", "ゴシック", 16, true, false, 2, 3, 418, 305},
+    {"遠", "ゴシック", 16, true, false, 2, 3, 452, 305},
+    {"か", "ゴシック", 16, true, false, 2, 3, 520, 305},
+    {"見", "ゴシック", 16, true, false, 2, 3, 588, 305},
+    {"え", "ゴシック", 16, true, false, 2, 3, 622, 305},
+    {"る", "ゴシック", 16, true, false, 2, 3, 656, 305},
+    {"調", "ゴシック", 16, true, false, 2, 3, 724, 305},
+    {"べ", "ゴシック", 16, true, false, 2, 3, 758, 305},
+    {"よ", "ゴシック", 16, true, false, 2, 3, 792, 305},
+    {"う", "ゴシック", 16, true, false, 2, 3, 826, 305},
+    {"。", "ゴシック", 16, true, false, 2, 3, 860, 305},
+    {"　", "ゴシック", 16, true, false, 1, 1, 16, 666},
+    {"①", "ゴシック", 16, true, false, 1, 1, 32, 666},
+    {"図", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"で", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"②", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"作", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"③", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"Ｐ", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"Α", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"の", "ゴシック", 16, true, false, 1, 1, 208, 666},
+    {"長", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"さ", "ゴシック", 16, true, false, 1, 1, 240, 666},
+    {"④", "ゴシック", 16, true, false, 1, 1, 272, 666},
+    {"地", "ゴシック", 16, true, false, 1, 1, 288, 666},
+    {"⑤", "ゴシック", 16, true, false, 1, 1, 352, 666},
+    {"２", "ゴシック", 16, true, false, 1, 1, 368, 666},
+    {"０", "ゴシック", 16, true, false, 1, 1, 400, 666},
+    {"ｋ", "ゴシック", 16, true, false, 1, 1, 416, 666},
+    {"ｍ", "ゴシック", 16, true, false, 1, 1, 432, 666},
+    {"以", "ゴシック", 16, true, false, 1, 1, 448, 666},
+    {"上", "ゴシック", 16, true, false, 1, 1, 464, 666},
+    {"か", "ゴシック", 16, true, false, 1, 1, 480, 666},
+    {"ら", "ゴシック", 16, true, false, 1, 1, 496, 666},
+    {"⑥", "ゴシック", 16, true, false, 1, 1, 528, 666},
+    {"終", "ゴシック", 16, true, false, 1, 1, 544, 666},
+    {"了", "ゴシック", 16, true, false, 1, 1, 560, 666},
+    {"入", "ゴシック", 16, true, false, 1, 1, 1008, 648},
+    {"力", "ゴシック", 16, true, false, 1, 1, 1024, 648},
+    {"三", "ゴシック", 16, true, false, 2, 3, 44, 305},
+    {"平", "ゴシック", 16, true, false, 2, 3, 78, 305},
+    {"方", "ゴシック", 16, true, false, 2, 3, 112, 305},
+    {"定", "ゴシック", 16, true, false, 2, 3, 180, 305},
+    {"理", "ゴシック", 16, true, false, 2, 3, 214, 305},
+    {"を", "ゴシック", 16, true, false, 2, 3, 248, 305},
+    {"利", "ゴシック", 16, true, false, 2, 3, 282, 305},
+    {"用", "ゴシック", 16, true, false, 2, 3, 316, 305},
+    {"し", "ゴシック", 16, true, false, 2, 3, 350, 305},
+    {"ろ", "ゴシック", 16, true, false, 2, 3, 452, 305},
+    {"な", "ゴシック", 16, true, false, 2, 3, 554, 305},
+    {"問", "ゴシック", 16, true, false, 2, 3, 588, 305},
+    {"題", "ゴシック", 16, true, false, 2, 3, 622, 305},
+    {"考", "ゴシック", 16, true, false, 2, 3, 690, 305},
+    {"最", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"短", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"距", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"離", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"Ｃ", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"Ｇ", "ゴシック", 16, true, false, 1, 1, 128, 666},
+    {"Ｄ", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"Ｆ", "ゴシック", 16, true, false, 1, 1, 240, 666},
+    {"問", "ゴシック", 16, true, false, 1, 1, 368, 666},
+    {"⑦", "ゴシック", 16, true, false, 1, 1, 480, 666},
+    {"３", "ゴシック", 16, true, false, 1, 1, 512, 666},
+    {"み", "ゴシック", 16, true, false, 1, 1, 528, 666},
+    {"お", "ゴシック", 16, true, false, 1, 1, 544, 666},
+    {"り", "ゴシック", 16, true, false, 1, 1, 560, 666},
+    {"⑧", "ゴシック", 16, true, false, 1, 1, 592, 666},
+    {"そ", "ゴシック", 16, true, false, 1, 1, 640, 666},
+    {"う", "ゴシック", 16, true, false, 1, 1, 656, 666},
+    {"ま", "ゴシック", 16, true, false, 1, 1, 672, 666},
+    {"⑨", "ゴシック", 16, true, false, 1, 1, 704, 666},
+    {"５", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"（", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"三", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"平", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"方", "ゴシック", 16, true, false, 1, 1, 128, 666},
+    {"基", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"本", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"題", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"）", "ゴシック", 16, true, false, 1, 1, 240, 666},
+    {"解", "ゴシック", 16, true, false, 1, 1, 272, 666},
+    {"答", "ゴシック", 16, true, false, 1, 1, 288, 666},
+    {"→", "ゴシック", 16, true, false, 1, 1, 336, 666},
+    {"４", "ゴシック", 16, true, false, 1, 1, 1056, 648},
+    {"６", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"章", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"，", "ゴシック", 16, true, false, 1, 1, 336, 666},
+    {"７", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"Ｂ", "ゴシック", 16, true, false, 1, 1, 160, 666},
+};
 
 const TextSeed kLesson1[] = {
     {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
@@ -1186,7 +1295,7 @@ const TextSeed kLesson5[] = {
     {"号", "ゴシック", 16, true, false, 1, 1, 832, 648},
 };
 
-const LessonTextTable kTable[] = {
+const LessonTextTable kLessons[] = {
     {1, kLesson1},
     {2, kLesson2},
     {3, kLesson3},
@@ -1196,6 +1305,6 @@ const LessonTextTable kTable[] = {
 
 }  // namespace
 
-std::span<const LessonTextTable> LessonTextsC() { return kTable; }
+ProgramTexts TextsOfC() { return {kEntry, kLessons}; }
 
 }  // namespace vm

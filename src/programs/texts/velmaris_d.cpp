@@ -1,11 +1,116 @@
-// The texts each lesson of Velmaris-D draws from its first scene on,
-// as a walk through every scene met them: written by
+// The texts the lessons of Velmaris-D draw on entry and from their first
+// scenes on, as a walk through every scene met them: written by
 // scripts/lesson-texts.sh, not by hand.
 #include "programs/texts/texts.h"
 
 namespace vm {
 
 namespace {
+
+const TextSeed kEntry[] = {
+    {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
+    {"<", "ゴシック", 16, true, false, 3, 3, 44, 240},
+    {"め", "ゴシック", 16, true, false, 2, 3, 71, 240},
+    {"あ", "ゴシック", 16, true, false, 2, 3, 105, 240},
+    {"て", "ゴシック", 16, true, false, 2, 3, 139, 240},
+    {">", "ゴシック", 16, true, false, 3, 3, 173, 240},
+    {"集", "ゴシック", 16, true, false, 2, 3, 44, 305},
+    {"団", "ゴシック", 16, true, false, 2, 3, 78, 305},
+    {"全", "ゴシック", 16, true, false, 2, 3, 112, 305},
+    {"体", "ゴシック", 16, true, false, 2, 3, 146, 305},
+    {"の", "ゴシック", 16, true, false, 2, 3, 180, 305},
+    {"傾", "ゴシック", 16, true, false, 2, 3, 214, 305},
+    {"向", "ゴシック", 16, true, false, 2, 3, 248, 305},
+    {"を", "ゴシック", 16, true, false, 2, 3, 282, 305},
+    {"推", "ゴシック", 16, true, false, 2, 3, 316, 305},
+    {"測", "ゴシック", 16, true, false, 2, 3, 350, 305},
+    {"す", "ゴシック", 16, true, false, 2, 3, 384, 305},
+    {"る", "ゴシック", 16, true, false, 2, 3, 418, 305},
+    {"た", "ゴシック", 16, true, false, 2, 3, 452, 305},
+    {"に", "ゴシック", 16, true, false, 2, 3, 520, 305},
+    {"、", "ゴシック", 16, true, false, 2, 3, 554, 305},
+    {"ど", "ゴシック", 16, true, false, 2, 3, 44, 355},
+    {"よ", "ゴシック", 16, true, false, 2, 3, 112, 355},
+    {"う", "ゴシック", 16, true, false, 2, 3, 146, 355},
+    {"な", "ゴシック", 16, true, false, 2, 3, 180, 355},
+    {"調", "ゴシック", 16, true, false, 2, 3, 214, 355},
+    {"査", "ゴシック", 16, true, false, 2, 3, 248, 355},
+    {"が", "ゴシック", 16, true, false, 2, 3, 282, 355},
+    {"行", "ゴシック", 16, true, false, 2, 3, 316, 355},
+    {"わ", "ゴシック", 16, true, false, 2, 3, 350, 355},
+    {"れ", "ゴシック", 16, true, false, 2, 3, 384, 355},
+    {"い", "ゴシック", 16, true, false, 2, 3, 452, 355},
+    {"か", "ゴシック", 16, true, false, 2, 3, 520, 355},
+    {"べ", "ゴシック", 16, true, false, 2, 3, 588, 355},
+    {"。", "ゴシック", 16, true, false, 2, 3, 690, 355},
+    {"　", "ゴシック", 16, true, false, 1, 1, 16, 666},
+    {"①", "ゴシック", 16, true, false, 1, 1, 32, 666},
+    {"視", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"聴", "ゴシック", 16, true, false, 1, 1, 64, 666},
+    {"率", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"調", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"査", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"②", "ゴシック", 16, true, false, 1, 1, 144, 666},
+    {"標", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"本", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"③", "ゴシック", 16, true, false, 1, 1, 240, 666},
+    {"母", "ゴシック", 16, true, false, 1, 1, 256, 666},
+    {"集", "ゴシック", 16, true, false, 1, 1, 272, 666},
+    {"団", "ゴシック", 16, true, false, 1, 1, 288, 666},
+    {"，", "ゴシック", 16, true, false, 1, 1, 304, 666},
+    {"問", "ゴシック", 16, true, false, 1, 1, 320, 666},
+    {"２", "ゴシック", 16, true, false, 1, 1, 368, 666},
+    {"④", "ゴシック", 16, true, false, 1, 1, 400, 666},
+    {"３", "ゴシック", 16, true, false, 1, 1, 448, 666},
+    {"Ｑ", "ゴシック", 16, true, false, 1, 1, 464, 666},
+    {"⑤", "ゴシック", 16, true, false, 1, 1, 496, 666},
+    {"例", "ゴシック", 16, true, false, 1, 1, 512, 666},
+    {"⑥", "ゴシック", 16, true, false, 1, 1, 544, 666},
+    {"抽", "ゴシック", 16, true, false, 1, 1, 560, 666},
+    {"出", "ゴシック", 16, true, false, 1, 1, 576, 666},
+    {"方", "ゴシック", 16, true, false, 1, 1, 592, 666},
+    {"法", "ゴシック", 16, true, false, 1, 1, 608, 666},
+    {"⑦", "ゴシック", 16, true, false, 1, 1, 640, 666},
+    {"終", "ゴシック", 16, true, false, 1, 1, 656, 666},
+    {"了", "ゴシック", 16, true, false, 1, 1, 672, 666},
+    {"入", "ゴシック", 16, true, false, 1, 1, 1008, 648},
+    {"力", "ゴシック", 16, true, false, 1, 1, 1024, 648},
+    {"標", "ゴシック", 16, true, false, 2, 3, 44, 305},
+    {"本", "ゴシック", 16, true, false, 2, 3, 78, 305},
+    {"実", "ゴシック", 16, true, false, 2, 3, 214, 305},
+    {"際", "ゴシック", 16, true, false, 2, 3, 248, 305},
+    {"や", "ゴシック", 16, true, false, 2, 3, 316, 305},
+    {"っ", "ゴシック", 16, true, false, 2, 3, 350, 305},
+    {"み", "ゴシック", 16, true, false, 2, 3, 418, 305},
+    {"Ｐ", "ゴシック", 16, true, false, 1, 1, 48, 666},
+    {"５", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"無", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"作", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"為", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"０", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"個", "ゴシック", 16, true, false, 1, 1, 240, 666},
+    {"ば", "ゴシック", 16, true, false, 1, 1, 416, 666},
+    {"ら", "ゴシック", 16, true, false, 1, 1, 432, 666},
+    {"つ", "ゴシック", 16, true, false, 1, 1, 448, 666},
+    {"き", "ゴシック", 16, true, false, 1, 1, 464, 666},
+    {"利", "ゴシック", 16, true, false, 2, 3, 214, 305},
+    {"用", "ゴシック", 16, true, false, 2, 3, 248, 305},
+    {"し", "ゴシック", 16, true, false, 2, 3, 282, 305},
+    {"母", "ゴシック", 16, true, false, 2, 3, 384, 305},
+    {"数", "ゴシック", 16, true, false, 2, 3, 588, 305},
+    {"量", "ゴシック", 16, true, false, 2, 3, 622, 305},
+    {"４", "ゴシック", 16, true, false, 1, 1, 192, 666},
+    {"８", "ゴシック", 16, true, false, 1, 1, 288, 666},
+    {"（", "ゴシック", 16, true, false, 1, 1, 80, 666},
+    {"章", "ゴシック", 16, true, false, 1, 1, 96, 666},
+    {"の", "ゴシック", 16, true, false, 1, 1, 112, 666},
+    {"題", "ゴシック", 16, true, false, 1, 1, 144, 666},
+    {"Α", "ゴシック", 16, true, false, 1, 1, 160, 666},
+    {"）", "ゴシック", 16, true, false, 1, 1, 176, 666},
+    {"解", "ゴシック", 16, true, false, 1, 1, 208, 666},
+    {"答", "ゴシック", 16, true, false, 1, 1, 224, 666},
+    {"→", "ゴシック", 16, true, false, 1, 1, 368, 666},
+};
 
 const TextSeed kLesson1[] = {
     {"１", "ゴシック", 16, true, false, 1, 1, 1056, 648},
@@ -1006,7 +1111,7 @@ const TextSeed kLesson4[] = {
     {"６", "ゴシック", 16, true, false, 1, 1, 1056, 648},
 };
 
-const LessonTextTable kTable[] = {
+const LessonTextTable kLessons[] = {
     {1, kLesson1},
     {2, kLesson2},
     {3, kLesson3},
@@ -1015,6 +1120,6 @@ const LessonTextTable kTable[] = {
 
 }  // namespace
 
-std::span<const LessonTextTable> LessonTextsD() { return kTable; }
+ProgramTexts TextsOfD() { return {kEntry, kLessons}; }
 
 }  // namespace vm
