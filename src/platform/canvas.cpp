@@ -131,15 +131,6 @@ void CairoCanvas::Path(const Op& op) {
             break;
         case Op::Arc: ArcPath(cr_, op, false); break;
         case Op::Sector: ArcPath(cr_, op, true); break;
-        case Op::Dot:
-            // A filled circle outlined with the pen: one disc reaching half
-            // the pen's width beyond the radius, so a dot of radius 0.5
-            // comes out the size of the pen.
-            cairo_new_sub_path(cr_);
-            cairo_arc(cr_, op.x1, op.y1, std::max(0.0f, op.r) + std::max(1, op.width) / 2.0, 0,
-                      kTurn);
-            cairo_close_path(cr_);
-            break;
         case Op::Polyline:
         case Op::FillPolygon:
             for (size_t i = 0; i < op.pts.size(); ++i) {
@@ -153,6 +144,11 @@ void CairoCanvas::Path(const Op& op) {
 }
 
 void CairoCanvas::Draw(const Op& op) {
+    if (op.kind == Op::Dot) {
+        QueueDot(op);
+        return;
+    }
+    Settle();
     cairo_new_path(cr_);
     const int pen = std::max(1, op.width);
     cairo_set_line_width(cr_, pen);
@@ -190,10 +186,6 @@ void CairoCanvas::Draw(const Op& op) {
             SetColour(op.colour);
             cairo_stroke(cr_);
             return;
-        case Op::Dot:
-            SetColour(op.colour);
-            cairo_fill(cr_);
-            return;
         default:
             SetColour(op.colour);
             cairo_stroke(cr_);
@@ -201,13 +193,98 @@ void CairoCanvas::Draw(const Op& op) {
     }
 }
 
-bool CairoCanvas::WritePng(const std::string& path) {
+namespace {
+
+// A run of dots is filled at this length at the latest, so that what waits
+// stays small.
+constexpr size_t kDotRun = 4096;
+// Filling a dot sets pixels whose centres lie up to cairo's tolerance (0.1
+// pixel) beyond its radius, as cairo draws a circle within that of the true
+// one, and up to this much more, for cairo's 1/256-pixel grid and for where
+// in a pixel it samples.
+constexpr double kSlack = 0.05;
+// Dots beyond this are always filled: cairo's grid does not reach much
+// further.
+constexpr double kFar = 1 << 20;
+// Every this many dots of a run are filled first, then those halfway
+// between them, and so on down to every dot.
+constexpr size_t kCoarsest = 64;
+
+}  // namespace
+
+void CairoCanvas::QueueDot(const Op& op) {
+    if (!dots_.empty() && ((op.colour & 15) != (dot_colour_ & 15) || dots_.size() >= kDotRun))
+        FillDots();
+    // A filled circle outlined with the pen: one disc reaching half the
+    // pen's width beyond the radius, so a dot of radius 0.5 comes out the
+    // size of the pen.
+    const int pen = std::max(1, op.width);
+    const double r = std::max(0.0f, op.r) + pen / 2.0;
+    dots_.push_back(Disc{op.x1, op.y1, r});
+    dot_colour_ = op.colour;
+    Damage(op.x1 - r, op.y1 - r, op.x1 + r, op.y1 + r, pen / 2.0 + 1);
+}
+
+// Filling a dot only sets pixels to the colour's one opaque value (no
+// antialiasing), so a dot all of whose pixels already have that value
+// changes nothing and is left out; the pixels come out as filling every dot
+// one by one leaves them, in any order. Dots spread along the run are
+// filled first, so that those between them mostly find their pixels set.
+void CairoCanvas::FillDots() {
+    const uint32_t ink = Ink(dot_colour_);
+    SetColour(dot_colour_);
+    const auto place = [&](const Disc& d) {
+        if (Covered(d, ink)) return;
+        cairo_new_path(cr_);
+        cairo_new_sub_path(cr_);
+        cairo_arc(cr_, d.x, d.y, d.r, 0, kTurn);
+        cairo_close_path(cr_);
+        cairo_fill(cr_);
+    };
+    const size_t n = dots_.size();
+    size_t step = 1;
+    while (step < kCoarsest && step * 2 < n) step *= 2;
+    for (size_t i = 0; i < n; i += step) place(dots_[i]);
+    for (step /= 2; step >= 1; step /= 2)
+        for (size_t i = step; i < n; i += 2 * step) place(dots_[i]);
+    dots_.clear();
+}
+
+bool CairoCanvas::Covered(const Disc& d, uint32_t ink) {
+    if (!(std::fabs(d.x) < kFar && std::fabs(d.y) < kFar && d.r < kFar)) return false;
+    const double reach = d.r + cairo_get_tolerance(cr_) + kSlack;
+    const int y0 = std::max(0, static_cast<int>(std::floor(d.y - reach)));
+    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(d.y + reach)));
+    if (y0 > y1) return true;
     cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const long stride = cairo_image_surface_get_stride(surface_);
+    for (int y = y0; y <= y1; ++y) {
+        const double dy = y + 0.5 - d.y, across = reach * reach - dy * dy;
+        if (across < 0) continue;
+        // The pixels whose centres lie within reach on this row.
+        const double half = std::sqrt(across);
+        const int x0 = std::max(0, static_cast<int>(std::ceil(d.x - 0.5 - half)));
+        const int x1 = std::min(width_ - 1, static_cast<int>(std::floor(d.x - 0.5 + half)));
+        const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+        for (int x = x0; x <= x1; ++x)
+            if (row[x] != ink) return false;
+    }
+    return true;
+}
+
+void CairoCanvas::Settle() {
+    if (!dots_.empty()) FillDots();
+    cairo_surface_flush(surface_);
+}
+
+bool CairoCanvas::WritePng(const std::string& path) {
+    Settle();
     return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 const unsigned char* CairoCanvas::Pixels() {
-    cairo_surface_flush(surface_);
+    Settle();
     return cairo_image_surface_get_data(surface_);
 }
 

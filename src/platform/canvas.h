@@ -105,6 +105,21 @@ private:
     // Shapes (canvas.cpp).
     void SetColour(int colour);
     void Path(const Op& op);
+    // Dots of one colour in a row wait to be drawn together (canvas.cpp):
+    // most of a curve drawn as thousands of dots lies on pixels the dots
+    // around it have already set, and filling a dot costs far more than
+    // reading its pixels.
+    struct Disc {
+        double x, y, r;
+    };
+    void QueueDot(const Op& op);
+    void FillDots();
+    // Whether every pixel filling d can set already has the pixel value
+    // ink.
+    bool Covered(const Disc& d, uint32_t ink);
+    // Fills the dots waiting and flushes the surface: called before
+    // anything else draws on its pixels or reads them.
+    void Settle();
 
     // Texts (canvas_text.cpp).
     void DrawText(const Op& op);
@@ -176,6 +191,8 @@ private:
     // drawn on since the canvas was last cleared (the others hold the
     // background).
     std::vector<uint8_t> touched_, drawn_on_;
+    std::vector<Disc> dots_;  // waiting, all of colour dot_colour_
+    int dot_colour_ = 0;
     void CopyShown();
     std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
     bool shown_owed_ = false;           // the first picture given is not yet copied

@@ -118,7 +118,7 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
         CopyShown();
         return damage;
     }
-    cairo_surface_flush(surface_);
+    Settle();
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     const size_t row_bytes = static_cast<size_t>(width_) * 4;
@@ -164,7 +164,7 @@ void CairoCanvas::KeepShown() {
 }
 
 void CairoCanvas::CopyShown() {
-    cairo_surface_flush(surface_);
+    Settle();
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     const size_t row_bytes = static_cast<size_t>(width_) * 4;

@@ -57,7 +57,7 @@ std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Place
         if (!r.Empty()) painted.push_back(r);
     }
     if (painted.empty()) return {};
-    cairo_surface_flush(surface_);
+    Settle();
     cairo_surface_t* dst =
         cairo_image_surface_create_for_data(t.data, CAIRO_FORMAT_RGB24, t.w, t.h, t.stride);
     cairo_t* cr = cairo_create(dst);

@@ -168,7 +168,7 @@ bool CairoCanvas::DrawKnownText(const Op& op) {
     const bool plain = PlainBox(op, t, background);
     const auto look = plain ? t.looks.find(LookKey(op.colour, background)) : t.looks.end();
     if (look != t.looks.end()) {
-        cairo_surface_flush(surface_);
+        Settle();
         for (int y = 0; y < t.h; ++y) {
             uint32_t* px = BoxRow(op, t, y);
             const size_t at = static_cast<size_t>(y * t.w);
@@ -239,7 +239,7 @@ uint32_t* CairoCanvas::BoxRow(const Op& op, const KnownText& t, int y) {
 // Whether the text's box on the canvas lies inside it and has one colour.
 bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& background) {
     if (!Inside(op, t)) return false;
-    cairo_surface_flush(surface_);
+    Settle();
     background = BoxRow(op, t, 0)[0];
     for (int y = 0; y < t.h; ++y) {
         const uint32_t* px = BoxRow(op, t, y);
@@ -251,7 +251,7 @@ bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& backgroun
 
 // The box as the drawing just made it over one background colour.
 void CairoCanvas::KeepLook(const Op& op, KnownText& t, uint32_t background) {
-    cairo_surface_flush(surface_);
+    Settle();
     Look& look = t.looks[LookKey(op.colour, background)];
     look = Pack(BoxRow(op, t, 0), static_cast<size_t>(cairo_image_surface_get_stride(surface_)) / 4,
                 t.w, t.h);
@@ -332,7 +332,7 @@ void CairoCanvas::Cover(const Op& op, KnownText& t) {
 
 void CairoCanvas::Lay(const Op& op, const KnownText& t) {
     const uint32_t ink = Ink(op.colour);
-    cairo_surface_flush(surface_);
+    Settle();
     for (int y = 0; y < t.h; ++y) {
         uint32_t* px = BoxRow(op, t, y);
         const size_t at = static_cast<size_t>(y * t.w);
