@@ -74,11 +74,12 @@ private:
 
 // The texts a program's lessons draw, each once as the canvas keeps it (the
 // same characters, face, size, weight, slant and magnification at the same
-// place within a pixel), where it was first drawn: those of each lesson from
+// place within a pixel) in each colour, where it was first drawn: those of each lesson from
 // its first scene on, and those the lessons draw on entry before that.
 class LessonTexts {
 public:
-    using Key = std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>;
+    using Key =
+        std::tuple<std::string, std::string, float, bool, bool, int, int, float, float, int>;
     // Takes the texts of what was drawn since the last key.
     void Take(const std::vector<vm::Op>& drawn, size_t item) {
         if (!entering_) return;
@@ -86,7 +87,7 @@ public:
             if (op.kind != vm::Op::Text) continue;
             const Key key{op.text,  op.font.name, op.font.size, op.font.bold,
                           op.font.italic, op.mh, op.mv, op.x1 - std::floor(op.x1),
-                          op.y1 - std::floor(op.y1)};
+                          op.y1 - std::floor(op.y1), op.colour & 15};
             if (!in_scenes_) {
                 if (entry_seen_.insert(key).second) entry_.push_back(op);
             } else if (seen_.insert(key).second) {
@@ -136,10 +137,10 @@ std::string Float(float v) {
 void WriteSeeds(FILE* f, const char* name, const std::vector<vm::Op>& ops) {
     std::fprintf(f, "\nconst TextSeed %s[] = {\n", name);
     for (const vm::Op& op : ops)
-        std::fprintf(f, "    {%s, %s, %s, %s, %s, %d, %d, %s, %s},\n", Quoted(op.text).c_str(),
+        std::fprintf(f, "    {%s, %s, %s, %s, %s, %d, %d, %s, %s, %d},\n", Quoted(op.text).c_str(),
                      Quoted(op.font.name).c_str(), Float(op.font.size).c_str(),
                      op.font.bold ? "true" : "false", op.font.italic ? "true" : "false", op.mh,
-                     op.mv, Float(op.x1).c_str(), Float(op.y1).c_str());
+                     op.mv, Float(op.x1).c_str(), Float(op.y1).c_str(), op.colour & 15);
     std::fprintf(f, "};\n");
 }
 

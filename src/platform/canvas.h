@@ -164,6 +164,8 @@ private:
     void Cover(const Op& op, KnownText& t);
     // Paints the text from its covers, pixel by pixel as cairo would.
     void Lay(const Op& op, const KnownText& t);
+    // Row y of the text's box laid in ink over the pixels px.
+    static void LayRow(const KnownText& t, int y, uint32_t ink, uint32_t* px);
     bool Inside(const Op& op, const KnownText& t) const;
     uint32_t* BoxRow(const Op& op, const KnownText& t, int y);
     // The pixel each colour paints where it covers a pixel whole.

@@ -9,6 +9,7 @@
 
 #include "platform/canvas.h"
 #include "platform/canvas_cairo.h"
+#include "platform/colours.h"
 
 namespace vm {
 
@@ -152,10 +153,22 @@ CairoCanvas::KnownText* CairoCanvas::Know(const Op& op, bool& first) {
     return &t;
 }
 
+// Besides its covers, a prepared text has the pixels it leaves on the
+// background kept, as drawing it there the first time would keep them.
 void CairoCanvas::Prepare(const Op& op) {
     bool first = false;
     KnownText* t = Know(op, first);
-    if (t != nullptr && t->fill.empty()) Cover(op, *t);
+    if (t == nullptr) return;
+    if (t->fill.empty()) Cover(op, *t);
+    const uint32_t background = Ink(kBackground);
+    const uint64_t key = LookKey(op.colour, background);
+    if (t->looks.count(key) != 0) return;
+    std::vector<uint32_t> box(static_cast<size_t>(t->w * t->h), background);
+    const uint32_t ink = Ink(op.colour);
+    for (int y = 0; y < t->h; ++y) LayRow(*t, y, ink, box.data() + static_cast<size_t>(y * t->w));
+    Look& look = t->looks[key];
+    look = Pack(box.data(), static_cast<size_t>(t->w), t->w, t->h);
+    Grow(*t, look.Bytes());
 }
 
 bool CairoCanvas::DrawKnownText(const Op& op) {
@@ -330,23 +343,24 @@ void CairoCanvas::Cover(const Op& op, KnownText& t) {
     cairo_surface_destroy(s);
 }
 
+void CairoCanvas::LayRow(const KnownText& t, int y, uint32_t ink, uint32_t* px) {
+    const size_t at = static_cast<size_t>(y * t.w);
+    const uint8_t* fill = t.fill.data() + at;
+    const uint8_t* outline = t.outline.empty() ? nullptr : t.outline.data() + at;
+    for (int x = 0; x < t.w; ++x) {
+        const uint8_t f = fill[x], o = outline ? outline[x] : 0;
+        if ((f | o) == 0) continue;
+        uint32_t p = px[x];
+        if (f != 0) p = Blend(ink, f, p);
+        if (o != 0) p = Blend(ink, o, p);
+        px[x] = p;
+    }
+}
+
 void CairoCanvas::Lay(const Op& op, const KnownText& t) {
     const uint32_t ink = Ink(op.colour);
     Settle();
-    for (int y = 0; y < t.h; ++y) {
-        uint32_t* px = BoxRow(op, t, y);
-        const size_t at = static_cast<size_t>(y * t.w);
-        const uint8_t* fill = t.fill.data() + at;
-        const uint8_t* outline = t.outline.empty() ? nullptr : t.outline.data() + at;
-        for (int x = 0; x < t.w; ++x) {
-            const uint8_t f = fill[x], o = outline ? outline[x] : 0;
-            if ((f | o) == 0) continue;
-            uint32_t p = px[x];
-            if (f != 0) p = Blend(ink, f, p);
-            if (o != 0) p = Blend(ink, o, p);
-            px[x] = p;
-        }
-    }
+    for (int y = 0; y < t.h; ++y) LayRow(t, y, ink, BoxRow(op, t, y));
     const int x0 = static_cast<int>(std::floor(op.x1)) + t.x;
     const int y0 = static_cast<int>(std::floor(op.y1)) + t.y;
     cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);

@@ -102,7 +102,7 @@ bool Platform::PrepareNextText() {
     if (!canvas_ || seeds_done_ >= seeds_.size()) return false;
     const TextSeed& t = seeds_[seeds_done_++];
     Op op(Op::Text);
-    op.x1 = t.x, op.y1 = t.y, op.text = t.text, op.mh = t.mh, op.mv = t.mv;
+    op.x1 = t.x, op.y1 = t.y, op.text = t.text, op.mh = t.mh, op.mv = t.mv, op.colour = t.colour;
     op.font = FontState{t.face, t.size, t.bold, t.italic};
     canvas_->Prepare(op);
     return seeds_done_ < seeds_.size();

@@ -62,8 +62,8 @@ struct Op {
 };
 
 // A text as a lesson draws it, known before it is drawn: what decides its
-// pixels (characters, face, size, weight, slant, magnification and its
-// place within a pixel, from where it was drawn).
+// pixels (characters, face, size, weight, slant, magnification, its place
+// within a pixel, from where it was drawn, and its colour).
 struct TextSeed {
     const char* text;
     const char* face;
@@ -71,6 +71,7 @@ struct TextSeed {
     bool bold, italic;
     int mh, mv;
     float x, y;
+    int colour;
 };
 
 class Platform {

@@ -74,8 +74,8 @@ void CountTextsToPrepare(State& s) { to_prepare = s.P.TextsToPrepare(); }
 // go when it returns to the main menu.
 TEST(RunLesson, AsksForItsTextsToBePrepared) {
     test::MenuRig r;
-    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240},
-                              {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62}};
+    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240, 0},
+                              {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62, 0}};
     Lesson l;
     l.scene_list = "①Ａ　②終了";
     l.scenes = {CountTextsToPrepare};

@@ -151,8 +151,8 @@ TEST(MainMenu, SurveyProgramDispatch) {
 // While the menu waits, the texts the lessons draw on entry wait to be
 // prepared.
 TEST(MainMenu, AsksForTheLessonsEntryTextsToBePrepared) {
-    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 44, 305},
-                              {"角", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 76, 305}};
+    const TextSeed seeds[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 44, 305, 0},
+                              {"角", "ｺﾞｼｯｸ", 16, true, false, 2, 2, 76, 305, 0}};
     ProgramInfo info = WithRecordingLessons(ProgramA());
     info.menu.entry_texts = seeds;
     entered = {};

@@ -92,18 +92,21 @@ TEST(GlyphCache, PreparedTextsEqualTextsDrawnAfresh) {
     DrawPage(recorded);
     std::deque<std::string> strings;  // what the seeds point into
     std::vector<TextSeed> seeds;
-    std::set<std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>> seen;
+    // A text is kept once whatever its colour; a seed is one in a colour.
+    using Shape = std::tuple<std::string, std::string, float, bool, bool, int, int, float, float>;
+    std::set<Shape> shapes;
+    std::set<std::pair<Shape, int>> seen;
     for (const Op& op : recorded.Log()) {
         if (op.kind != Op::Text) continue;
         const float fx = op.x1 - std::floor(op.x1), fy = op.y1 - std::floor(op.y1);
-        if (!seen.insert({op.text, op.font.name, op.font.size, op.font.bold, op.font.italic, op.mh,
-                          op.mv, fx, fy})
-                 .second)
-            continue;
+        const Shape shape{op.text, op.font.name, op.font.size, op.font.bold, op.font.italic,
+                          op.mh, op.mv, fx, fy};
+        shapes.insert(shape);
+        if (!seen.insert({shape, op.colour}).second) continue;
         const char* text = strings.emplace_back(op.text).c_str();
         const char* face = strings.emplace_back(op.font.name).c_str();
         seeds.push_back({text, face, op.font.size, op.font.bold, op.font.italic, op.mh, op.mv,
-                         op.x1, op.y1});
+                         op.x1, op.y1, op.colour});
     }
     Platform prepared(1440, 900, false), cached(1440, 900, false), fresh(1440, 900, false);
     fresh.Canvas()->SetGlyphCache(false);
@@ -119,13 +122,13 @@ TEST(GlyphCache, PreparedTextsEqualTextsDrawnAfresh) {
     // Only the two texts the canvas's edges cut off are drawn afresh each
     // time; every other text is met prepared, its first drawing included.
     EXPECT_EQ(prepared.Canvas()->GlyphCacheHits() - cached.Canvas()->GlyphCacheHits(),
-              seeds.size() - 2);
+              shapes.size() - 2);
 }
 
 TEST(GlyphCache, PreparingAgainReplacesWhatWasAsked) {
-    const TextSeed one[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240}};
-    const TextSeed two[] = {{"あ", "ｺﾞｼｯｸ", 16, false, false, 1, 1, 0, 0},
-                            {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62}};
+    const TextSeed one[] = {{"三", "ｺﾞｼｯｸ", 16, true, false, 3, 3, 44, 240, 0}};
+    const TextSeed two[] = {{"あ", "ｺﾞｼｯｸ", 16, false, false, 1, 1, 0, 0, 0},
+                            {"x", "Times New Roman", 8, false, true, 10, 7, 100.5f, 62, 0}};
     Platform p(1440, 900, false);
     p.PrepareTexts(one);
     p.PrepareTexts(two);
