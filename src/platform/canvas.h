@@ -132,7 +132,6 @@ private:
         std::vector<uint32_t> raw;
         bool Empty() const { return index.empty() && raw.empty(); }
         size_t Bytes() const;
-        uint32_t At(size_t i) const { return raw.empty() ? colours[index[i]] : raw[i]; }
     };
     static Look Pack(const uint32_t* pixels, size_t stride, int w, int h);
     // A text drawn before, kept as how much of each pixel of its box its

@@ -182,10 +182,18 @@ bool CairoCanvas::DrawKnownText(const Op& op) {
     const auto look = plain ? t.looks.find(LookKey(op.colour, background)) : t.looks.end();
     if (look != t.looks.end()) {
         Settle();
-        for (int y = 0; y < t.h; ++y) {
-            uint32_t* px = BoxRow(op, t, y);
+        const Look& kept = look->second;
+        uint32_t* row = BoxRow(op, t, 0);
+        const long stride = cairo_image_surface_get_stride(surface_) / 4;
+        for (int y = 0; y < t.h; ++y, row += stride) {
             const size_t at = static_cast<size_t>(y * t.w);
-            for (int x = 0; x < t.w; ++x) px[x] = look->second.At(at + static_cast<size_t>(x));
+            if (!kept.raw.empty()) {
+                std::copy_n(kept.raw.begin() + static_cast<long>(at), t.w, row);
+                continue;
+            }
+            const uint8_t* index = kept.index.data() + at;
+            const uint32_t* colours = kept.colours.data();
+            for (int x = 0; x < t.w; ++x) row[x] = colours[index[x]];
         }
         const int x0 = static_cast<int>(fx0) + t.x, y0 = static_cast<int>(fy0) + t.y;
         cairo_surface_mark_dirty_rectangle(surface_, x0, y0, t.w, t.h);
@@ -253,11 +261,15 @@ uint32_t* CairoCanvas::BoxRow(const Op& op, const KnownText& t, int y) {
 bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& background) {
     if (!Inside(op, t)) return false;
     Settle();
-    background = BoxRow(op, t, 0)[0];
-    for (int y = 0; y < t.h; ++y) {
-        const uint32_t* px = BoxRow(op, t, y);
-        for (int x = 0; x < t.w; ++x)
-            if (px[x] != background) return false;
+    const uint32_t* row = BoxRow(op, t, 0);
+    const long stride = cairo_image_surface_get_stride(surface_) / 4;
+    background = row[0];
+    // Each row is looked at whole, without a test a pixel: most boxes are
+    // plain, and a loop without one runs several pixels at a time.
+    for (int y = 0; y < t.h; ++y, row += stride) {
+        uint32_t differs = 0;
+        for (int x = 0; x < t.w; ++x) differs |= row[x] ^ background;
+        if (differs != 0) return false;
     }
     return true;
 }
