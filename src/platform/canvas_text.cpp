@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "platform/canvas.h"
 #include "platform/canvas_cairo.h"
@@ -264,13 +265,13 @@ bool CairoCanvas::PlainBox(const Op& op, const KnownText& t, uint32_t& backgroun
     const uint32_t* row = BoxRow(op, t, 0);
     const long stride = cairo_image_surface_get_stride(surface_) / 4;
     background = row[0];
-    // Each row is looked at whole, without a test a pixel: most boxes are
-    // plain, and a loop without one runs several pixels at a time.
-    for (int y = 0; y < t.h; ++y, row += stride) {
-        uint32_t differs = 0;
-        for (int x = 0; x < t.w; ++x) differs |= row[x] ^ background;
-        if (differs != 0) return false;
-    }
+    for (int x = 1; x < t.w; ++x)
+        if (row[x] != background) return false;
+    // The other rows are compared with the first whole, as memory.
+    const uint32_t* first = row;
+    const size_t bytes = static_cast<size_t>(t.w) * 4;
+    for (int y = 1; y < t.h; ++y)
+        if (std::memcmp(first + y * stride, first, bytes) != 0) return false;
     return true;
 }
 
