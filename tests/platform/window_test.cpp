@@ -2,14 +2,19 @@
 // any size, updates of the parts drawn on, and starting without a display.
 #include "platform/window.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/colours.h"
 #include "platform/runtime.h"
 
 namespace vm {
@@ -54,7 +59,8 @@ struct Target {
 // canvas again would, at every scale.
 TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
     for (const bool changes : {false, true})
-    for (const auto& [w, h] : {std::pair{1280, 720}, {1440, 900}, {1920, 1080}, {700, 500}}) {
+    for (const auto& [w, h] :
+         {std::pair{1280, 720}, {1440, 900}, {1920, 1080}, {1600, 1000}, {700, 500}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + (changes ? " changes" : ""));
         Platform p(1440, 900, false);
         CairoCanvas& c = *p.Canvas();
@@ -118,6 +124,125 @@ TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
             if (inc.px[i] != whole.px[i] && diff++ == 0) first = i / 4;
         EXPECT_EQ(diff, 0u) << "first at " << first % static_cast<size_t>(w) << ","
                             << first / static_cast<size_t>(w);
+    }
+}
+
+uint32_t Packed(Rgb c) { return uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b; }
+
+// The canvas painted into a target of w by h by cairo's bilinear smoothing,
+// the edge pixels repeating outward.
+Target CairoBilinear(CairoCanvas& c, const Placement& at, int w, int h) {
+    Target t(w, h);
+    cairo_surface_t* src = cairo_image_surface_create_for_data(
+        const_cast<unsigned char*>(c.Pixels()), CAIRO_FORMAT_ARGB32, c.width(), c.height(),
+        c.Stride());
+    cairo_surface_t* dst =
+        cairo_image_surface_create_for_data(t.px.data(), CAIRO_FORMAT_RGB24, w, h, w * 4);
+    cairo_t* cr = cairo_create(dst);
+    cairo_rectangle(cr, at.area.x, at.area.y, at.area.w, at.area.h);
+    cairo_clip(cr);
+    cairo_translate(cr, at.area.x, at.area.y);
+    cairo_scale(cr, at.scale, at.scale);
+    cairo_set_source_surface(cr, src, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(dst);
+    cairo_surface_destroy(src);
+    return t;
+}
+
+// An enlarged picture is the bilinear blend of the four canvas pixels
+// around each target pixel's centre, to within the rounding of the weights,
+// and so what cairo's bilinear smoothing painted, with nothing painted
+// outside its area; along its rim it shows the canvas's edge colours as
+// they are, unblended with the black beyond.
+TEST(WindowFit, EnlargingBlendsBilinearly) {
+    Platform p(1440, 900, false);
+    CairoCanvas& c = *p.Canvas();
+    // A band of its own colour along each edge of the canvas.
+    p.FillBox(0, 0, 1440, 9, kRed, kRed);
+    p.FillBox(0, 891, 1440, 900, kBlue, kBlue);
+    p.FillBox(0, 9, 9, 891, kGreen, kGreen);
+    p.FillBox(1431, 9, 1440, 891, kAmber, kAmber);
+    p.FillBox(200, 150, 500, 400, kNavy, kAmber);
+    p.SetDrawWidth(1);
+    p.Line(100, 500, 1300, 850, kBlack);
+    p.SetFontBold(true);
+    p.Symbol(130, 666, "何かキーを押して下さい。", 1, 1, kGreen);
+    p.Symbol(700, 100, "AaＸ", 3, 3, kDarkRed);
+    struct Edge {
+        int x, y, dx, dy;  // a canvas pixel on the edge, and along it
+        int colour;
+    };
+    const Edge edges[] = {
+        {0, 0, 1, 0, kRed}, {0, 899, 1, 0, kBlue}, {0, 9, 0, 1, kGreen}, {1439, 9, 0, 1, kAmber}};
+    const unsigned char* canvas = c.Pixels();
+    const auto at_canvas = [&](int x, int y, int channel) -> double {
+        x = std::clamp(x, 0, 1439);
+        y = std::clamp(y, 0, 899);
+        return canvas[static_cast<size_t>(y) * static_cast<size_t>(c.Stride()) + x * 4 + channel];
+    };
+    for (const auto& [w, h] : {std::pair{1920, 1080}, {1600, 1000}, {2880, 1800}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const Placement at = FitCanvas(1440, 900, w, h);
+        ASSERT_GT(at.scale, 1);
+        Target t(w, h);
+        c.PaintInto(t.Pixels(), at, PixelRect{0, 0, 1440, 900});
+        const PixelRect& a = at.area;
+        double off = 0;  // from the blend worked out in floating point, at most
+        int off_x = 0, off_y = 0;
+        for (int y = a.y; y < a.y + a.h; ++y) {
+            const double sy = (y - a.y + 0.5) / at.scale - 0.5;
+            const int y0 = static_cast<int>(std::floor(sy));
+            const double fy = sy - y0;
+            for (int x = a.x; x < a.x + a.w; ++x) {
+                const double sx = (x - a.x + 0.5) / at.scale - 0.5;
+                const int x0 = static_cast<int>(std::floor(sx));
+                const double fx = sx - x0;
+                for (int ch = 0; ch < 4; ++ch) {
+                    const auto row = [&](int cy) {
+                        return at_canvas(x0, cy, ch) * (1 - fx) + at_canvas(x0 + 1, cy, ch) * fx;
+                    };
+                    const double want = row(y0) * (1 - fy) + row(y0 + 1) * fy;
+                    const double d = std::abs(t.px[(static_cast<size_t>(y) * w + x) * 4 + ch] - want);
+                    if (d > off) {
+                        off = d;
+                        off_x = x;
+                        off_y = y;
+                    }
+                }
+            }
+        }
+        EXPECT_LE(off, 2) << "at " << off_x << "," << off_y;
+        // Cairo's own weights are of 7 bits, rounded down: up to 4 off.
+        const Target cairo = CairoBilinear(c, at, w, h);
+        int worst = 0;
+        size_t worst_at = 0;
+        for (size_t i = 0; i < t.px.size(); ++i) {
+            const int d = std::abs(t.px[i] - cairo.px[i]);
+            if (d > worst) {
+                worst = d;
+                worst_at = i / 4;
+            }
+        }
+        EXPECT_LE(worst, 5) << "at " << worst_at % static_cast<size_t>(w) << ","
+                            << worst_at / static_cast<size_t>(w);
+        // The rim, short of the corners where two bands meet.
+        for (const Edge& e : edges) {
+            const uint32_t colour = Packed(Palette()[e.colour]);
+            ASSERT_EQ(Packed(c.PixelAt(e.x + 400 * e.dx, e.y + 400 * e.dy)), colour);
+            const int x0 = e.x == 1439 ? a.x + a.w - 1 : a.x;
+            const int y0 = e.y == 899 ? a.y + a.h - 1 : a.y;
+            const int n = e.dx != 0 ? a.w : a.h;
+            for (int i = 40; i < n - 40; ++i) {
+                const int x = x0 + i * e.dx, y = y0 + i * e.dy;
+                const unsigned char* px = t.px.data() + (static_cast<size_t>(y) * w + x) * 4;
+                ASSERT_EQ(Packed(Rgb{px[2], px[1], px[0]}), colour) << "at " << x << "," << y;
+            }
+        }
     }
 }
 
