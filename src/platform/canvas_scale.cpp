@@ -80,31 +80,31 @@ inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t w) {
     return Mix(a & kLow, b & kLow, w) | Mix((a >> 8) & kLow, (b >> 8) & kLow, w) << 8;
 }
 
-// Pixels are looked at in pieces of this many: most pieces of a picture are
-// of one colour, or alike in two rows, and cost no blending.
-constexpr int kPiece = 16;
+// Pixels are looked at in stretches of this many: most stretches of a
+// picture are of one colour, or alike in two rows, and cost no blending.
+constexpr int kStretch = 16;
 
-// Blends a piece of two rows as Blend does, a channel at a time: the
+// Blends a stretch of two rows as Blend does, a channel at a time: the
 // compiler does many channels at once. (The sum of a channel lies in
 // 0..65280 and is taken modulo 2^16 exactly.)
-void BlendPiece(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
+void BlendStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
     const auto* a8 = reinterpret_cast<const uint8_t*>(a);
     const auto* b8 = reinterpret_cast<const uint8_t*>(b);
     auto* o8 = reinterpret_cast<uint8_t*>(out);
     const auto wa = static_cast<uint16_t>(256 - w), wb = static_cast<uint16_t>(w);
-    for (int i = 0; i < 4 * kPiece; ++i)
+    for (int i = 0; i < 4 * kStretch; ++i)
         o8[i] = static_cast<uint8_t>(
             static_cast<uint16_t>(static_cast<uint16_t>(a8[i] * wa) +
                                   static_cast<uint16_t>(b8[i] * wb) + 128) >> 8);
 }
 
-// Blends a piece of pixels each with the next, pixel i's weight the four
-// in w from 4 * i on, as BlendPiece does.
+// Blends a stretch of pixels each with the next, pixel i's weight the four
+// in w from 4 * i on, as BlendStretch does.
 void BlendAcross(const uint32_t* a, const uint32_t* b, const uint16_t* w, uint32_t* out) {
     const auto* a8 = reinterpret_cast<const uint8_t*>(a);
     const auto* b8 = reinterpret_cast<const uint8_t*>(b);
     auto* o8 = reinterpret_cast<uint8_t*>(out);
-    for (int i = 0; i < 4 * kPiece; ++i)
+    for (int i = 0; i < 4 * kStretch; ++i)
         o8[i] = static_cast<uint8_t>(
             static_cast<uint16_t>(static_cast<uint16_t>(a8[i] * (256 - w[i])) +
                                   static_cast<uint16_t>(b8[i] * w[i]) + 128) >> 8);
@@ -157,7 +157,7 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
 // row into a line first, then down between two lines. Blending pixels of
 // one colour gives exactly that colour, so where the four are alike nothing
 // is blended: a row as the one above it gives the same line, a line is
-// worked out only where its row differs from the one above, and pieces of
+// worked out only where its row differs from the one above, and stretches of
 // one colour are filled.
 class Enlarger {
 public:
@@ -229,15 +229,15 @@ private:
             std::copy(above.px + to, above.px + n_, out + to);
         }
         int x = from;
-        for (; x + kPiece <= to; x += kPiece) {
-            // A piece reads fewer than kPiece + 2 canvas pixels.
+        for (; x + kStretch <= to; x += kStretch) {
+            // A stretch reads fewer than kStretch + 2 canvas pixels.
             const int j = c_[x].at;
-            if (j + kPiece + 2 <= w_ && OneColour<kPiece + 2>(src + j)) {
-                std::fill_n(out + x, kPiece, src[j]);
+            if (j + kStretch + 2 <= w_ && OneColour<kStretch + 2>(src + j)) {
+                std::fill_n(out + x, kStretch, src[j]);
                 continue;
             }
-            uint32_t a[kPiece], b[kPiece];
-            for (int i = 0; i < kPiece; ++i) {
+            uint32_t a[kStretch], b[kStretch];
+            for (int i = 0; i < kStretch; ++i) {
                 a[i] = src[c_[x + i].at];
                 b[i] = src[c_[x + i].at + 1];
             }
@@ -256,11 +256,11 @@ private:
         std::copy(a, a + from, out);
         std::copy(a + to, a + n_, out + to);
         int x = from;
-        for (; x + kPiece <= to; x += kPiece) {
-            if (Alike<kPiece>(a + x, b + x))
-                std::copy_n(a + x, kPiece, out + x);
+        for (; x + kStretch <= to; x += kStretch) {
+            if (Alike<kStretch>(a + x, b + x))
+                std::copy_n(a + x, kStretch, out + x);
             else
-                BlendPiece(a + x, b + x, w, out + x);
+                BlendStretch(a + x, b + x, w, out + x);
         }
         for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
     }
