@@ -95,23 +95,31 @@ public:
             }
         }
     }
-    // What is drawn after the key now given belongs to the lesson's scenes.
-    void ScenesBegin() { starting_ = true; }
+    // The scene menu is reached: what is drawn after the key now given
+    // belongs to the lesson's scenes, unless the walk is leaving the lesson
+    // (the main menu drawn again is no text of the lesson's).
+    void SceneMenuReached(bool leaving) {
+        if (leaving) {
+            left_ = true;
+            entering_ = in_scenes_ = false;
+        }
+        starting_ = !leaving;
+    }
     // A key was given: the first of a run leaves the main menu drawn at its
     // start behind.
     void KeyGiven() {
-        entering_ = true;
+        entering_ = !left_;
         if (starting_) in_scenes_ = true;
         starting_ = false;
     }
     void LessonEnds() {
-        entering_ = in_scenes_ = starting_ = false;
+        entering_ = in_scenes_ = starting_ = left_ = false;
         seen_.clear();
     }
     bool Write(const std::string& path, const std::string& letter) const;
 
 private:
-    bool entering_ = false, in_scenes_ = false, starting_ = false;
+    bool entering_ = false, in_scenes_ = false, starting_ = false, left_ = false;
     std::set<Key> seen_, entry_seen_;
     std::vector<vm::Op> entry_;
     std::map<size_t, std::vector<vm::Op>> lessons_;
@@ -189,7 +197,9 @@ public:
     }
     std::string WaitKey() override { return Inkey(); }
     void SceneMenuReached() override {
-        if (texts_) texts_->ScenesBegin();
+        // What the last scene drew up to here is still the lesson's.
+        TakeTexts();
+        if (texts_) texts_->SceneMenuReached(walker->Leaving());
     }
     void TakeTexts() {
         if (texts_ && walker) texts_->Take(Log(), walker->Item());

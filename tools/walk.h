@@ -39,6 +39,8 @@ public:
     int ScenesWalked() const { return scenes_walked_; }
     // The lesson's item on the main menu (from 1).
     size_t Item() const { return item_; }
+    // The scene menu's last item is being typed: the walk leaves the lesson.
+    bool Leaving() const { return phase_ == Phase::Quit; }
     // Which walk through the scene the last key belongs to (1 for the
     // first); 0 outside the scenes.
     int Pass() const { return phase_ == Phase::Scene ? pass_ : 0; }

@@ -63,7 +63,7 @@ ProgramInfo ProgramD() {
     return p;
 }
 ProgramInfo ProgramE() {
-    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable(), TextsOfE());
+    ProgramInfo p = Make(ProgramId::E, "Velmaris-E", FurtherApplicationsMenuTable(), TextsOfC());
     p.data.cuboid_lengths = true;
     return p;
 }

@@ -25,7 +25,6 @@ struct ProgramTexts {
 ProgramTexts TextsOfA();
 ProgramTexts TextsOfB();
 ProgramTexts TextsOfC();
-ProgramTexts TextsOfD();
-ProgramTexts TextsOfE();
+ProgramTexts TextsOfD();  // Velmaris-E has Velmaris-C's lessons, and their texts
 
 }  // namespace vm
