@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <utility>
 
 #include "platform/canvas_cairo.h"
 #include "platform/colours.h"
@@ -195,20 +197,18 @@ void CairoCanvas::Draw(const Op& op) {
 
 namespace {
 
-// A run of dots is filled at this length at the latest, so that what waits
+// A run of dots is drawn at this length at the latest, so that what waits
 // stays small.
 constexpr size_t kDotRun = 4096;
-// Filling a dot sets pixels whose centres lie up to cairo's tolerance (0.1
-// pixel) beyond its radius, as cairo draws a circle within that of the true
-// one, and up to this much more, for cairo's 1/256-pixel grid and for where
-// in a pixel it samples.
-constexpr double kSlack = 0.05;
-// Dots beyond this are always filled: cairo's grid does not reach much
-// further.
-constexpr double kFar = 1 << 20;
-// Every this many dots of a run are filled first, then those halfway
-// between them, and so on down to every dot.
-constexpr size_t kCoarsest = 64;
+
+// Pixel rows or columns [first, last] whose centres lie within half of c,
+// cut to [0, size): empty when first > last. Places far off the canvas
+// are cut before they are made whole numbers.
+std::pair<int, int> Within(double c, double half, int size) {
+    const double lo = std::clamp(std::ceil(c - half - 0.5), -1.0, static_cast<double>(size));
+    const double hi = std::clamp(std::floor(c + half - 0.5), -1.0, static_cast<double>(size));
+    return {std::max(0, static_cast<int>(lo)), std::min(size - 1, static_cast<int>(hi))};
+}
 
 }  // namespace
 
@@ -225,52 +225,34 @@ void CairoCanvas::QueueDot(const Op& op) {
     Damage(op.x1 - r, op.y1 - r, op.x1 + r, op.y1 + r, pen / 2.0 + 1);
 }
 
-// Filling a dot only sets pixels to the colour's one opaque value (no
-// antialiasing), so a dot all of whose pixels already have that value
-// changes nothing and is left out; the pixels come out as filling every dot
-// one by one leaves them, in any order. Dots spread along the run are
-// filled first, so that those between them mostly find their pixels set.
+// A dot is the pixels whose centres lie within its radius, set to the
+// colour's one opaque value, as shapes are drawn without antialiasing. They
+// are set here rather than by cairo, which builds, flattens and scans a
+// curved outline for every dot: most of a scene that plots a curve as
+// thousands of dots went into that.
 void CairoCanvas::FillDots() {
     const uint32_t ink = Ink(dot_colour_);
-    SetColour(dot_colour_);
-    const auto place = [&](const Disc& d) {
-        if (Covered(d, ink)) return;
-        cairo_new_path(cr_);
-        cairo_new_sub_path(cr_);
-        cairo_arc(cr_, d.x, d.y, d.r, 0, kTurn);
-        cairo_close_path(cr_);
-        cairo_fill(cr_);
-    };
-    const size_t n = dots_.size();
-    size_t step = 1;
-    while (step < kCoarsest && step * 2 < n) step *= 2;
-    for (size_t i = 0; i < n; i += step) place(dots_[i]);
-    for (step /= 2; step >= 1; step /= 2)
-        for (size_t i = step; i < n; i += 2 * step) place(dots_[i]);
-    dots_.clear();
-}
-
-bool CairoCanvas::Covered(const Disc& d, uint32_t ink) {
-    if (!(std::fabs(d.x) < kFar && std::fabs(d.y) < kFar && d.r < kFar)) return false;
-    const double reach = d.r + cairo_get_tolerance(cr_) + kSlack;
-    const int y0 = std::max(0, static_cast<int>(std::floor(d.y - reach)));
-    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(d.y + reach)));
-    if (y0 > y1) return true;
     cairo_surface_flush(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    unsigned char* data = cairo_image_surface_get_data(surface_);
     const long stride = cairo_image_surface_get_stride(surface_);
-    for (int y = y0; y <= y1; ++y) {
-        const double dy = y + 0.5 - d.y, across = reach * reach - dy * dy;
-        if (across < 0) continue;
-        // The pixels whose centres lie within reach on this row.
-        const double half = std::sqrt(across);
-        const int x0 = std::max(0, static_cast<int>(std::ceil(d.x - 0.5 - half)));
-        const int x1 = std::min(width_ - 1, static_cast<int>(std::floor(d.x - 0.5 + half)));
-        const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
-        for (int x = x0; x <= x1; ++x)
-            if (row[x] != ink) return false;
+    int x0 = width_, y0 = height_, x1 = -1, y1 = -1;  // the pixels set
+    for (const Disc& d : dots_) {
+        if (!(std::isfinite(d.x) && std::isfinite(d.y) && std::isfinite(d.r))) continue;
+        const auto [top, bottom] = Within(d.y, d.r, height_);
+        for (int y = top; y <= bottom; ++y) {
+            const double dy = y + 0.5 - d.y;
+            const auto [from, to] = Within(d.x, std::sqrt(std::max(0.0, d.r * d.r - dy * dy)), width_);
+            if (from > to) continue;
+            auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+            std::fill(row + from, row + to + 1, ink);
+            x0 = std::min(x0, from);
+            x1 = std::max(x1, to);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
     }
-    return true;
+    if (x1 >= x0) cairo_surface_mark_dirty_rectangle(surface_, x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+    dots_.clear();
 }
 
 void CairoCanvas::Settle() {

@@ -105,18 +105,14 @@ private:
     // Shapes (canvas.cpp).
     void SetColour(int colour);
     void Path(const Op& op);
-    // Dots of one colour in a row wait to be drawn together (canvas.cpp):
-    // most of a curve drawn as thousands of dots lies on pixels the dots
-    // around it have already set, and filling a dot costs far more than
-    // reading its pixels.
+    // Dots of one colour in a row wait to be drawn together (canvas.cpp),
+    // so that a curve drawn as thousands of dots tells the surface of its
+    // changed pixels once.
     struct Disc {
         double x, y, r;
     };
     void QueueDot(const Op& op);
     void FillDots();
-    // Whether every pixel filling d can set already has the pixel value
-    // ink.
-    bool Covered(const Disc& d, uint32_t ink);
     // Fills the dots waiting and flushes the surface: called before
     // anything else draws on its pixels or reads them.
     void Settle();

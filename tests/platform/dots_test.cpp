@@ -1,12 +1,15 @@
-// Dots of one colour in a row are drawn together, leaving out those whose
-// pixels are already set: the canvas must come out exactly as filling each
-// dot as it comes makes it, and what a window is given must cover them all.
+// A dot is the pixels whose centres lie within its radius. Dots of one
+// colour in a row are drawn together: the canvas must come out exactly as
+// drawing each dot as it comes makes it, and what a window is given must
+// cover them all.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -127,6 +130,56 @@ TEST(Dots, ARunComesOutAsEachDotFilledAlone) {
         c.draw(p);
         EXPECT_EQ(DifferingRows(*p.queued.Canvas(), *p.alone.Canvas()), 0);
     }
+}
+
+TEST(Dots, ADotIsThePixelsWhoseCentresLieWithinItsRadius) {
+    struct Case {
+        float x, y, r;
+        int pen;
+    };
+    // Centres on a pixel's corner, its centre and between; the pen's half
+    // width added; radius 0 and below; cut by the canvas's edges.
+    const Case cases[] = {{100, 100, 3, 1},     {100.5f, 100.5f, 3, 1}, {100.25f, 99.75f, 2.5f, 4},
+                          {50.5f, 60.5f, 0.5f, 1}, {70, 70, 0, 2},      {80, 80, -4, 3},
+                          {0.3f, 0.6f, 6, 1},   {639.5f, 399.5f, 9, 2}, {-3, 200, 5, 1},
+                          {320.125f, 200.875f, 14.5f, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y) + " r " +
+                     std::to_string(c.r) + " pen " + std::to_string(c.pen));
+        Platform p(kW, kH, false);
+        p.SetDrawWidth(c.pen);
+        p.Dot(c.x, c.y, c.r, 0);
+        const double r = std::max(0.0f, c.r) + c.pen / 2.0;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const double dx = x + 0.5 - c.x, dy = y + 0.5 - c.y;
+                if (std::fabs(dx) > r + 2 || std::fabs(dy) > r + 2) continue;
+                const Rgb px = p.Canvas()->PixelAt(x, y);
+                const bool ink = px.r == 0 && px.g == 0 && px.b == 0;
+                EXPECT_EQ(ink, dx * dx + dy * dy <= r * r) << x << "," << y;
+            }
+    }
+}
+
+// A dot far beyond the canvas, or of a size beyond it, draws nothing there
+// and does not stop the drawing after it.
+TEST(Dots, ADotFarOffDrawsNothingThere) {
+    Platform p(kW, kH, false);
+    const float far = 3e9f;
+    for (const auto& [x, y, r] : {std::tuple{far, far, 3.f}, {-far, 10.f, 3.f}, {10.f, -far, 3.f},
+                                  {-far, -far, far / 2}})
+        p.Dot(x, y, r, 0);
+    p.Dot(300, 200, 2, 0);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const Rgb px = p.Canvas()->PixelAt(x, y);
+            const bool near = std::abs(x - 300) <= 3 && std::abs(y - 200) <= 3;
+            if (!near) {
+                ASSERT_FALSE(px.r == 0 && px.g == 0 && px.b == 0) << x << "," << y;
+            }
+        }
+    const Rgb centre = p.Canvas()->PixelAt(300, 200);
+    EXPECT_TRUE(centre.r == 0 && centre.g == 0 && centre.b == 0);
 }
 
 // The parts given as drawn on, and those given as changed, hold every pixel
