@@ -124,36 +124,60 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     const size_t row_bytes = static_cast<size_t>(width_) * 4;
     // Each square drawn on is compared once; of a changed square only the
     // box around its changed pixels is given, so that a scaled window
-    // smooths no more than changed.
+    // smooths no more than changed. The squares are gone through a row of
+    // them at a time, a line of pixels at a time, so that the pixels are
+    // read in the order they lie in memory; a run of squares side by side
+    // whose line is as shown is passed over at once.
     const int cols = Tiles(width_);
     std::vector<PixelRect> parts;
-    for (size_t i = 0; i < touched.size(); ++i) {
-        if (!touched[i]) continue;
-        const int tx = static_cast<int>(i) % cols, ty = static_cast<int>(i) / cols;
-        const int x0 = tx * kTile, y0 = ty * kTile;
-        const int w = std::min(kTile, width_ - x0), h = std::min(kTile, height_ - y0);
-        const size_t bytes = static_cast<size_t>(w) * 4;
-        int left = w, right = -1, top = -1, bottom = -1;
-        for (int y = y0; y < y0 + h; ++y) {
-            const auto* now =
-                reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride) + x0;
-            auto* was = reinterpret_cast<uint32_t*>(shown_.data() +
-                                                    row_bytes * static_cast<size_t>(y)) +
-                        x0;
-            if (std::memcmp(now, was, bytes) == 0) continue;
-            // Only how far the box reaches matters: the row is looked at
-            // no further than to where the box already reaches.
-            int l = 0, r = w - 1;
-            while (l < left && now[l] == was[l]) ++l;
-            while (r > right && now[r] == was[r]) --r;
-            left = std::min(left, l);
-            right = std::max(right, r);
-            if (top < 0) top = y;
-            bottom = y;
-            std::memcpy(was, now, bytes);
+    struct Box {
+        int left, right, top, bottom;
+    };
+    std::vector<Box> boxes(static_cast<size_t>(cols));
+    for (int ty = 0; ty < Tiles(height_); ++ty) {
+        const uint8_t* band = touched.data() + static_cast<size_t>(ty * cols);
+        if (std::find(band, band + cols, uint8_t{1}) == band + cols) continue;
+        std::fill(boxes.begin(), boxes.end(), Box{kTile, -1, -1, -1});
+        const int y0 = ty * kTile, y1 = std::min(y0 + kTile, height_);
+        for (int y = y0; y < y1; ++y) {
+            const auto* now = reinterpret_cast<const uint32_t*>(data + static_cast<long>(y) * stride);
+            auto* was = reinterpret_cast<uint32_t*>(shown_.data() + row_bytes * static_cast<size_t>(y));
+            for (int tx = 0; tx < cols;) {
+                if (!band[tx]) {
+                    ++tx;
+                    continue;
+                }
+                int end = tx;
+                while (end < cols && band[end]) ++end;
+                const int x0 = tx * kTile, x1 = std::min(end * kTile, width_);
+                const bool same = std::memcmp(now + x0, was + x0, static_cast<size_t>(x1 - x0) * 4) == 0;
+                for (; !same && tx < end; ++tx) {
+                    const int sx = tx * kTile, w = std::min(kTile, width_ - sx);
+                    const uint32_t* n = now + sx;
+                    uint32_t* o = was + sx;
+                    if (std::memcmp(n, o, static_cast<size_t>(w) * 4) == 0) continue;
+                    // Only how far the box reaches matters: the line is
+                    // looked at no further than to where the box already
+                    // reaches.
+                    Box& b = boxes[static_cast<size_t>(tx)];
+                    int l = 0, r = w - 1;
+                    while (l < b.left && n[l] == o[l]) ++l;
+                    while (r > b.right && n[r] == o[r]) --r;
+                    b.left = std::min(b.left, l);
+                    b.right = std::max(b.right, r);
+                    if (b.top < 0) b.top = y;
+                    b.bottom = y;
+                    std::memcpy(o, n, static_cast<size_t>(w) * 4);
+                }
+                tx = end;
+            }
         }
-        if (top >= 0)
-            AddPart(parts, PixelRect{x0 + left, top, right - left + 1, bottom - top + 1});
+        for (int tx = 0; tx < cols; ++tx) {
+            const Box& b = boxes[static_cast<size_t>(tx)];
+            if (b.top >= 0)
+                AddPart(parts, PixelRect{tx * kTile + b.left, b.top, b.right - b.left + 1,
+                                         b.bottom - b.top + 1});
+        }
     }
     return parts;
 }
