@@ -166,6 +166,19 @@ private:
     // The pixel each colour paints where it covers a pixel whole.
     uint32_t Ink(int colour);
 
+    // Enlarging into a window (canvas_scale.cpp). Where each column of the
+    // picture's area reads the canvas, and its weight four times over (a
+    // channel each), are worked out once for a window's size, not at every
+    // paint; the lines target rows are blended from are kept as well, so
+    // that a paint allocates nothing.
+    struct Enlarging {
+        int k = 0, area_w = 0, canvas_w = 0;
+        std::vector<int32_t> at;
+        std::vector<uint16_t> weights;
+        std::vector<uint32_t> lines;
+    };
+    Enlarging enlarging_;
+
     // What was drawn on (canvas_damage.cpp).
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.
     void Damage(double x0, double y0, double x1, double y1, double pad);

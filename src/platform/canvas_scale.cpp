@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/canvas.h"
 #include "platform/canvas_cairo.h"
 
@@ -84,48 +88,92 @@ inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t w) {
 // picture are of one colour, or alike in two rows, and cost no blending.
 constexpr int kStretch = 16;
 
-// Blends a stretch of two rows as Blend does, a channel at a time: the
-// compiler does many channels at once. (The sum of a channel lies in
-// 0..65280 and is taken modulo 2^16 exactly.)
-void BlendStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
-    const auto* a8 = reinterpret_cast<const uint8_t*>(a);
-    const auto* b8 = reinterpret_cast<const uint8_t*>(b);
-    auto* o8 = reinterpret_cast<uint8_t*>(out);
-    const auto wa = static_cast<uint16_t>(256 - w), wb = static_cast<uint16_t>(w);
-    for (int i = 0; i < 4 * kStretch; ++i)
-        o8[i] = static_cast<uint8_t>(
-            static_cast<uint16_t>(static_cast<uint16_t>(a8[i] * wa) +
-                                  static_cast<uint16_t>(b8[i] * wb) + 128) >> 8);
+#if defined(__SSE2__)
+
+// Four pixels of a blended with those of b, weights of 256 for b's
+// channels in w_lo (pixels 0 and 1) and w_hi (2 and 3), as Mix does: each
+// channel a * 256 + (b - a) * w + 128 in a 16-bit lane, whose sum modulo
+// 2^16 is exact as it lies in 0..65408.
+inline __m128i Mix4(__m128i a, __m128i b, __m128i w_lo, __m128i w_hi) {
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
+    const auto mix = [&](__m128i a16, __m128i b16, __m128i w) {
+        const __m128i sum = _mm_add_epi16(_mm_add_epi16(_mm_slli_epi16(a16, 8), half),
+                                          _mm_mullo_epi16(_mm_sub_epi16(b16, a16), w));
+        return _mm_srli_epi16(sum, 8);
+    };
+    return _mm_packus_epi16(mix(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), w_lo),
+                            mix(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), w_hi));
 }
 
-// Blends a stretch of pixels each with the next, pixel i's weight the four
-// in w from 4 * i on, as BlendStretch does.
-void BlendAcross(const uint32_t* a, const uint32_t* b, const uint16_t* w, uint32_t* out) {
-    const auto* a8 = reinterpret_cast<const uint8_t*>(a);
-    const auto* b8 = reinterpret_cast<const uint8_t*>(b);
-    auto* o8 = reinterpret_cast<uint8_t*>(out);
-    for (int i = 0; i < 4 * kStretch; ++i)
-        o8[i] = static_cast<uint8_t>(
-            static_cast<uint16_t>(static_cast<uint16_t>(a8[i] * (256 - w[i])) +
-                                  static_cast<uint16_t>(b8[i] * w[i]) + 128) >> 8);
+inline __m128i Load4(const uint32_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+inline void Store4(uint32_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+
+// Four target pixels of a line, each blended from the canvas pixel at[i]
+// of src and the one after it: the two are next to each other, so one
+// 8-byte load fetches both.
+inline void Across4(const uint32_t* src, const int32_t* at, const uint16_t* w4, uint32_t* out) {
+    const auto pair = [src](int32_t j) {
+        return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + j));
+    };
+    const __m128i ab01 = _mm_unpacklo_epi32(pair(at[0]), pair(at[1]));  // a0 a1 b0 b1
+    const __m128i ab23 = _mm_unpacklo_epi32(pair(at[2]), pair(at[3]));
+    Store4(out, Mix4(_mm_unpacklo_epi64(ab01, ab23), _mm_unpackhi_epi64(ab01, ab23),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(w4)),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(w4 + 8))));
 }
 
-// Whether the n pixels from a on equal those from b on. (Of fixed length,
-// the loop compares many at once.)
-template <int n>
-bool Alike(const uint32_t* a, const uint32_t* b) {
+// Whether the kStretch + 2 pixels from p on are all p[0].
+inline bool OneColour(const uint32_t* p) {
+    static_assert(kStretch == 16);
+    const __m128i c = _mm_set1_epi32(static_cast<int>(p[0]));
+    __m128i same = _mm_cmpeq_epi32(Load4(p + 14), c);
+    for (int i = 0; i < kStretch; i += 4) same = _mm_and_si128(same, _mm_cmpeq_epi32(Load4(p + i), c));
+    return _mm_movemask_epi8(same) == 0xffff;
+}
+
+// A stretch of a target row blended from two lines, w of 256 the lower's
+// (in every 16-bit lane). The stretch is looked at whole, as the loads are
+// needed for the blend anyway: alike in the two lines, it is copied.
+inline void DownStretch(const uint32_t* a, const uint32_t* b, __m128i w, uint32_t* out) {
+    __m128i va[kStretch / 4], vb[kStretch / 4];
+    __m128i same = _mm_set1_epi32(-1);
+    for (int i = 0; i < kStretch / 4; ++i) {
+        va[i] = Load4(a + 4 * i);
+        vb[i] = Load4(b + 4 * i);
+        same = _mm_and_si128(same, _mm_cmpeq_epi32(va[i], vb[i]));
+    }
+    if (_mm_movemask_epi8(same) == 0xffff) {
+        for (int i = 0; i < kStretch / 4; ++i) Store4(out + 4 * i, va[i]);
+    } else {
+        for (int i = 0; i < kStretch / 4; ++i) Store4(out + 4 * i, Mix4(va[i], vb[i], w, w));
+    }
+}
+
+#else
+
+// Without SSE2 the same, a pixel at a time.
+inline void Across4(const uint32_t* src, const int32_t* at, const uint16_t* w4, uint32_t* out) {
+    for (int i = 0; i < 4; ++i) out[i] = Blend(src[at[i]], src[at[i] + 1], w4[4 * i]);
+}
+
+inline bool OneColour(const uint32_t* p) {
     uint32_t differ = 0;
-    for (int i = 0; i < n; ++i) differ |= a[i] ^ b[i];
+    for (int i = 1; i < kStretch + 2; ++i) differ |= p[i] ^ p[0];
     return differ == 0;
 }
 
-// Whether the n pixels from p on are all p[0].
-template <int n>
-bool OneColour(const uint32_t* p) {
+inline void DownStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
     uint32_t differ = 0;
-    for (int i = 1; i < n; ++i) differ |= p[i] ^ p[0];
-    return differ == 0;
+    for (int i = 0; i < kStretch; ++i) differ |= a[i] ^ b[i];
+    if (differ == 0)
+        std::copy_n(a, kStretch, out);
+    else
+        for (int i = 0; i < kStretch; ++i) out[i] = Blend(a[i], b[i], w);
 }
+
+#endif
 
 // Where two rows of n pixels differ: the first pixel and one past the last,
 // or n, n when they do not. Halving with memcmp looks at about as many
@@ -152,6 +200,11 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
     return {first, hi};
 }
 
+// Copies pixels [from, to) of one line to another, if any.
+void CopyLine(const uint32_t* line, int from, int to, uint32_t* out) {
+    if (from < to) std::copy(line + from, line + to, out + from);
+}
+
 // The canvas enlarged by 256/k into the target, each target pixel blended
 // from the four canvas pixels around its centre's place: across each canvas
 // row into a line first, then down between two lines. Blending pixels of
@@ -161,25 +214,20 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
 // one colour are filled.
 class Enlarger {
 public:
+    // cols holds the taps of the area's columns and room for two lines.
     Enlarger(const uint32_t* canvas, size_t stride, int w, int h, const TargetPixels& t,
-             const Placement& at, int k, int x_begin, int x_end)
-        : canvas_(canvas), stride_(stride), w_(w), h_(h), t_(t), at_(at), k_(k),
-          x_begin_(x_begin), cols_(static_cast<size_t>(x_end - x_begin)) {
-        // The columns' taps do not change from row to row.
-        for (int x = x_begin; x < x_end; ++x)
-            cols_[static_cast<size_t>(x - x_begin)] = Locate(x - at.area.x, k, w);
-        weights_.reserve(4 * cols_.size());
-        for (const Tap& c : cols_) weights_.insert(weights_.end(), 4, static_cast<uint16_t>(c.w));
-    }
+             const Placement& at, int k, const int32_t* cols, const uint16_t* weights,
+             uint32_t* lines)
+        : canvas_(canvas), stride_(stride), w_(w), h_(h), t_(t), at_(at), k_(k), cols_(cols),
+          weights_(weights), store_{lines, lines + at.area.w} {}
 
     // Paints the target pixels of r, inside the picture's area.
     void Paint(const PixelRect& r) {
         n_ = r.w;
-        c_ = cols_.data() + (r.x - x_begin_);
-        w4_ = weights_.data() + 4 * (r.x - x_begin_);
-        first_ = c_[0].at;
-        last_ = c_[n_ - 1].at + 1;
-        for (auto& s : store_) s.resize(static_cast<size_t>(n_));
+        c_ = cols_ + (r.x - at_.area.x);
+        w4_ = weights_ + 4 * (r.x - at_.area.x);
+        first_ = c_[0];
+        last_ = c_[n_ - 1] + 1;
         top_ = bottom_ = Line{};
         for (int y = r.y; y < r.y + r.h; ++y) {
             const Tap row = Locate(y - at_.area.y, k_, h_);
@@ -210,7 +258,7 @@ private:
     Line Across(int y, const Line& above) {
         const uint32_t* src = CanvasRow(y);
         int from = 0, to = n_;
-        uint32_t* out = store_[0].data() == above.px ? store_[1].data() : store_[0].data();
+        uint32_t* out = store_[0] == above.px ? store_[1] : store_[0];
         if (above.px != nullptr) {
             // Most of a row is as the row above it (all of most rows): there
             // the line is the same.
@@ -220,30 +268,30 @@ private:
             // The columns that read a canvas pixel in [d0, d1).
             const int d0 = first_ + static_cast<int>(d.first);
             const int d1 = first_ + static_cast<int>(d.second);
-            const Tap* c = c_;
+            const int32_t* c = c_;
             from = static_cast<int>(
-                std::partition_point(c, c + n_, [d0](const Tap& t) { return t.at + 1 < d0; }) - c);
+                std::partition_point(c, c + n_, [d0](int32_t j) { return j + 1 < d0; }) - c);
             to = static_cast<int>(
-                std::partition_point(c, c + n_, [d1](const Tap& t) { return t.at < d1; }) - c);
-            std::copy(above.px, above.px + from, out);
-            std::copy(above.px + to, above.px + n_, out + to);
+                std::partition_point(c, c + n_, [d1](int32_t j) { return j < d1; }) - c);
+            // out is as above but where the two last differed: only that,
+            // outside what is worked out anew, is copied.
+            CopyLine(above.px, apart_from_, std::min(apart_to_, from), out);
+            CopyLine(above.px, std::max(apart_from_, to), apart_to_, out);
         }
+        apart_from_ = from;
+        apart_to_ = to;
         int x = from;
         for (; x + kStretch <= to; x += kStretch) {
             // A stretch reads fewer than kStretch + 2 canvas pixels.
-            const int j = c_[x].at;
-            if (j + kStretch + 2 <= w_ && OneColour<kStretch + 2>(src + j)) {
+            const int j = c_[x];
+            if (j + kStretch + 2 <= w_ && OneColour(src + j)) {
                 std::fill_n(out + x, kStretch, src[j]);
                 continue;
             }
-            uint32_t a[kStretch], b[kStretch];
-            for (int i = 0; i < kStretch; ++i) {
-                a[i] = src[c_[x + i].at];
-                b[i] = src[c_[x + i].at + 1];
-            }
-            BlendAcross(a, b, w4_ + 4 * x, out + x);
+            for (int i = 0; i < kStretch; i += 4) Across4(src, c_ + x + i, w4_ + 4 * (x + i), out + x + i);
         }
-        for (; x < to; ++x) out[x] = Blend(src[c_[x].at], src[c_[x].at + 1], c_[x].w);
+        for (; x + 4 <= to; x += 4) Across4(src, c_ + x, w4_ + 4 * x, out + x);
+        for (; x < to; ++x) out[x] = Blend(src[c_[x]], src[c_[x] + 1], w4_[4 * x]);
         return {y, out, from, to};
     }
 
@@ -253,15 +301,15 @@ private:
         const uint32_t* b = bottom_.px;
         // Where the lines are the same, so is the blend.
         const int from = bottom_.from, to = bottom_.to;
-        std::copy(a, a + from, out);
-        std::copy(a + to, a + n_, out + to);
+        CopyLine(a, 0, from, out);
+        CopyLine(a, to, n_, out);
+#if defined(__SSE2__)
+        const __m128i ws = _mm_set1_epi16(static_cast<int16_t>(w));
+#else
+        const uint32_t ws = w;
+#endif
         int x = from;
-        for (; x + kStretch <= to; x += kStretch) {
-            if (Alike<kStretch>(a + x, b + x))
-                std::copy_n(a + x, kStretch, out + x);
-            else
-                BlendStretch(a + x, b + x, w, out + x);
-        }
+        for (; x + kStretch <= to; x += kStretch) DownStretch(a + x, b + x, ws, out + x);
         for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
     }
 
@@ -270,16 +318,19 @@ private:
     int w_, h_;
     const TargetPixels& t_;
     const Placement& at_;
-    int k_, x_begin_;
-    std::vector<Tap> cols_;
-    std::vector<uint16_t> weights_;  // each column's weight four times over
+    int k_;
+    const int32_t* cols_;
+    const uint16_t* weights_;
+    uint32_t* store_[2];
     // The part being painted: its columns' taps, and the canvas columns
     // they read.
-    const Tap* c_ = nullptr;
+    const int32_t* c_ = nullptr;
     const uint16_t* w4_ = nullptr;
     int n_ = 0, first_ = 0, last_ = 0;
-    std::vector<uint32_t> store_[2];
     Line top_, bottom_;
+    // The two lines of store_ are the same but in columns [apart_from_,
+    // apart_to_).
+    int apart_from_ = 0, apart_to_ = 0;
 };
 
 }  // namespace
@@ -308,16 +359,26 @@ std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Place
     if (s > 1 && 256.0 / k == s && width_ > 1 && height_ > 1) {
         const auto* canvas =
             reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface_));
-        int x_begin = t.w, x_end = 0;
-        for (const PixelRect& r : painted) {
-            x_begin = std::min(x_begin, r.x);
-            x_end = std::max(x_end, r.x + r.w);
+        Enlarging& e = enlarging_;
+        if (e.k != k || e.area_w != at.area.w || e.canvas_w != width_) {
+            e.k = k;
+            e.area_w = at.area.w;
+            e.canvas_w = width_;
+            e.at.resize(static_cast<size_t>(at.area.w));
+            e.weights.resize(4 * e.at.size());
+            for (size_t x = 0; x < e.at.size(); ++x) {
+                const Tap c = Locate(static_cast<int>(x), k, width_);
+                e.at[x] = c.at;
+                std::fill_n(e.weights.begin() + static_cast<std::ptrdiff_t>(4 * x), 4,
+                            static_cast<uint16_t>(c.w));
+            }
+            e.lines.resize(2 * e.at.size());
         }
-        Enlarger e(canvas, static_cast<size_t>(Stride()) / 4, width_, height_, t, at, k, x_begin,
-                   x_end);
+        Enlarger enlarger(canvas, static_cast<size_t>(Stride()) / 4, width_, height_, t, at, k,
+                          e.at.data(), e.weights.data(), e.lines.data());
         // Parts lie apart (the canvas joins those close together); where
         // any overlap, the pixels are painted again, the same.
-        for (const PixelRect& r : painted) e.Paint(r);
+        for (const PixelRect& r : painted) enlarger.Paint(r);
         return painted;
     }
     cairo_surface_t* dst =

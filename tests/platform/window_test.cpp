@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -242,6 +243,99 @@ TEST(WindowFit, EnlargingBlendsBilinearly) {
                 const unsigned char* px = t.px.data() + (static_cast<size_t>(y) * w + x) * 4;
                 ASSERT_EQ(Packed(Rgb{px[2], px[1], px[0]}), colour) << "at " << x << "," << y;
             }
+        }
+    }
+}
+
+// Every target pixel a scaled paint gives, whatever the parts painted and
+// wherever they lie, is the blend worked out for that pixel alone: the
+// canvas pixels around its centre weighted in 1/256, rounded across and
+// then down, the edge pixels repeating outward. Parts of random sizes and
+// places (along the canvas's edges too) are painted, some several at once,
+// over a picture of plain colours, text and thin lines.
+TEST(WindowFit, EnlargedPartsAreEachPixelsOwnBlend) {
+    Platform p(1440, 900, false);
+    CairoCanvas& c = *p.Canvas();
+    std::mt19937 random(7);
+    const auto upto = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int i = 0; i < 60; ++i) {
+        const float x = static_cast<float>(upto(1440)), y = static_cast<float>(upto(900));
+        p.FillBox(x, y, x + static_cast<float>(upto(300)), y + static_cast<float>(upto(200)),
+                  upto(16), upto(16));
+    }
+    p.SetDrawWidth(1);
+    for (int i = 0; i < 40; ++i)
+        p.Line(static_cast<float>(upto(1440)), static_cast<float>(upto(900)),
+               static_cast<float>(upto(1440)), static_cast<float>(upto(900)), upto(16));
+    p.Symbol(0, 0, "何かキーを押して下さい。", 1, 1, kBlack);
+    p.Symbol(1200, 860, "AaＸ", 1, 1, kDarkRed);
+    for (int i = 0; i < 40; ++i)
+        p.Symbol(static_cast<float>(upto(1400)), static_cast<float>(upto(880)), "xyz 123", 1, 1,
+                 upto(16));
+    const unsigned char* canvas = c.Pixels();
+    const auto stride = static_cast<size_t>(c.Stride());
+    // Where target pixel t falls along an axis of n canvas pixels at 256/k:
+    // the canvas pixel before its centre, and the next one's weight.
+    const auto tap = [](int t, int k, int n) {
+        const int place = (2 * t + 1) * k - 256;  // in 1/512 pixels
+        const int at = static_cast<int>(std::floor(place / 512.0));
+        if (at < 0) return std::pair{0, 0};
+        if (at >= n - 1) return std::pair{n - 2, 256};
+        return std::pair{at, (place - at * 512 + 1) / 2};
+    };
+    const auto mix = [](int a, int b, int w) { return (a * (256 - w) + b * w + 128) / 256; };
+    for (const auto& [w, h] :
+         {std::pair{1728, 1080}, {1920, 1080}, {2880, 1800}, {1600, 1000}, {1446, 904}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const Placement at = FitCanvas(1440, 900, w, h);
+        ASSERT_GT(at.scale, 1);
+        const int k = static_cast<int>(std::lround(256 / at.scale));
+        const auto want = [&](int x, int y, int ch) {
+            const auto [cx, wx] = tap(x - at.area.x, k, 1440);
+            const auto [cy, wy] = tap(y - at.area.y, k, 900);
+            const auto across = [&](int row) {
+                const unsigned char* px = canvas + static_cast<size_t>(row) * stride + ch;
+                return mix(px[cx * 4], px[cx * 4 + 4], wx);
+            };
+            return mix(across(cy), across(cy + 1), wy);
+        };
+        Target t(w, h);
+        for (int round = 0; round < 40; ++round) {
+            std::vector<PixelRect> parts;
+            for (int n = 1 + upto(3); n > 0; --n) {
+                // Now and then a part reaching an edge of the canvas.
+                const int pw = 1 + (upto(6) == 0 ? upto(1440) : upto(120));
+                const int ph = 1 + (upto(6) == 0 ? upto(900) : upto(60));
+                int x = upto(1440 - pw + 1), y = upto(900 - ph + 1);
+                if (upto(4) == 0) x = upto(2) == 0 ? 0 : 1440 - pw;
+                if (upto(4) == 0) y = upto(2) == 0 ? 0 : 900 - ph;
+                parts.push_back({x, y, pw, ph});
+            }
+            std::fill(t.px.begin(), t.px.end(), uint8_t{0x5a});
+            const std::vector<PixelRect> painted = c.PaintInto(t.Pixels(), at, parts);
+            // Each part's pixels, and a rim around it that no part reaches.
+            const auto painted_at = [&](int x, int y) {
+                return std::any_of(painted.begin(), painted.end(), [&](const PixelRect& r) {
+                    return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+                });
+            };
+            size_t wrong = 0;
+            int first_x = 0, first_y = 0;
+            for (const PixelRect& r : painted)
+                for (int y = std::max(0, r.y - 3); y < std::min(h, r.y + r.h + 3); ++y)
+                    for (int x = std::max(0, r.x - 3); x < std::min(w, r.x + r.w + 3); ++x) {
+                        const bool inside = painted_at(x, y);
+                        const size_t i = static_cast<size_t>(y) * static_cast<size_t>(w) + x;
+                        for (int ch = 0; ch < 3; ++ch)
+                            if (t.px[i * 4 + static_cast<size_t>(ch)] !=
+                                    (inside ? want(x, y, ch) : 0x5a) &&
+                                wrong++ == 0) {
+                                first_x = x;
+                                first_y = y;
+                            }
+                    }
+            ASSERT_EQ(wrong, 0u) << "round " << round << ", first at " << first_x << ","
+                                 << first_y;
         }
     }
 }
