@@ -92,17 +92,20 @@ constexpr int kStretch = 16;
 
 // Four pixels of a blended with those of b, weights of 256 for b's
 // channels in w_lo (pixels 0 and 1) and w_hi (2 and 3), as Mix does: each
-// channel a * 256 + (b - a) * w + 128 in a 16-bit lane, whose sum modulo
-// 2^16 is exact as it lies in 0..65408.
+// channel a * 256 + 128 + (b - a) * w in a 16-bit lane, whose sum modulo
+// 2^16 is exact as it lies in 0..65408. (a * 256 + 128 is a's byte put
+// above a byte of 128.)
 inline __m128i Mix4(__m128i a, __m128i b, __m128i w_lo, __m128i w_hi) {
-    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
-    const auto mix = [&](__m128i a16, __m128i b16, __m128i w) {
-        const __m128i sum = _mm_add_epi16(_mm_add_epi16(_mm_slli_epi16(a16, 8), half),
-                                          _mm_mullo_epi16(_mm_sub_epi16(b16, a16), w));
-        return _mm_srli_epi16(sum, 8);
-    };
-    return _mm_packus_epi16(mix(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), w_lo),
-                            mix(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), w_hi));
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi8(-128);
+    const __m128i lo = _mm_add_epi16(
+        _mm_unpacklo_epi8(half, a),
+        _mm_mullo_epi16(_mm_sub_epi16(_mm_unpacklo_epi8(b, zero), _mm_unpacklo_epi8(a, zero)),
+                        w_lo));
+    const __m128i hi = _mm_add_epi16(
+        _mm_unpackhi_epi8(half, a),
+        _mm_mullo_epi16(_mm_sub_epi16(_mm_unpackhi_epi8(b, zero), _mm_unpackhi_epi8(a, zero)),
+                        w_hi));
+    return _mm_packus_epi16(_mm_srli_epi16(lo, 8), _mm_srli_epi16(hi, 8));
 }
 
 inline __m128i Load4(const uint32_t* p) {
@@ -151,6 +154,19 @@ inline void DownStretch(const uint32_t* a, const uint32_t* b, __m128i w, uint32_
     }
 }
 
+// Four pixels of a target row blended from two lines.
+inline void Down4(const uint32_t* a, const uint32_t* b, __m128i w, uint32_t* out) {
+    Store4(out, Mix4(Load4(a), Load4(b), w, w));
+}
+
+// Whether the kStretch pixels from a on equal those from b on.
+inline bool Alike(const uint32_t* a, const uint32_t* b) {
+    __m128i same = _mm_set1_epi32(-1);
+    for (int i = 0; i < kStretch; i += 4)
+        same = _mm_and_si128(same, _mm_cmpeq_epi32(Load4(a + i), Load4(b + i)));
+    return _mm_movemask_epi8(same) == 0xffff;
+}
+
 #else
 
 // Without SSE2 the same, a pixel at a time.
@@ -164,40 +180,40 @@ inline bool OneColour(const uint32_t* p) {
     return differ == 0;
 }
 
-inline void DownStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
+inline bool Alike(const uint32_t* a, const uint32_t* b) {
     uint32_t differ = 0;
     for (int i = 0; i < kStretch; ++i) differ |= a[i] ^ b[i];
-    if (differ == 0)
+    return differ == 0;
+}
+
+inline void DownStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
+    if (Alike(a, b))
         std::copy_n(a, kStretch, out);
     else
         for (int i = 0; i < kStretch; ++i) out[i] = Blend(a[i], b[i], w);
 }
 
+inline void Down4(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
+    for (int i = 0; i < 4; ++i) out[i] = Blend(a[i], b[i], w);
+}
+
 #endif
 
 // Where two rows of n pixels differ: the first pixel and one past the last,
-// or n, n when they do not. Halving with memcmp looks at about as many
-// bytes as one memcmp of the rows.
+// or n, n when they do not. Most rows are as the row above, which one
+// memcmp tells fastest; in a row that is not, the differences mostly lie
+// near the ends of the part painted, so they are looked for from the ends
+// in.
 std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n) {
     if (std::memcmp(a, b, n * 4) == 0) return {n, n};
-    // The first difference lies in [lo, hi).
-    size_t lo = 0, hi = n;
-    while (hi - lo > 8) {
-        const size_t mid = lo + (hi - lo) / 2;
-        if (std::memcmp(a + lo, b + lo, (mid - lo) * 4) == 0) lo = mid;
-        else hi = mid;
-    }
-    while (a[lo] == b[lo]) ++lo;
-    const size_t first = lo;
-    // The last lies in [lo, hi), from the first on.
-    hi = n;
-    while (hi - lo > 8) {
-        const size_t mid = lo + (hi - lo) / 2;
-        if (std::memcmp(a + mid, b + mid, (hi - mid) * 4) == 0) hi = mid;
-        else lo = mid;
-    }
-    while (a[hi - 1] == b[hi - 1]) --hi;
-    return {first, hi};
+    size_t first = 0;
+    while (first + kStretch <= n && Alike(a + first, b + first)) first += kStretch;
+    while (a[first] == b[first]) ++first;
+    size_t last = n;
+    while (last >= first + kStretch && Alike(a + last - kStretch, b + last - kStretch))
+        last -= kStretch;
+    while (a[last - 1] == b[last - 1]) --last;
+    return {first, last};
 }
 
 // Copies pixels [from, to) of one line to another, if any.
@@ -310,6 +326,7 @@ private:
 #endif
         int x = from;
         for (; x + kStretch <= to; x += kStretch) DownStretch(a + x, b + x, ws, out + x);
+        for (; x + 4 <= to; x += 4) Down4(a + x, b + x, ws, out + x);
         for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
     }
 
