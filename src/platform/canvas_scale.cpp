@@ -2,6 +2,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -87,6 +88,9 @@ inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t w) {
 // Pixels are looked at in stretches of this many: most stretches of a
 // picture are of one colour, or alike in two rows, and cost no blending.
 constexpr int kStretch = 16;
+// The checks below look at a stretch as four sets of four pixels, and
+// Differing gives its pixels as the 16 bits of a number.
+static_assert(kStretch == 16);
 
 #if defined(__SSE2__)
 
@@ -129,7 +133,6 @@ inline void Across4(const uint32_t* src, const int32_t* at, const uint16_t* w4, 
 
 // Whether the kStretch + 2 pixels from p on are all p[0].
 inline bool OneColour(const uint32_t* p) {
-    static_assert(kStretch == 16);
     const __m128i c = _mm_set1_epi32(static_cast<int>(p[0]));
     __m128i same = _mm_cmpeq_epi32(Load4(p + 14), c);
     for (int i = 0; i < kStretch; i += 4) same = _mm_and_si128(same, _mm_cmpeq_epi32(Load4(p + i), c));
@@ -167,6 +170,17 @@ inline bool Alike(const uint32_t* a, const uint32_t* b) {
     return _mm_movemask_epi8(same) == 0xffff;
 }
 
+// Of the kStretch pixels from a and from b on, those that differ: a bit
+// each, pixel 0 the lowest.
+inline uint16_t Differing(const uint32_t* a, const uint32_t* b) {
+    unsigned same = 0;
+    for (int i = 0; i < kStretch; i += 4)
+        same |= static_cast<unsigned>(_mm_movemask_ps(
+                    _mm_castsi128_ps(_mm_cmpeq_epi32(Load4(a + i), Load4(b + i)))))
+                << i;
+    return static_cast<uint16_t>(~same);
+}
+
 #else
 
 // Without SSE2 the same, a pixel at a time.
@@ -184,6 +198,12 @@ inline bool Alike(const uint32_t* a, const uint32_t* b) {
     uint32_t differ = 0;
     for (int i = 0; i < kStretch; ++i) differ |= a[i] ^ b[i];
     return differ == 0;
+}
+
+inline uint16_t Differing(const uint32_t* a, const uint32_t* b) {
+    unsigned differ = 0;
+    for (int i = 0; i < kStretch; ++i) differ |= static_cast<unsigned>(a[i] != b[i]) << i;
+    return static_cast<uint16_t>(differ);
 }
 
 inline void DownStretch(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
@@ -208,11 +228,17 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
     if (std::memcmp(a, b, n * 4) == 0) return {n, n};
     size_t first = 0;
     while (first + kStretch <= n && Alike(a + first, b + first)) first += kStretch;
-    while (a[first] == b[first]) ++first;
+    if (first + kStretch <= n)
+        first += static_cast<size_t>(std::countr_zero(Differing(a + first, b + first)));
+    else
+        while (a[first] == b[first]) ++first;
     size_t last = n;
     while (last >= first + kStretch && Alike(a + last - kStretch, b + last - kStretch))
         last -= kStretch;
-    while (a[last - 1] == b[last - 1]) --last;
+    if (last >= first + kStretch)
+        last -= static_cast<size_t>(std::countl_zero(Differing(a + last - kStretch, b + last - kStretch)));
+    else
+        while (a[last - 1] == b[last - 1]) --last;
     return {first, last};
 }
 
@@ -269,6 +295,16 @@ private:
 
     const uint32_t* CanvasRow(int y) const { return canvas_ + static_cast<size_t>(y) * stride_; }
 
+    // The first of the part's columns whose canvas pixel before it is j or
+    // after, or n_. The taps rise by k_/256 a column, so the guess is off by
+    // a column or two at most, less than a search costs.
+    int FirstReading(int j) const {
+        int x = std::clamp((j - first_) * 256 / k_, 0, n_);
+        while (x > 0 && c_[x - 1] >= j) --x;
+        while (x < n_ && c_[x] < j) ++x;
+        return x;
+    }
+
     // Canvas row y enlarged across, kept apart from `above`, the line of the
     // row above if it has one.
     Line Across(int y, const Line& above) {
@@ -284,11 +320,8 @@ private:
             // The columns that read a canvas pixel in [d0, d1).
             const int d0 = first_ + static_cast<int>(d.first);
             const int d1 = first_ + static_cast<int>(d.second);
-            const int32_t* c = c_;
-            from = static_cast<int>(
-                std::partition_point(c, c + n_, [d0](int32_t j) { return j + 1 < d0; }) - c);
-            to = static_cast<int>(
-                std::partition_point(c, c + n_, [d1](int32_t j) { return j < d1; }) - c);
+            from = FirstReading(d0 - 1);
+            to = FirstReading(d1);
             // out is as above but where the two last differed: only that,
             // outside what is worked out anew, is copied.
             CopyLine(above.px, apart_from_, std::min(apart_to_, from), out);
@@ -307,6 +340,12 @@ private:
             for (int i = 0; i < kStretch; i += 4) Across4(src, c_ + x + i, w4_ + 4 * (x + i), out + x + i);
         }
         for (; x + 4 <= to; x += 4) Across4(src, c_ + x, w4_ + 4 * x, out + x);
+        // The last few pixels are worked out four at once, some of them
+        // again, unless there are fewer than four.
+        if (x < to && to - from >= 4) {
+            Across4(src, c_ + to - 4, w4_ + 4 * (to - 4), out + to - 4);
+            x = to;
+        }
         for (; x < to; ++x) out[x] = Blend(src[c_[x]], src[c_[x] + 1], w4_[4 * x]);
         return {y, out, from, to};
     }
@@ -327,6 +366,10 @@ private:
         int x = from;
         for (; x + kStretch <= to; x += kStretch) DownStretch(a + x, b + x, ws, out + x);
         for (; x + 4 <= to; x += 4) Down4(a + x, b + x, ws, out + x);
+        if (x < to && to - from >= 4) {
+            Down4(a + to - 4, b + to - 4, ws, out + to - 4);
+            x = to;
+        }
         for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
     }
 
