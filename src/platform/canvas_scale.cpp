@@ -135,7 +135,8 @@ inline void Across4(const uint32_t* src, const int32_t* at, const uint16_t* w4, 
 inline bool OneColour(const uint32_t* p) {
     const __m128i c = _mm_set1_epi32(static_cast<int>(p[0]));
     __m128i same = _mm_cmpeq_epi32(Load4(p + 14), c);
-    for (int i = 0; i < kStretch; i += 4) same = _mm_and_si128(same, _mm_cmpeq_epi32(Load4(p + i), c));
+    for (int i = 0; i < kStretch; i += 4)
+        same = _mm_and_si128(same, _mm_cmpeq_epi32(Load4(p + i), c));
     return _mm_movemask_epi8(same) == 0xffff;
 }
 
@@ -236,7 +237,8 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
     while (last >= first + kStretch && Alike(a + last - kStretch, b + last - kStretch))
         last -= kStretch;
     if (last >= first + kStretch)
-        last -= static_cast<size_t>(std::countl_zero(Differing(a + last - kStretch, b + last - kStretch)));
+        last -= static_cast<size_t>(
+            std::countl_zero(Differing(a + last - kStretch, b + last - kStretch)));
     else
         while (a[last - 1] == b[last - 1]) --last;
     return {first, last};
@@ -256,7 +258,9 @@ void CopyLine(const uint32_t* line, int from, int to, uint32_t* out) {
 // one colour are filled.
 class Enlarger {
 public:
-    // cols holds the taps of the area's columns and room for two lines.
+    // cols and weights: the canvas pixel before each column of the
+    // picture's area and its weight, four times over; lines: room for two
+    // lines as wide as the area.
     Enlarger(const uint32_t* canvas, size_t stride, int w, int h, const TargetPixels& t,
              const Placement& at, int k, const int32_t* cols, const uint16_t* weights,
              uint32_t* lines)
@@ -337,7 +341,7 @@ private:
                 std::fill_n(out + x, kStretch, src[j]);
                 continue;
             }
-            for (int i = 0; i < kStretch; i += 4) Across4(src, c_ + x + i, w4_ + 4 * (x + i), out + x + i);
+            for (int i = x; i < x + kStretch; i += 4) Across4(src, c_ + i, w4_ + 4 * i, out + i);
         }
         for (; x + 4 <= to; x += 4) Across4(src, c_ + x, w4_ + 4 * x, out + x);
         // The last few pixels are worked out four at once, some of them
