@@ -291,13 +291,12 @@ TEST(WindowFit, EnlargedPartsAreEachPixelsOwnBlend) {
         ASSERT_GT(at.scale, 1);
         const int k = static_cast<int>(std::lround(256 / at.scale));
         const auto want = [&](int x, int y, int ch) {
-            const auto [cx, wx] = tap(x - at.area.x, k, 1440);
-            const auto [cy, wy] = tap(y - at.area.y, k, 900);
-            const auto across = [&](int row) {
-                const unsigned char* px = canvas + static_cast<size_t>(row) * stride + ch;
-                return mix(px[cx * 4], px[cx * 4 + 4], wx);
+            const std::pair col = tap(x - at.area.x, k, 1440), row = tap(y - at.area.y, k, 900);
+            const auto across = [&](int cy) {
+                const unsigned char* px = canvas + static_cast<size_t>(cy) * stride + ch;
+                return mix(px[col.first * 4], px[col.first * 4 + 4], col.second);
             };
-            return mix(across(cy), across(cy + 1), wy);
+            return mix(across(row.first), across(row.first + 1), row.second);
         };
         Target t(w, h);
         for (int round = 0; round < 40; ++round) {
