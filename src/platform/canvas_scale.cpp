@@ -12,6 +12,12 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+// AVX2 is not in the baseline x86 build: its kernels are compiled for it
+// alone and used where the processor has it.
+#if defined(__SSE2__) && (defined(__x86_64__) || defined(__i386__))
+#define VM_ENLARGE_AVX2 1
+#include <immintrin.h>
+#endif
 
 #include "platform/canvas.h"
 #include "platform/canvas_cairo.h"
@@ -220,6 +226,166 @@ inline void Down4(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* ou
 
 #endif
 
+// A line's pixels [from, to) blended across from canvas row src, w pixels
+// wide; c and w4 are the columns' taps. Wide::Across blends a stretch whose
+// kStretch + 2 canvas pixels from the first one read on lie in the row.
+template <class Wide>
+void AcrossSpan(const uint32_t* src, int w, const int32_t* c, const uint16_t* w4, int from,
+                int to, uint32_t* out) {
+    int x = from;
+    for (; x + kStretch <= to; x += kStretch) {
+        // A stretch reads fewer than kStretch + 2 canvas pixels.
+        const int j = c[x];
+        if (j + kStretch + 2 <= w) {
+            if (OneColour(src + j))
+                std::fill_n(out + x, kStretch, src[j]);
+            else
+                Wide::Across(src, c + x, w4 + 4 * x, out + x);
+            continue;
+        }
+        for (int i = x; i < x + kStretch; i += 4) Across4(src, c + i, w4 + 4 * i, out + i);
+    }
+    for (; x + 4 <= to; x += 4) Across4(src, c + x, w4 + 4 * x, out + x);
+    // The last few pixels are worked out four at once, some of them
+    // again, unless there are fewer than four.
+    if (x < to && to - from >= 4) {
+        Across4(src, c + to - 4, w4 + 4 * (to - 4), out + to - 4);
+        x = to;
+    }
+    for (; x < to; ++x) out[x] = Blend(src[c[x]], src[c[x] + 1], w4[4 * x]);
+}
+
+// A target row's pixels [from, to) blended from lines a and b, w of 256
+// b's, a stretch at a time by Wide::Down.
+template <class Wide>
+void DownSpan(const uint32_t* a, const uint32_t* b, uint32_t w, int from, int to, uint32_t* out) {
+#if defined(__SSE2__)
+    const __m128i ws = _mm_set1_epi16(static_cast<int16_t>(w));
+#else
+    const uint32_t ws = w;
+#endif
+    int x = from;
+    for (; x + kStretch <= to; x += kStretch) Wide::Down(a + x, b + x, w, out + x);
+    for (; x + 4 <= to; x += 4) Down4(a + x, b + x, ws, out + x);
+    if (x < to && to - from >= 4) {
+        Down4(a + to - 4, b + to - 4, ws, out + to - 4);
+        x = to;
+    }
+    for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
+}
+
+// Stretches four pixels at a time.
+struct Narrow {
+    static void Across(const uint32_t* src, const int32_t* c, const uint16_t* w4, uint32_t* out) {
+        for (int i = 0; i < kStretch; i += 4) Across4(src, c + i, w4 + 4 * i, out + i);
+    }
+    static void Down(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out) {
+#if defined(__SSE2__)
+        DownStretch(a, b, _mm_set1_epi16(static_cast<int16_t>(w)), out);
+#else
+        DownStretch(a, b, w, out);
+#endif
+    }
+};
+
+#if defined(VM_ENLARGE_AVX2)
+
+// Mix4 for eight pixels. Unpacking and packing work within each 128-bit
+// half, so w_lo holds the weights of pixels 0, 1, 4 and 5 and w_hi those
+// of 2, 3, 6 and 7, and the pixels come out in their order.
+[[gnu::target("avx2")]] inline __m256i Mix8(__m256i a, __m256i b, __m256i w_lo, __m256i w_hi) {
+    const __m256i zero = _mm256_setzero_si256(), half = _mm256_set1_epi8(-128);
+    const __m256i lo = _mm256_add_epi16(
+        _mm256_unpacklo_epi8(half, a),
+        _mm256_mullo_epi16(
+            _mm256_sub_epi16(_mm256_unpacklo_epi8(b, zero), _mm256_unpacklo_epi8(a, zero)), w_lo));
+    const __m256i hi = _mm256_add_epi16(
+        _mm256_unpackhi_epi8(half, a),
+        _mm256_mullo_epi16(
+            _mm256_sub_epi16(_mm256_unpackhi_epi8(b, zero), _mm256_unpackhi_epi8(a, zero)), w_hi));
+    return _mm256_packus_epi16(_mm256_srli_epi16(lo, 8), _mm256_srli_epi16(hi, 8));
+}
+
+[[gnu::target("avx2")]] inline __m256i Load8(const void* p) {
+    return _mm256_loadu_si256(static_cast<const __m256i*>(p));
+}
+
+[[gnu::target("avx2")]] inline __m256i Halves(const uint16_t* lo, const uint16_t* hi) {
+    return _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(lo))),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(hi)), 1);
+}
+
+// Stretches eight pixels at a time.
+struct Wide8 {
+    // A column's place is k/256 of a canvas pixel on from the one before,
+    // so the canvas pixels before eight columns lie among the eight from
+    // at[0] on: one shuffle across the lanes gathers them, another the
+    // pixels after them, from the eight from at[0] + 1 on. Those nine canvas
+    // pixels must lie in the row.
+    [[gnu::target("avx2")]] static void Across8(const uint32_t* src, const int32_t* at,
+                                                const uint16_t* w4, uint32_t* out) {
+        const __m256i i = _mm256_sub_epi32(Load8(at), _mm256_set1_epi32(at[0]));
+        const __m256i a = _mm256_permutevar8x32_epi32(Load8(src + at[0]), i);
+        const __m256i b = _mm256_permutevar8x32_epi32(Load8(src + at[0] + 1), i);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                            Mix8(a, b, Halves(w4, w4 + 16), Halves(w4 + 8, w4 + 24)));
+    }
+    // The pixels each half of the stretch reads lie in the row, as the
+    // kStretch + 2 from c[0] on do.
+    [[gnu::target("avx2")]] static void Across(const uint32_t* src, const int32_t* c,
+                                               const uint16_t* w4, uint32_t* out) {
+        Across8(src, c, w4, out);
+        Across8(src, c + 8, w4 + 32, out + 8);
+    }
+    [[gnu::target("avx2")]] static void Down(const uint32_t* a, const uint32_t* b, uint32_t w,
+                                             uint32_t* out) {
+        const __m256i a0 = Load8(a), a1 = Load8(a + 8), b0 = Load8(b), b1 = Load8(b + 8);
+        const __m256i same =
+            _mm256_and_si256(_mm256_cmpeq_epi32(a0, b0), _mm256_cmpeq_epi32(a1, b1));
+        auto* o = reinterpret_cast<__m256i*>(out);
+        if (_mm256_movemask_epi8(same) == -1) {
+            _mm256_storeu_si256(o, a0);
+            _mm256_storeu_si256(o + 1, a1);
+        } else {
+            const __m256i ws = _mm256_set1_epi16(static_cast<int16_t>(w));
+            _mm256_storeu_si256(o, Mix8(a0, b0, ws, ws));
+            _mm256_storeu_si256(o + 1, Mix8(a1, b1, ws, ws));
+        }
+    }
+};
+
+// The loops compiled for AVX2, with all they call worked into them. The
+// kernels pass pointers, not vectors, so no 256-bit value is handed to code
+// of the baseline build even where it is not inlined.
+[[gnu::target("avx2"), gnu::flatten]] void AcrossSpanWide(const uint32_t* src, int w,
+                                                          const int32_t* c, const uint16_t* w4,
+                                                          int from, int to, uint32_t* out) {
+    AcrossSpan<Wide8>(src, w, c, w4, from, to, out);
+}
+
+[[gnu::target("avx2"), gnu::flatten]] void DownSpanWide(const uint32_t* a, const uint32_t* b,
+                                                        uint32_t w, int from, int to,
+                                                        uint32_t* out) {
+    DownSpan<Wide8>(a, b, w, from, to, out);
+}
+
+#endif
+
+// The loops an enlarging runs: the widest the processor has, asked when an
+// enlarger is made (a load and a test).
+struct Kernels {
+    void (*across)(const uint32_t*, int, const int32_t*, const uint16_t*, int, int, uint32_t*);
+    void (*down)(const uint32_t*, const uint32_t*, uint32_t, int, int, uint32_t*);
+};
+
+Kernels ChooseKernels() {
+#if defined(VM_ENLARGE_AVX2)
+    if (__builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide};
+#endif
+    return {AcrossSpan<Narrow>, DownSpan<Narrow>};
+}
+
 // Where two rows of n pixels differ: the first pixel and one past the last,
 // or n, n when they do not. Most rows are as the row above, which one
 // memcmp tells fastest; in a row that is not, the differences mostly lie
@@ -265,7 +431,7 @@ public:
              const Placement& at, int k, const int32_t* cols, const uint16_t* weights,
              uint32_t* lines)
         : canvas_(canvas), stride_(stride), w_(w), h_(h), t_(t), at_(at), k_(k), cols_(cols),
-          weights_(weights), store_{lines, lines + at.area.w} {}
+          weights_(weights), store_{lines, lines + at.area.w}, kernels_(ChooseKernels()) {}
 
     // Paints the target pixels of r, inside the picture's area.
     void Paint(const PixelRect& r) {
@@ -333,24 +499,7 @@ private:
         }
         apart_from_ = from;
         apart_to_ = to;
-        int x = from;
-        for (; x + kStretch <= to; x += kStretch) {
-            // A stretch reads fewer than kStretch + 2 canvas pixels.
-            const int j = c_[x];
-            if (j + kStretch + 2 <= w_ && OneColour(src + j)) {
-                std::fill_n(out + x, kStretch, src[j]);
-                continue;
-            }
-            for (int i = x; i < x + kStretch; i += 4) Across4(src, c_ + i, w4_ + 4 * i, out + i);
-        }
-        for (; x + 4 <= to; x += 4) Across4(src, c_ + x, w4_ + 4 * x, out + x);
-        // The last few pixels are worked out four at once, some of them
-        // again, unless there are fewer than four.
-        if (x < to && to - from >= 4) {
-            Across4(src, c_ + to - 4, w4_ + 4 * (to - 4), out + to - 4);
-            x = to;
-        }
-        for (; x < to; ++x) out[x] = Blend(src[c_[x]], src[c_[x] + 1], w4_[4 * x]);
+        kernels_.across(src, w_, c_, w4_, from, to, out);
         return {y, out, from, to};
     }
 
@@ -362,19 +511,7 @@ private:
         const int from = bottom_.from, to = bottom_.to;
         CopyLine(a, 0, from, out);
         CopyLine(a, to, n_, out);
-#if defined(__SSE2__)
-        const __m128i ws = _mm_set1_epi16(static_cast<int16_t>(w));
-#else
-        const uint32_t ws = w;
-#endif
-        int x = from;
-        for (; x + kStretch <= to; x += kStretch) DownStretch(a + x, b + x, ws, out + x);
-        for (; x + 4 <= to; x += 4) Down4(a + x, b + x, ws, out + x);
-        if (x < to && to - from >= 4) {
-            Down4(a + to - 4, b + to - 4, ws, out + to - 4);
-            x = to;
-        }
-        for (; x < to; ++x) out[x] = Blend(a[x], b[x], w);
+        kernels_.down(a, b, w, from, to, out);
     }
 
     const uint32_t* canvas_;
@@ -386,6 +523,7 @@ private:
     const int32_t* cols_;
     const uint16_t* weights_;
     uint32_t* store_[2];
+    const Kernels kernels_;
     // The part being painted: its columns' taps, and the canvas columns
     // they read.
     const int32_t* c_ = nullptr;
