@@ -91,6 +91,9 @@ public:
     // Texts drawn again are copied from the pixels they made before (on by
     // default); off, every text is drawn from its outline.
     void SetGlyphCache(bool on) { glyph_cache_ = on; }
+    // A scaled-up paint uses the processor's widest loops when it has them
+    // (on by default); off, the ones every processor has, to the same pixels.
+    void SetWideEnlarging(bool on) { wide_enlarging_ = on; }
     // Works out a text's covers before it is first drawn (as a text drawn
     // by op), so that drawing it costs what drawing it again does.
     void Prepare(const Op& op);
@@ -207,6 +210,7 @@ private:
     std::vector<unsigned char> shown_;  // the pixels at the last TakeChanges
     bool shown_owed_ = false;           // the first picture given is not yet copied
     bool glyph_cache_ = true;
+    bool wide_enlarging_ = true;
     std::unordered_map<std::string, KnownText> glyphs_;
     size_t glyph_bytes_ = 0;
     uint64_t glyph_clock_ = 0;

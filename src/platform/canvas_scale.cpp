@@ -379,9 +379,11 @@ struct Kernels {
     void (*down)(const uint32_t*, const uint32_t*, uint32_t, int, int, uint32_t*);
 };
 
-Kernels ChooseKernels() {
+Kernels ChooseKernels(bool wide) {
 #if defined(VM_ENLARGE_AVX2)
-    if (__builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide};
+    if (wide && __builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide};
+#else
+    (void)wide;
 #endif
     return {AcrossSpan<Narrow>, DownSpan<Narrow>};
 }
@@ -429,9 +431,9 @@ public:
     // lines as wide as the area.
     Enlarger(const uint32_t* canvas, size_t stride, int w, int h, const TargetPixels& t,
              const Placement& at, int k, const int32_t* cols, const uint16_t* weights,
-             uint32_t* lines)
+             uint32_t* lines, bool wide)
         : canvas_(canvas), stride_(stride), w_(w), h_(h), t_(t), at_(at), k_(k), cols_(cols),
-          weights_(weights), store_{lines, lines + at.area.w}, kernels_(ChooseKernels()) {}
+          weights_(weights), store_{lines, lines + at.area.w}, kernels_(ChooseKernels(wide)) {}
 
     // Paints the target pixels of r, inside the picture's area.
     void Paint(const PixelRect& r) {
@@ -577,7 +579,7 @@ std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Place
             e.lines.resize(2 * e.at.size());
         }
         Enlarger enlarger(canvas, static_cast<size_t>(Stride()) / 4, width_, height_, t, at, k,
-                          e.at.data(), e.weights.data(), e.lines.data());
+                          e.at.data(), e.weights.data(), e.lines.data(), wide_enlarging_);
         // Parts lie apart (the canvas joins those close together); where
         // any overlap, the pixels are painted again, the same.
         for (const PixelRect& r : painted) enlarger.Paint(r);

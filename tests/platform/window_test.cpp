@@ -284,9 +284,12 @@ TEST(WindowFit, EnlargedPartsAreEachPixelsOwnBlend) {
         return std::pair{at, (place - at * 512 + 1) / 2};
     };
     const auto mix = [](int a, int b, int w) { return (a * (256 - w) + b * w + 128) / 256; };
+    // The widest loops the processor has, and those every processor has.
+    for (const bool wide : {true, false})
     for (const auto& [w, h] :
          {std::pair{1728, 1080}, {1920, 1080}, {2880, 1800}, {1600, 1000}, {1446, 904}}) {
-        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + (wide ? " wide" : ""));
+        c.SetWideEnlarging(wide);
         const Placement at = FitCanvas(1440, 900, w, h);
         ASSERT_GT(at.scale, 1);
         const int k = static_cast<int>(std::lround(256 / at.scale));
