@@ -178,6 +178,7 @@ private:
         int k = 0, area_w = 0, canvas_w = 0;
         std::vector<int32_t> at;
         std::vector<uint16_t> weights;
+        std::vector<int16_t> sharp;  // the weights as the AVX2 blend takes them
         std::vector<uint32_t> lines;
     };
     Enlarging enlarging_;

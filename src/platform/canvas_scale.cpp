@@ -45,8 +45,11 @@ namespace {
 // The target pixels that painting `part` of the canvas reaches.
 PixelRect Reach(const TargetPixels& t, const Placement& at, const PixelRect& part) {
     const double s = at.scale;
-    // A smoothed target pixel reads the canvas pixels around it too.
-    const double pad = s < 1 ? std::ceil(1 / s) + 1 : 2;
+    // A smoothed target pixel reads the canvas pixels around it too. An
+    // enlarged one reads the two either side of its centre's place, so the
+    // pixels of the canvas column (or row) before the part reach into it by
+    // less than a canvas pixel.
+    const double pad = s < 1 ? std::ceil(1 / s) + 1 : s > 1 ? 1 : 2;
     const int x0 = static_cast<int>(std::floor(at.area.x + (part.x - pad) * s));
     const int y0 = static_cast<int>(std::floor(at.area.y + (part.y - pad) * s));
     const int x1 = static_cast<int>(std::ceil(at.area.x + (part.x + part.w + pad) * s));
@@ -90,6 +93,12 @@ inline uint32_t Mix(uint32_t a, uint32_t b, uint32_t w) {
 inline uint32_t Blend(uint32_t a, uint32_t b, uint32_t w) {
     return Mix(a & kLow, b & kLow, w) | Mix((a >> 8) & kLow, (b >> 8) & kLow, w) << 8;
 }
+
+// A weight of 256 as the AVX2 blend takes it: w * 128, of which the
+// rounded high half of the product with b - a is ((b - a) * w + 128) >> 8
+// rounded down, as Mix works it out; 256 is taken as 32767, which gives
+// b - a exactly for any difference of bytes.
+constexpr int16_t Sharp(uint32_t w) { return static_cast<int16_t>(w >= 256 ? 32767 : w * 128); }
 
 // Pixels are looked at in stretches of this many: most stretches of a
 // picture are of one colour, or alike in two rows, and cost no blending.
@@ -227,17 +236,20 @@ inline void Down4(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* ou
 #endif
 
 // A line's pixels [from, to) blended across from canvas row src, w pixels
-// wide; c and w4 are the columns' taps. Wide::Across blends a stretch whose
+// wide; c and w4 are the columns' taps, ws the weights as Sharp gives them
+// for kernels that take those. Wide::Across blends a stretch whose
 // kStretch + 2 canvas pixels from the first one read on lie in the row.
 template <class Wide>
-void AcrossSpan(const uint32_t* src, int w, const int32_t* c, const uint16_t* w4, int from,
-                int to, uint32_t* out) {
+void AcrossSpan(const uint32_t* src, int w, const int32_t* c, const uint16_t* w4,
+                const int16_t* ws, int from, int to, uint32_t* out) {
     int x = from;
     for (; x + kStretch <= to; x += kStretch) {
         // A stretch reads fewer than kStretch + 2 canvas pixels.
         const int j = c[x];
         if (j + kStretch + 2 <= w) {
-            if (OneColour(src + j))
+            if constexpr (Wide::kOwnColour)
+                Wide::Across(src, c + x, ws + 4 * x, out + x);
+            else if (OneColour(src + j))
                 std::fill_n(out + x, kStretch, src[j]);
             else
                 Wide::Across(src, c + x, w4 + 4 * x, out + x);
@@ -276,6 +288,7 @@ void DownSpan(const uint32_t* a, const uint32_t* b, uint32_t w, int from, int to
 
 // Stretches four pixels at a time.
 struct Narrow {
+    static constexpr bool kOwnColour = false;
     static void Across(const uint32_t* src, const int32_t* c, const uint16_t* w4, uint32_t* out) {
         for (int i = 0; i < kStretch; i += 4) Across4(src, c + i, w4 + 4 * i, out + i);
     }
@@ -290,22 +303,6 @@ struct Narrow {
 
 #if defined(VM_ENLARGE_AVX2)
 
-// Mix4 for eight pixels. Unpacking and packing work within each 128-bit
-// half, so w_lo holds the weights of pixels 0, 1, 4 and 5 and w_hi those
-// of 2, 3, 6 and 7, and the pixels come out in their order.
-[[gnu::target("avx2")]] inline __m256i Mix8(__m256i a, __m256i b, __m256i w_lo, __m256i w_hi) {
-    const __m256i zero = _mm256_setzero_si256(), half = _mm256_set1_epi8(-128);
-    const __m256i lo = _mm256_add_epi16(
-        _mm256_unpacklo_epi8(half, a),
-        _mm256_mullo_epi16(
-            _mm256_sub_epi16(_mm256_unpacklo_epi8(b, zero), _mm256_unpacklo_epi8(a, zero)), w_lo));
-    const __m256i hi = _mm256_add_epi16(
-        _mm256_unpackhi_epi8(half, a),
-        _mm256_mullo_epi16(
-            _mm256_sub_epi16(_mm256_unpackhi_epi8(b, zero), _mm256_unpackhi_epi8(a, zero)), w_hi));
-    return _mm256_packus_epi16(_mm256_srli_epi16(lo, 8), _mm256_srli_epi16(hi, 8));
-}
-
 [[gnu::target("avx2")]] inline __m256i Load8(const void* p) {
     return _mm256_loadu_si256(static_cast<const __m256i*>(p));
 }
@@ -316,42 +313,66 @@ struct Narrow {
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(hi)), 1);
 }
 
+// Mix for eight pixels, with weights as Sharp gives them. Unpacking and
+// packing work within each 128-bit half, so w_lo holds the weights of
+// pixels 0, 1, 4 and 5 and w_hi those of 2, 3, 6 and 7, and the pixels come
+// out in their order.
+[[gnu::target("avx2")]] inline __m256i Mix8(__m256i a, __m256i b, __m256i w_lo, __m256i w_hi) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i alo = _mm256_unpacklo_epi8(a, zero), ahi = _mm256_unpackhi_epi8(a, zero);
+    const __m256i lo = _mm256_add_epi16(
+        alo, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_unpacklo_epi8(b, zero), alo), w_lo));
+    const __m256i hi = _mm256_add_epi16(
+        ahi, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_unpackhi_epi8(b, zero), ahi), w_hi));
+    return _mm256_packus_epi16(lo, hi);
+}
+
 // Stretches eight pixels at a time.
 struct Wide8 {
+    // Across8 looks for one colour itself, a set of eight at a time.
+    static constexpr bool kOwnColour = true;
     // A column's place is k/256 of a canvas pixel on from the one before,
     // so the canvas pixels before eight columns lie among the eight from
     // at[0] on: one shuffle across the lanes gathers them, another the
     // pixels after them, from the eight from at[0] + 1 on. Those nine canvas
-    // pixels must lie in the row.
+    // pixels must lie in the row; when they are of one colour, so are the
+    // eight target pixels.
     [[gnu::target("avx2")]] static void Across8(const uint32_t* src, const int32_t* at,
-                                                const uint16_t* w4, uint32_t* out) {
+                                                const int16_t* w4, uint32_t* out) {
+        const __m256i p = Load8(src + at[0]), q = Load8(src + at[0] + 1);
+        const __m256i c = _mm256_set1_epi32(static_cast<int>(src[at[0]]));
+        auto* o = reinterpret_cast<__m256i*>(out);
+        const __m256i one = _mm256_and_si256(_mm256_cmpeq_epi32(p, c), _mm256_cmpeq_epi32(q, c));
+        if (_mm256_movemask_epi8(one) == -1) {
+            _mm256_storeu_si256(o, c);
+            return;
+        }
         const __m256i i = _mm256_sub_epi32(Load8(at), _mm256_set1_epi32(at[0]));
-        const __m256i a = _mm256_permutevar8x32_epi32(Load8(src + at[0]), i);
-        const __m256i b = _mm256_permutevar8x32_epi32(Load8(src + at[0] + 1), i);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
-                            Mix8(a, b, Halves(w4, w4 + 16), Halves(w4 + 8, w4 + 24)));
+        const __m256i a = _mm256_permutevar8x32_epi32(p, i);
+        const __m256i b = _mm256_permutevar8x32_epi32(q, i);
+        const auto* w = reinterpret_cast<const uint16_t*>(w4);
+        _mm256_storeu_si256(o, Mix8(a, b, Halves(w, w + 16), Halves(w + 8, w + 24)));
     }
-    // The pixels each half of the stretch reads lie in the row, as the
-    // kStretch + 2 from c[0] on do.
     [[gnu::target("avx2")]] static void Across(const uint32_t* src, const int32_t* c,
-                                               const uint16_t* w4, uint32_t* out) {
+                                               const int16_t* w4, uint32_t* out) {
         Across8(src, c, w4, out);
         Across8(src, c + 8, w4 + 32, out + 8);
     }
+    // Eight pixels alike in the two lines are copied.
+    [[gnu::target("avx2")]] static void Down8(const uint32_t* a, const uint32_t* b, __m256i ws,
+                                              uint32_t* out) {
+        const __m256i va = Load8(a), vb = Load8(b);
+        auto* o = reinterpret_cast<__m256i*>(out);
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(va, vb)) == -1)
+            _mm256_storeu_si256(o, va);
+        else
+            _mm256_storeu_si256(o, Mix8(va, vb, ws, ws));
+    }
     [[gnu::target("avx2")]] static void Down(const uint32_t* a, const uint32_t* b, uint32_t w,
                                              uint32_t* out) {
-        const __m256i a0 = Load8(a), a1 = Load8(a + 8), b0 = Load8(b), b1 = Load8(b + 8);
-        const __m256i same =
-            _mm256_and_si256(_mm256_cmpeq_epi32(a0, b0), _mm256_cmpeq_epi32(a1, b1));
-        auto* o = reinterpret_cast<__m256i*>(out);
-        if (_mm256_movemask_epi8(same) == -1) {
-            _mm256_storeu_si256(o, a0);
-            _mm256_storeu_si256(o + 1, a1);
-        } else {
-            const __m256i ws = _mm256_set1_epi16(static_cast<int16_t>(w));
-            _mm256_storeu_si256(o, Mix8(a0, b0, ws, ws));
-            _mm256_storeu_si256(o + 1, Mix8(a1, b1, ws, ws));
-        }
+        const __m256i ws = _mm256_set1_epi16(Sharp(w));
+        Down8(a, b, ws, out);
+        Down8(a + 8, b + 8, ws, out + 8);
     }
 };
 
@@ -360,8 +381,9 @@ struct Wide8 {
 // of the baseline build even where it is not inlined.
 [[gnu::target("avx2"), gnu::flatten]] void AcrossSpanWide(const uint32_t* src, int w,
                                                           const int32_t* c, const uint16_t* w4,
-                                                          int from, int to, uint32_t* out) {
-    AcrossSpan<Wide8>(src, w, c, w4, from, to, out);
+                                                          const int16_t* ws, int from, int to,
+                                                          uint32_t* out) {
+    AcrossSpan<Wide8>(src, w, c, w4, ws, from, to, out);
 }
 
 [[gnu::target("avx2"), gnu::flatten]] void DownSpanWide(const uint32_t* a, const uint32_t* b,
@@ -370,22 +392,68 @@ struct Wide8 {
     DownSpan<Wide8>(a, b, w, from, to, out);
 }
 
+// Which of eight pixels of a and b are alike: a bit each, pixel 0 the lowest.
+[[gnu::target("avx2")]] inline unsigned Same8(const uint32_t* a, const uint32_t* b) {
+    return static_cast<unsigned>(
+        _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(Load8(a), Load8(b)))));
+}
+
+// Differ with AVX2: the rows are gone through from the start as fast as
+// memcmp goes, which also tells where they first differ, and from the end
+// in.
+[[gnu::target("avx2")]] std::pair<size_t, size_t> DifferWide(const uint32_t* a, const uint32_t* b,
+                                                              size_t n) {
+    size_t first = 0;
+    for (; first + 32 <= n; first += 32) {
+        const __m256i e = _mm256_and_si256(
+            _mm256_and_si256(_mm256_cmpeq_epi32(Load8(a + first), Load8(b + first)),
+                             _mm256_cmpeq_epi32(Load8(a + first + 8), Load8(b + first + 8))),
+            _mm256_and_si256(_mm256_cmpeq_epi32(Load8(a + first + 16), Load8(b + first + 16)),
+                             _mm256_cmpeq_epi32(Load8(a + first + 24), Load8(b + first + 24))));
+        if (_mm256_movemask_epi8(e) != -1) break;
+    }
+    for (; first + 8 <= n; first += 8) {
+        const unsigned same = Same8(a + first, b + first);
+        if (same != 0xff) {
+            first += static_cast<size_t>(std::countr_one(same));
+            break;
+        }
+    }
+    if (first + 8 > n)
+        while (first < n && a[first] == b[first]) ++first;
+    if (first == n) return {n, n};
+    size_t last = n;
+    for (; last >= first + 8; last -= 8) {
+        const unsigned same = Same8(a + last - 8, b + last - 8);
+        if (same != 0xff) {
+            last -= static_cast<size_t>(std::countl_one(same << 24));
+            return {first, last};
+        }
+    }
+    while (a[last - 1] == b[last - 1]) --last;
+    return {first, last};
+}
+
 #endif
 
 // The loops an enlarging runs: the widest the processor has, asked when an
 // enlarger is made (a load and a test).
 struct Kernels {
-    void (*across)(const uint32_t*, int, const int32_t*, const uint16_t*, int, int, uint32_t*);
+    void (*across)(const uint32_t*, int, const int32_t*, const uint16_t*, const int16_t*, int, int,
+                   uint32_t*);
     void (*down)(const uint32_t*, const uint32_t*, uint32_t, int, int, uint32_t*);
+    std::pair<size_t, size_t> (*differ)(const uint32_t*, const uint32_t*, size_t);
 };
+
+std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n);
 
 Kernels ChooseKernels(bool wide) {
 #if defined(VM_ENLARGE_AVX2)
-    if (wide && __builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide};
+    if (wide && __builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide, DifferWide};
 #else
     (void)wide;
 #endif
-    return {AcrossSpan<Narrow>, DownSpan<Narrow>};
+    return {AcrossSpan<Narrow>, DownSpan<Narrow>, Differ};
 }
 
 // Where two rows of n pixels differ: the first pixel and one past the last,
@@ -431,15 +499,17 @@ public:
     // lines as wide as the area.
     Enlarger(const uint32_t* canvas, size_t stride, int w, int h, const TargetPixels& t,
              const Placement& at, int k, const int32_t* cols, const uint16_t* weights,
-             uint32_t* lines, bool wide)
+             const int16_t* sharp, uint32_t* lines, bool wide)
         : canvas_(canvas), stride_(stride), w_(w), h_(h), t_(t), at_(at), k_(k), cols_(cols),
-          weights_(weights), store_{lines, lines + at.area.w}, kernels_(ChooseKernels(wide)) {}
+          weights_(weights), sharp_(sharp), store_{lines, lines + at.area.w},
+          kernels_(ChooseKernels(wide)) {}
 
     // Paints the target pixels of r, inside the picture's area.
     void Paint(const PixelRect& r) {
         n_ = r.w;
         c_ = cols_ + (r.x - at_.area.x);
         w4_ = weights_ + 4 * (r.x - at_.area.x);
+        ws_ = sharp_ + 4 * (r.x - at_.area.x);
         first_ = c_[0];
         last_ = c_[n_ - 1] + 1;
         top_ = bottom_ = Line{};
@@ -486,7 +556,7 @@ private:
         if (above.px != nullptr) {
             // Most of a row is as the row above it (all of most rows): there
             // the line is the same.
-            const auto d = Differ(src + first_, CanvasRow(y - 1) + first_,
+            const auto d = kernels_.differ(src + first_, CanvasRow(y - 1) + first_,
                                   static_cast<size_t>(last_ - first_ + 1));
             if (d.first == d.second) return {y, above.px, 0, 0};
             // The columns that read a canvas pixel in [d0, d1).
@@ -501,7 +571,7 @@ private:
         }
         apart_from_ = from;
         apart_to_ = to;
-        kernels_.across(src, w_, c_, w4_, from, to, out);
+        kernels_.across(src, w_, c_, w4_, ws_, from, to, out);
         return {y, out, from, to};
     }
 
@@ -524,12 +594,14 @@ private:
     int k_;
     const int32_t* cols_;
     const uint16_t* weights_;
+    const int16_t* sharp_;
     uint32_t* store_[2];
     const Kernels kernels_;
     // The part being painted: its columns' taps, and the canvas columns
     // they read.
     const int32_t* c_ = nullptr;
     const uint16_t* w4_ = nullptr;
+    const int16_t* ws_ = nullptr;
     int n_ = 0, first_ = 0, last_ = 0;
     Line top_, bottom_;
     // The two lines of store_ are the same but in columns [apart_from_,
@@ -570,16 +642,19 @@ std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Place
             e.canvas_w = width_;
             e.at.resize(static_cast<size_t>(at.area.w));
             e.weights.resize(4 * e.at.size());
+            e.sharp.resize(4 * e.at.size());
             for (size_t x = 0; x < e.at.size(); ++x) {
                 const Tap c = Locate(static_cast<int>(x), k, width_);
                 e.at[x] = c.at;
                 std::fill_n(e.weights.begin() + static_cast<std::ptrdiff_t>(4 * x), 4,
                             static_cast<uint16_t>(c.w));
+                std::fill_n(e.sharp.begin() + static_cast<std::ptrdiff_t>(4 * x), 4, Sharp(c.w));
             }
             e.lines.resize(2 * e.at.size());
         }
         Enlarger enlarger(canvas, static_cast<size_t>(Stride()) / 4, width_, height_, t, at, k,
-                          e.at.data(), e.weights.data(), e.lines.data(), wide_enlarging_);
+                          e.at.data(), e.weights.data(), e.sharp.data(), e.lines.data(),
+                          wide_enlarging_);
         // Parts lie apart (the canvas joins those close together); where
         // any overlap, the pixels are painted again, the same.
         for (const PixelRect& r : painted) enlarger.Paint(r);

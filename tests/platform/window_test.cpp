@@ -342,6 +342,44 @@ TEST(WindowFit, EnlargedPartsAreEachPixelsOwnBlend) {
     }
 }
 
+// A changed canvas pixel changes every target pixel blended from it: the
+// window then shows what painting that place afresh shows. One pixel is set
+// and put back at places of every phase against the target's pixels,
+// along the canvas's edges too.
+TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
+    for (const auto& [w, h] :
+         {std::pair{1920, 1080}, {1600, 1000}, {2880, 1800}, {1446, 904}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        Platform p(1440, 900, false);
+        CairoCanvas& c = *p.Canvas();
+        const Placement at = FitCanvas(1440, 900, w, h);
+        ASSERT_GT(at.scale, 1);
+        Target shown(w, h);
+        c.PaintInto(shown.Pixels(), at, PixelRect{0, 0, 1440, 900});
+        c.TakeChanges();
+        c.KeepShown();
+        const auto update = [&] { c.PaintInto(shown.Pixels(), at, c.TakeChanges()); };
+        std::vector<std::pair<int, int>> places;
+        for (int i = 0; i < 240; ++i) places.push_back({i * 5 % 1440, i * 3 % 900});
+        for (int i = 0; i < 6; ++i) places.push_back({1439 - i, 899 - i});
+        for (const auto& [x, y] : places) {
+            p.Dot(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0, kBlack);
+            update();
+            Target fresh(w, h);
+            const PixelRect near = c.PaintInto(fresh.Pixels(), at, PixelRect{x - 3, y - 3, 7, 7});
+            size_t wrong = 0;
+            for (int ty = near.y; ty < near.y + near.h; ++ty)
+                for (int tx = near.x; tx < near.x + near.w; ++tx) {
+                    const size_t i = (static_cast<size_t>(ty) * static_cast<size_t>(w) + tx) * 4;
+                    wrong += std::memcmp(&shown.px[i], &fresh.px[i], 3) != 0;
+                }
+            ASSERT_EQ(wrong, 0u) << "the pixel at " << x << "," << y;
+            p.Dot(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0, kWhite);
+            update();
+        }
+    }
+}
+
 TEST(WindowFit, ClearingMarksTheWholeCanvas) {
     Platform p(1440, 900, false);
     p.Canvas()->TakeDamage();
