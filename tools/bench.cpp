@@ -237,8 +237,10 @@ struct WalkMode {
     bool window;
     int w, h;
 };
-// The 1:1 and scaled window walks are each run this many times in turn.
-constexpr int kWalkRounds = 5;
+// The 1:1 and scaled window walks are each run this many times in turn: a
+// walk's median step moves by a tenth or more from one process to the
+// next, the machine as busy.
+constexpr int kWalkRounds = 9;
 constexpr WalkMode kWalkModes[] = {
     {"headless", false, 0, 0},
     {"window", true, 1440, 900},
