@@ -343,9 +343,11 @@ TEST(WindowFit, EnlargedPartsAreEachPixelsOwnBlend) {
 }
 
 // A changed canvas pixel changes every target pixel blended from it: the
-// window then shows what painting that place afresh shows. One pixel is set
-// and put back at places of every phase against the target's pixels,
-// along the canvas's edges too.
+// window then shows what painting that place afresh shows. A pixel is set
+// and put back at places of every phase against the target's pixels, along
+// the canvas's edges too; now and then with another a little way to its
+// left, so that it lies inside a wider part, anywhere in the columns the
+// painting takes together.
 TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
     for (const auto& [w, h] :
          {std::pair{1920, 1080}, {1600, 1000}, {2880, 1800}, {1446, 904}}) {
@@ -359,22 +361,38 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
         c.TakeChanges();
         c.KeepShown();
         const auto update = [&] { c.PaintInto(shown.Pixels(), at, c.TakeChanges()); };
-        std::vector<std::pair<int, int>> places;
-        for (int i = 0; i < 240; ++i) places.push_back({i * 5 % 1440, i * 3 % 900});
-        for (int i = 0; i < 6; ++i) places.push_back({1439 - i, 899 - i});
-        for (const auto& [x, y] : places) {
-            p.Dot(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0, kBlack);
+        struct Place {
+            int x, y, left;  // left: how far to the left the other pixel lies, or 0
+        };
+        std::vector<Place> places;
+        for (int i = 0; i < 600; ++i)
+            places.push_back({i * 7 % 1440, i * 11 % 900, i % 3 == 0 ? 0 : 3 + i % 13});
+        for (int i = 0; i < 6; ++i) places.push_back({1439 - i, 899 - i, 0});
+        // At the start of a block of 16, in a part reaching 25 to 31
+        // pixels to its left (with a pixel 17 to its left to join them), so
+        // that now and then it is read only by the last column of a set.
+        for (int b = 2; b < 90; ++b) places.push_back({16 * b, b * 37 % 900, 25 + b % 7});
+        const auto set = [&](const Place& at, int colour) {
+            p.Dot(static_cast<float>(at.x) + 0.5f, static_cast<float>(at.y) + 0.5f, 0, colour);
+            for (const int left : {at.left, at.left > 17 ? 17 : 0})
+                if (left > 0 && at.x >= left)
+                    p.Dot(static_cast<float>(at.x - left) + 0.5f, static_cast<float>(at.y) + 0.5f,
+                          0, colour);
+        };
+        for (const Place& place : places) {
+            set(place, kBlack);
             update();
             Target fresh(w, h);
-            const PixelRect near = c.PaintInto(fresh.Pixels(), at, PixelRect{x - 3, y - 3, 7, 7});
+            const PixelRect near =
+                c.PaintInto(fresh.Pixels(), at, PixelRect{place.x - 3, place.y - 3, 7, 7});
             size_t wrong = 0;
             for (int ty = near.y; ty < near.y + near.h; ++ty)
                 for (int tx = near.x; tx < near.x + near.w; ++tx) {
                     const size_t i = (static_cast<size_t>(ty) * static_cast<size_t>(w) + tx) * 4;
                     wrong += std::memcmp(&shown.px[i], &fresh.px[i], 3) != 0;
                 }
-            ASSERT_EQ(wrong, 0u) << "the pixel at " << x << "," << y;
-            p.Dot(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0, kWhite);
+            ASSERT_EQ(wrong, 0u) << "the pixel at " << place.x << "," << place.y;
+            set(place, kWhite);
             update();
         }
     }
