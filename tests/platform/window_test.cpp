@@ -368,9 +368,10 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
         for (int i = 0; i < 600; ++i)
             places.push_back({i * 7 % 1440, i * 11 % 900, i % 3 == 0 ? 0 : 3 + i % 13});
         for (int i = 0; i < 6; ++i) places.push_back({1439 - i, 899 - i, 0});
-        // At the start of a block of 16, in a part reaching 25 to 31
-        // pixels to its left (with a pixel 17 to its left to join them), so
-        // that now and then it is read only by the last column of a set.
+        // At every 16th column, in a part reaching 25 to 31 pixels to its
+        // left (with a pixel 17 to its left to join them), so that now and
+        // then it is read only by the last column of a stretch of 16 that
+        // the enlarging works out together.
         for (int b = 2; b < 90; ++b) places.push_back({16 * b, b * 37 % 900, 25 + b % 7});
         const auto set = [&](const Place& at, int colour) {
             p.Dot(static_cast<float>(at.x) + 0.5f, static_cast<float>(at.y) + 0.5f, 0, colour);
