@@ -445,17 +445,6 @@ struct Kernels {
     std::pair<size_t, size_t> (*differ)(const uint32_t*, const uint32_t*, size_t);
 };
 
-std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n);
-
-Kernels ChooseKernels(bool wide) {
-#if defined(VM_ENLARGE_AVX2)
-    if (wide && __builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide, DifferWide};
-#else
-    (void)wide;
-#endif
-    return {AcrossSpan<Narrow>, DownSpan<Narrow>, Differ};
-}
-
 // Where two rows of n pixels differ: the first pixel and one past the last,
 // or n, n when they do not. Most rows are as the row above, which one
 // memcmp tells fastest; in a row that is not, the differences mostly lie
@@ -478,6 +467,15 @@ std::pair<size_t, size_t> Differ(const uint32_t* a, const uint32_t* b, size_t n)
     else
         while (a[last - 1] == b[last - 1]) --last;
     return {first, last};
+}
+
+Kernels ChooseKernels(bool wide) {
+#if defined(VM_ENLARGE_AVX2)
+    if (wide && __builtin_cpu_supports("avx2")) return {AcrossSpanWide, DownSpanWide, DifferWide};
+#else
+    (void)wide;
+#endif
+    return {AcrossSpan<Narrow>, DownSpan<Narrow>, Differ};
 }
 
 // Copies pixels [from, to) of one line to another, if any.

@@ -373,12 +373,12 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
         // then it is read only by the last column of a stretch of 16 that
         // the enlarging works out together.
         for (int b = 2; b < 90; ++b) places.push_back({16 * b, b * 37 % 900, 25 + b % 7});
-        const auto set = [&](const Place& at, int colour) {
-            p.Dot(static_cast<float>(at.x) + 0.5f, static_cast<float>(at.y) + 0.5f, 0, colour);
-            for (const int left : {at.left, at.left > 17 ? 17 : 0})
-                if (left > 0 && at.x >= left)
-                    p.Dot(static_cast<float>(at.x - left) + 0.5f, static_cast<float>(at.y) + 0.5f,
-                          0, colour);
+        const auto set = [&](const Place& place, int colour) {
+            const float y = static_cast<float>(place.y) + 0.5f;
+            p.Dot(static_cast<float>(place.x) + 0.5f, y, 0, colour);
+            for (const int left : {place.left, place.left > 17 ? 17 : 0})
+                if (left > 0 && place.x >= left)
+                    p.Dot(static_cast<float>(place.x - left) + 0.5f, y, 0, colour);
         };
         for (const Place& place : places) {
             set(place, kBlack);
