@@ -87,6 +87,16 @@ public:
     // the target pixels painted, a rectangle for each part that reaches any.
     std::vector<PixelRect> PaintInto(const TargetPixels& target, const Placement& at,
                                      const std::vector<PixelRect>& parts);
+    // As PaintInto, for the parts the last TakeChanges gave, into a target
+    // that holds the picture as it was before them: where the picture is
+    // enlarged, the target pixels that read no square changed then are left
+    // as they are, though the whole of each part is given as painted.
+    std::vector<PixelRect> PaintChanges(const TargetPixels& target, const Placement& at,
+                                        const std::vector<PixelRect>& parts);
+    // Columns [from, to) of a row.
+    struct Span {
+        int from = 0, to = 0;
+    };
 
     // Texts drawn again are copied from the pixels they made before (on by
     // default); off, every text is drawn from its outline.
@@ -182,6 +192,12 @@ private:
         std::vector<uint32_t> lines;
     };
     Enlarging enlarging_;
+    // Of each canvas row, the columns [from, to) of the squares in which it
+    // changed at the last TakeChanges (none where from == to); empty when
+    // that call gave what was drawn on without comparing it.
+    std::vector<Span> changed_rows_;
+    std::vector<PixelRect> Paint(const TargetPixels& target, const Placement& at,
+                                 const std::vector<PixelRect>& parts, const Span* rows);
 
     // What was drawn on (canvas_damage.cpp).
     // Marks the box from (x0, y0) to (x1, y1), widened by pad, as drawn on.

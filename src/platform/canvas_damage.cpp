@@ -107,6 +107,7 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     std::vector<PixelRect> damage = TakeDamage();
     std::vector<uint8_t> touched(touched_.size(), 0);
     touched.swap(touched_);
+    changed_rows_.clear();
     if (shown_.empty() && !shown_owed_) {
         // The first picture is shown before its copy is made (KeepShown).
         shown_owed_ = true;
@@ -130,6 +131,7 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
     // whose line is as shown is passed over at once.
     const int cols = Tiles(width_);
     std::vector<PixelRect> parts;
+    changed_rows_.assign(static_cast<size_t>(height_), Span{});
     struct Box {
         int left, right, top, bottom;
     };
@@ -167,6 +169,9 @@ std::vector<PixelRect> CairoCanvas::TakeChanges() {
                     b.right = std::max(b.right, r);
                     if (b.top < 0) b.top = y;
                     b.bottom = y;
+                    Span& row = changed_rows_[static_cast<size_t>(y)];
+                    if (row.from == row.to) row.from = sx;
+                    row.to = sx + w;
                     std::memcpy(o, n, static_cast<size_t>(w) * 4);
                 }
                 tx = end;

@@ -247,7 +247,7 @@ void AcrossSpan(const uint32_t* src, int w, const int32_t* c, const uint16_t* w4
         // A stretch reads fewer than kStretch + 2 canvas pixels.
         const int j = c[x];
         if (j + kStretch + 2 <= w) {
-            if constexpr (Wide::kOwnColour)
+            if constexpr (Wide::kBlendsAll)
                 Wide::Across(src, c + x, ws + 4 * x, out + x);
             else if (OneColour(src + j))
                 std::fill_n(out + x, kStretch, src[j]);
@@ -288,7 +288,7 @@ void DownSpan(const uint32_t* a, const uint32_t* b, uint32_t w, int from, int to
 
 // Stretches four pixels at a time.
 struct Narrow {
-    static constexpr bool kOwnColour = false;
+    static constexpr bool kBlendsAll = false;
     static void Across(const uint32_t* src, const int32_t* c, const uint16_t* w4, uint32_t* out) {
         for (int i = 0; i < kStretch; i += 4) Across4(src, c + i, w4 + 4 * i, out + i);
     }
@@ -329,24 +329,20 @@ struct Narrow {
 
 // Stretches eight pixels at a time.
 struct Wide8 {
-    // Across8 looks for one colour itself, a set of eight at a time.
-    static constexpr bool kOwnColour = true;
+    // Every pixel is blended, of one colour or alike in two lines or not:
+    // blending such pixels gives them unchanged, and costs less than
+    // looking for them does where they come and go, as in text, and the
+    // processor guesses wrong which way each set of eight goes.
+    static constexpr bool kBlendsAll = true;
     // A column's place is k/256 of a canvas pixel on from the one before,
     // so the canvas pixels before eight columns lie among the eight from
     // at[0] on: one shuffle across the lanes gathers them, another the
     // pixels after them, from the eight from at[0] + 1 on. Those nine canvas
-    // pixels must lie in the row; when they are of one colour, so are the
-    // eight target pixels.
+    // pixels must lie in the row.
     [[gnu::target("avx2")]] static void Across8(const uint32_t* src, const int32_t* at,
                                                 const int16_t* w4, uint32_t* out) {
         const __m256i p = Load8(src + at[0]), q = Load8(src + at[0] + 1);
-        const __m256i c = _mm256_set1_epi32(static_cast<int>(src[at[0]]));
         auto* o = reinterpret_cast<__m256i*>(out);
-        const __m256i one = _mm256_and_si256(_mm256_cmpeq_epi32(p, c), _mm256_cmpeq_epi32(q, c));
-        if (_mm256_movemask_epi8(one) == -1) {
-            _mm256_storeu_si256(o, c);
-            return;
-        }
         const __m256i i = _mm256_sub_epi32(Load8(at), _mm256_set1_epi32(at[0]));
         const __m256i a = _mm256_permutevar8x32_epi32(p, i);
         const __m256i b = _mm256_permutevar8x32_epi32(q, i);
@@ -358,15 +354,11 @@ struct Wide8 {
         Across8(src, c, w4, out);
         Across8(src, c + 8, w4 + 32, out + 8);
     }
-    // Eight pixels alike in the two lines are copied.
     [[gnu::target("avx2")]] static void Down8(const uint32_t* a, const uint32_t* b, __m256i ws,
                                               uint32_t* out) {
         const __m256i va = Load8(a), vb = Load8(b);
         auto* o = reinterpret_cast<__m256i*>(out);
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(va, vb)) == -1)
-            _mm256_storeu_si256(o, va);
-        else
-            _mm256_storeu_si256(o, Mix8(va, vb, ws, ws));
+        _mm256_storeu_si256(o, Mix8(va, vb, ws, ws));
     }
     [[gnu::target("avx2")]] static void Down(const uint32_t* a, const uint32_t* b, uint32_t w,
                                              uint32_t* out) {
@@ -502,31 +494,36 @@ public:
           weights_(weights), sharp_(sharp), store_{lines, lines + at.area.w},
           kernels_(ChooseKernels(wide)) {}
 
-    // Paints the target pixels of r, inside the picture's area.
-    void Paint(const PixelRect& r) {
-        n_ = r.w;
-        c_ = cols_ + (r.x - at_.area.x);
-        w4_ = weights_ + 4 * (r.x - at_.area.x);
-        ws_ = sharp_ + 4 * (r.x - at_.area.x);
-        first_ = c_[0];
-        last_ = c_[n_ - 1] + 1;
-        top_ = bottom_ = Line{};
+    // Paints the target pixels of r, inside the picture's area; of those,
+    // with rows given, only the ones that read a row's changed columns.
+    void Paint(const PixelRect& r, const CairoCanvas::Span* rows) {
+        part_ = r.x - at_.area.x;
+        part_w_ = r.w;
+        Columns(0, r.w);
         for (int y = r.y; y < r.y + r.h; ++y) {
             const Tap row = Locate(y - at_.area.y, k_, h_);
+            int from = 0, to = r.w;
+            if (rows != nullptr) {
+                if (!Reading(rows[row.at], rows[row.at + 1], from, to)) continue;
+                // The lines are worked out only in the columns painted: a
+                // row that paints others starts them afresh, in its own.
+                if (from < win_ || to > win_ + n_) Columns(from, to);
+            }
             if (bottom_.row == row.at) {
                 top_ = bottom_;
             } else if (top_.row != row.at) {
                 top_ = Across(row.at, Line{});
             }
             if (bottom_.row != row.at + 1) bottom_ = Across(row.at + 1, top_);
-            Down(row.w, reinterpret_cast<uint32_t*>(t_.data + static_cast<size_t>(y) * t_.stride) +
-                            r.x);
+            Down(row.w, from - win_, to - win_,
+                 reinterpret_cast<uint32_t*>(t_.data + static_cast<size_t>(y) * t_.stride) + r.x +
+                     win_);
         }
     }
 
 private:
-    // A canvas row enlarged across the part's columns; it differs from the
-    // line of the row above only in columns [from, to).
+    // A canvas row enlarged across the columns worked out; it differs from
+    // the line of the row above only in columns [from, to).
     struct Line {
         int row = -1;
         const uint32_t* px = nullptr;
@@ -535,14 +532,46 @@ private:
 
     const uint32_t* CanvasRow(int y) const { return canvas_ + static_cast<size_t>(y) * stride_; }
 
-    // The first of the part's columns whose canvas pixel before it is j or
-    // after, or n_. The taps rise by k_/256 a column, so the guess is off by
-    // a column or two at most, less than a search costs.
-    int FirstReading(int j) const {
-        int x = std::clamp((j - first_) * 256 / k_, 0, n_);
-        while (x > 0 && c_[x - 1] >= j) --x;
-        while (x < n_ && c_[x] < j) ++x;
+    // The first of n columns, whose canvas pixels before them are c, that
+    // reads canvas pixel j or one after it, or n. The taps rise by k_/256 a
+    // column, so the guess is off by a column or two at most, less than a
+    // search costs.
+    int FirstReading(const int32_t* c, int n, int j) const {
+        int x = std::clamp((j - c[0]) * 256 / k_, 0, n);
+        while (x > 0 && c[x - 1] >= j) --x;
+        while (x < n && c[x] < j) ++x;
         return x;
+    }
+
+    // Columns [from, to) of the part are worked out from here on.
+    void Columns(int from, int to) {
+        win_ = from;
+        n_ = to - from;
+        const int x = part_ + from;
+        c_ = cols_ + x;
+        w4_ = weights_ + 4 * x;
+        ws_ = sharp_ + 4 * x;
+        first_ = c_[0];
+        last_ = c_[n_ - 1] + 1;
+        top_ = bottom_ = Line{};
+    }
+
+    // The part's columns [from, to) that read the changed columns of
+    // either of two rows; false when there are none.
+    bool Reading(const CairoCanvas::Span& a, const CairoCanvas::Span& b, int& from,
+                 int& to) const {
+        int lo = a.from, hi = a.to;
+        if (lo == hi) {
+            lo = b.from;
+            hi = b.to;
+        } else if (b.from != b.to) {
+            lo = std::min(lo, b.from);
+            hi = std::max(hi, b.to);
+        }
+        if (lo == hi) return false;
+        from = FirstReading(cols_ + part_, part_w_, lo - 1);
+        to = FirstReading(cols_ + part_, part_w_, hi);
+        return from < to;
     }
 
     // Canvas row y enlarged across, kept apart from `above`, the line of the
@@ -560,8 +589,8 @@ private:
             // The columns that read a canvas pixel in [d0, d1).
             const int d0 = first_ + static_cast<int>(d.first);
             const int d1 = first_ + static_cast<int>(d.second);
-            from = FirstReading(d0 - 1);
-            to = FirstReading(d1);
+            from = FirstReading(c_, n_, d0 - 1);
+            to = FirstReading(c_, n_, d1);
             // out is as above but where the two last differed: only that,
             // outside what is worked out anew, is copied.
             CopyLine(above.px, apart_from_, std::min(apart_to_, from), out);
@@ -573,15 +602,20 @@ private:
         return {y, out, from, to};
     }
 
-    // The target row blended from the two lines, w of 256 the lower's.
-    void Down(uint32_t w, uint32_t* out) const {
+    // Pixels [from, to) of the target row blended from the two lines, w of
+    // 256 the lower's.
+    void Down(uint32_t w, int from, int to, uint32_t* out) const {
         const uint32_t* a = top_.px;
         const uint32_t* b = bottom_.px;
         // Where the lines are the same, so is the blend.
-        const int from = bottom_.from, to = bottom_.to;
-        CopyLine(a, 0, from, out);
-        CopyLine(a, to, n_, out);
-        kernels_.down(a, b, w, from, to, out);
+        const int apart = std::max(from, bottom_.from), together = std::min(to, bottom_.to);
+        if (apart >= together) {
+            CopyLine(a, from, to, out);
+            return;
+        }
+        CopyLine(a, from, apart, out);
+        CopyLine(a, together, to, out);
+        kernels_.down(a, b, w, apart, together, out);
     }
 
     const uint32_t* canvas_;
@@ -595,8 +629,10 @@ private:
     const int16_t* sharp_;
     uint32_t* store_[2];
     const Kernels kernels_;
-    // The part being painted: its columns' taps, and the canvas columns
-    // they read.
+    // The part being painted: its first column in the picture's area and
+    // its width; of its columns, those worked out: the first and how many,
+    // their taps, and the canvas columns they read.
+    int part_ = 0, part_w_ = 0, win_ = 0;
     const int32_t* c_ = nullptr;
     const uint16_t* w4_ = nullptr;
     const int16_t* ws_ = nullptr;
@@ -617,6 +653,16 @@ PixelRect CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
 
 std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Placement& at,
                                               const std::vector<PixelRect>& parts) {
+    return Paint(t, at, parts, nullptr);
+}
+
+std::vector<PixelRect> CairoCanvas::PaintChanges(const TargetPixels& t, const Placement& at,
+                                                 const std::vector<PixelRect>& parts) {
+    return Paint(t, at, parts, changed_rows_.empty() ? nullptr : changed_rows_.data());
+}
+
+std::vector<PixelRect> CairoCanvas::Paint(const TargetPixels& t, const Placement& at,
+                                          const std::vector<PixelRect>& parts, const Span* rows) {
     const double s = at.scale;
     if (s <= 0) return {};
     std::vector<PixelRect> painted;
@@ -655,7 +701,7 @@ std::vector<PixelRect> CairoCanvas::PaintInto(const TargetPixels& t, const Place
                           wide_enlarging_);
         // Parts lie apart (the canvas joins those close together); where
         // any overlap, the pixels are painted again, the same.
-        for (const PixelRect& r : painted) enlarger.Paint(r);
+        for (const PixelRect& r : painted) enlarger.Paint(r, rows);
         return painted;
     }
     cairo_surface_t* dst =

@@ -326,7 +326,7 @@ bool PresentCanvas(CairoCanvas& c, WindowSurface& surface, bool& whole) {
         c.PaintInto(pixels, at, PixelRect{0, 0, c.width(), c.height()});
         shown.push_back(PixelRect{0, 0, pixels.w, pixels.h});
     } else {
-        shown = c.PaintInto(pixels, at, parts);
+        shown = c.PaintChanges(pixels, at, parts);
     }
     // Parts that did not reach the screen are no longer known as changes:
     // the next present shows everything.

@@ -73,7 +73,7 @@ TEST(WindowFit, UpdatingTheDrawnPartsEqualsRepaintingEverything) {
         // Drawn parts one by one; changed ones all at once.
         const auto update = [&] {
             if (changes)
-                c.PaintInto(inc.Pixels(), at, c.TakeChanges());
+                c.PaintChanges(inc.Pixels(), at, c.TakeChanges());
             else
                 for (const PixelRect& part : c.TakeDamage()) c.PaintInto(inc.Pixels(), at, part);
         };
@@ -360,13 +360,19 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
         c.PaintInto(shown.Pixels(), at, PixelRect{0, 0, 1440, 900});
         c.TakeChanges();
         c.KeepShown();
-        const auto update = [&] { c.PaintInto(shown.Pixels(), at, c.TakeChanges()); };
+        const auto update = [&] { c.PaintChanges(shown.Pixels(), at, c.TakeChanges()); };
         struct Place {
             int x, y, left;  // left: how far to the left the other pixel lies, or 0
+            int below = 0;   // and how far below
         };
         std::vector<Place> places;
         for (int i = 0; i < 600; ++i)
             places.push_back({i * 7 % 1440, i * 11 % 900, i % 3 == 0 ? 0 : 3 + i % 13});
+        // The other pixel a few rows lower and a square or so to the left,
+        // so that the part takes in rows and columns in which nothing
+        // changed, beside ones that did.
+        for (int i = 0; i < 80; ++i)
+            places.push_back({(i * 53 + 40) % 1440, i * 29 % 890, 20 + i % 40, 2 + i % 9});
         for (int i = 0; i < 6; ++i) places.push_back({1439 - i, 899 - i, 0});
         // At every 16th column, in a part reaching 25 to 31 pixels to its
         // left (with a pixel 17 to its left to join them), so that now and
@@ -376,16 +382,18 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
         const auto set = [&](const Place& place, int colour) {
             const float y = static_cast<float>(place.y) + 0.5f;
             p.Dot(static_cast<float>(place.x) + 0.5f, y, 0, colour);
-            for (const int left : {place.left, place.left > 17 ? 17 : 0})
+            for (const int left : {place.left, place.left > 17 && place.below == 0 ? 17 : 0})
                 if (left > 0 && place.x >= left)
-                    p.Dot(static_cast<float>(place.x - left) + 0.5f, y, 0, colour);
+                    p.Dot(static_cast<float>(place.x - left) + 0.5f,
+                          y + static_cast<float>(place.below), 0, colour);
         };
         for (const Place& place : places) {
             set(place, kBlack);
             update();
             Target fresh(w, h);
-            const PixelRect near =
-                c.PaintInto(fresh.Pixels(), at, PixelRect{place.x - 3, place.y - 3, 7, 7});
+            const int x0 = place.x - place.left - 3;
+            const PixelRect near = c.PaintInto(
+                fresh.Pixels(), at, PixelRect{x0, place.y - 3, place.x + 4 - x0, place.below + 7});
             size_t wrong = 0;
             for (int ty = near.y; ty < near.y + near.h; ++ty)
                 for (int tx = near.x; tx < near.x + near.w; ++tx) {
@@ -397,6 +405,21 @@ TEST(WindowFit, AChangedPixelsWholeReachIsPainted) {
             update();
         }
     }
+}
+
+// Until the window has kept its first picture, what is drawn on is given
+// as changed without being compared: all of it is painted.
+TEST(WindowFit, ChangesGivenUncomparedArePaintedWhole) {
+    Platform p(1440, 900, false);
+    CairoCanvas& c = *p.Canvas();
+    const Placement at = FitCanvas(1440, 900, 1728, 1080);
+    Target shown(1728, 1080);
+    c.PaintChanges(shown.Pixels(), at, c.TakeChanges());
+    p.Dot(500.5f, 400.5f, 3, kBlack);
+    c.PaintChanges(shown.Pixels(), at, c.TakeChanges());
+    Target fresh(1728, 1080);
+    c.PaintInto(fresh.Pixels(), at, PixelRect{0, 0, 1440, 900});
+    EXPECT_EQ(shown.px, fresh.px);
 }
 
 TEST(WindowFit, ClearingMarksTheWholeCanvas) {
