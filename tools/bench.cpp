@@ -138,6 +138,13 @@ public:
         };
     }
 
+    // The window is to have this size from the next wait on.
+    void Want(int w, int h) {
+        want_w_ = w;
+        want_h_ = h;
+        tries_ = 0;
+    }
+
 private:
     // Whether the window has the size asked for. When not, it is asked
     // for; its resize event wakes the wait, and the whole window is painted
@@ -231,30 +238,34 @@ void PinToTwoCores() {
     sched_setaffinity(0, sizeof two, &two);
 }
 
-// The walk's window sizes: the screen's, 1:1 and scaled by 1.2.
+// The walk's window sizes: the screen's, 1:1 and scaled by 1.2; paired:
+// each lesson walked at 1:1 and scaled in turn, in one process.
 struct WalkMode {
     const char* name;
     bool window;
     int w, h;
+    bool paired = false;
 };
-// The 1:1 and scaled window walks are each run this many times in turn: a
-// walk's median step moves by a tenth or more from one process to the
-// next, the machine as busy.
+// The window walks are run this many times: a walk's median step moves by
+// a tenth or more from one process to the next, the machine as busy.
 constexpr int kWalkRounds = 9;
 constexpr WalkMode kWalkModes[] = {
     {"headless", false, 0, 0},
     {"window", true, 1440, 900},
     {"window-scaled", true, 1728, 1080},
+    {"window-paired", true, 1440, 900, true},
 };
 
-int ChildWalk(const vm::ProgramInfo& info, const WalkMode& mode) {
+// turn: in a paired walk, 1 to have the first lesson walked scaled first.
+int ChildWalk(const vm::ProgramInfo& info, const WalkMode& mode, int turn) {
     PinToTwoCores();
     try {
         std::unique_ptr<vm::Platform> platform;
         TimedWalk* host = nullptr;
+        WindowBench* window = nullptr;
         if (mode.window) {
             auto w = std::make_unique<WindowBench>(mode.w, mode.h);
-            host = w.get();
+            host = window = w.get();
             platform = std::move(w);
         } else {
             auto h = std::make_unique<HeadlessBench>();
@@ -263,11 +274,32 @@ int ChildWalk(const vm::ProgramInfo& info, const WalkMode& mode) {
         }
         // The drills draw the same problems in every walk.
         platform->SetFixedTime("10:20:30");
-        vm::walk::WalkLessons(info, *platform, *host, [host](const vm::walk::LessonWalk& w) {
+        const auto told = [host](const vm::walk::LessonWalk& w) {
             host->timing = false;
             if (!w.error.empty()) std::printf("error lesson %zu %s\n", w.item, w.error.c_str());
             std::printf("lesson %zu %d\n", w.item, w.scenes);
-        });
+        };
+        if (!mode.paired) {
+            vm::walk::WalkLessons(info, *platform, *host, told);
+        } else {
+            // Each lesson is walked in the 1:1 window and in the scaled one
+            // straight after, the one or the other first by turns: both
+            // meet this process as it is, and the machine as it is then.
+            // The window is sized anew, and painted whole, before a walk's
+            // first key.
+            int lessons = 0;
+            for (size_t item = 1; item < info.menu.items.size(); ++item) {
+                if (!info.menu.items[item - 1].lesson) continue;
+                for (int k = 0; k < 2; ++k) {
+                    const bool scaled = (lessons + turn + k) % 2 == 1;
+                    const WalkMode& size = kWalkModes[scaled ? 2 : 1];
+                    window->Want(size.w, size.h);
+                    std::printf("size %d\n", scaled ? 1 : 0);
+                    vm::walk::WalkLessons(info, *platform, *host, told, item);
+                }
+                ++lessons;
+            }
+        }
     } catch (const std::exception& e) {
         std::printf("error %s\n", e.what());
         return 1;
@@ -649,42 +681,70 @@ struct Walk {
     std::vector<std::string> errors;
 };
 
-Walk WalkProgram(const std::string& program, const WalkMode& mode) {
-    Walk w;
-    Child c = Spawn({"velmaris-bench", "--child-walk", program, mode.name});
-    if (c.pid < 0) {
-        w.errors.push_back("cannot start the walk");
-        return w;
+// Takes a line a walking child wrote into the walk it belongs to.
+void Read(Walk& w, const std::string& line) {
+    double ms = 0, cpu = 0;
+    int pass = 0, at = 0;
+    if (std::sscanf(line.c_str(), "step %lf %lf %d %n", &ms, &cpu, &pass, &at) == 3) {
+        w.steps.push_back(ms);
+        w.cpu.push_back(cpu);
+        w.last = line.substr(static_cast<size_t>(at));
+        if (pass == 1) w.first_cpu += cpu;
+        if (pass == 2) w.repeat_cpu += cpu;
+        if (ms > w.worst) {
+            w.worst = ms;
+            w.worst_where = w.last;
+        }
+        if (cpu > w.worst_cpu) {
+            w.worst_cpu = cpu;
+            w.worst_cpu_where = w.last;
+        }
+    } else if (line.compare(0, 5, "peak ") == 0) {
+        w.peak_kb = std::atol(line.c_str() + 5);
+    } else if (line.compare(0, 7, "lesson ") == 0) {
+        w.scenes += std::atoi(line.c_str() + line.rfind(' ') + 1);
+    } else if (line.compare(0, 6, "error ") == 0) {
+        w.errors.push_back(line.substr(6));
     }
+}
+
+// The walks of one child: walks[1] gets what follows a "size 1" line of a
+// paired walk, walks[0] the rest; the child's peak memory goes to both.
+void WalkChild(const std::vector<std::string>& args, Walk* walks[2]) {
+    Child c = Spawn(args);
+    if (c.pid < 0) {
+        walks[0]->errors.push_back("cannot start the walk");
+        return;
+    }
+    Walk* w = walks[0];
     std::string line;
     while (ReadLine(c.out, line)) {
-        double ms = 0, cpu = 0;
-        int pass = 0, at = 0;
-        if (std::sscanf(line.c_str(), "step %lf %lf %d %n", &ms, &cpu, &pass, &at) == 3) {
-            w.steps.push_back(ms);
-            w.cpu.push_back(cpu);
-            w.last = line.substr(static_cast<size_t>(at));
-            if (pass == 1) w.first_cpu += cpu;
-            if (pass == 2) w.repeat_cpu += cpu;
-            if (ms > w.worst) {
-                w.worst = ms;
-                w.worst_where = w.last;
-            }
-            if (cpu > w.worst_cpu) {
-                w.worst_cpu = cpu;
-                w.worst_cpu_where = w.last;
-            }
-        } else if (line.compare(0, 5, "peak ") == 0) {
-            w.peak_kb = std::atol(line.c_str() + 5);
-        } else if (line.compare(0, 7, "lesson ") == 0) {
-            w.scenes += std::atoi(line.c_str() + line.rfind(' ') + 1);
-        } else if (line.compare(0, 6, "error ") == 0) {
-            w.errors.push_back(line.substr(6));
+        if (line == "size 0" || line == "size 1") {
+            w = walks[line == "size 1" ? 1 : 0];
+            continue;
         }
+        Read(*w, line);
+        if (line.compare(0, 5, "peak ") == 0) walks[0]->peak_kb = walks[1]->peak_kb = w->peak_kb;
     }
-    if (Finish(c) != 0 && w.errors.empty())
-        w.errors.push_back("the walk failed or did not end in 120 s; its last step: " + w.last);
+    if (Finish(c) != 0 && walks[0]->errors.empty() && walks[1]->errors.empty())
+        walks[0]->errors.push_back("the walk failed or did not end in 120 s; its last step: " +
+                                   w->last);
+}
+
+Walk WalkProgram(const std::string& program, const WalkMode& mode) {
+    Walk w;
+    Walk* walks[2] = {&w, &w};
+    WalkChild({"velmaris-bench", "--child-walk", program, mode.name}, walks);
     return w;
+}
+
+// A paired walk: the 1:1 window's steps and the scaled one's.
+std::pair<Walk, Walk> WalkPaired(const std::string& program, int turn) {
+    std::pair<Walk, Walk> p;
+    Walk* walks[2] = {&p.first, &p.second};
+    WalkChild({"velmaris-bench", "--child-walk", program, "window-paired", std::to_string(turn)},
+              walks);
+    return p;
 }
 
 struct Memory {
@@ -816,8 +876,9 @@ int main(int argc, char** argv) {
             if (!info) return 2;
             const std::string mode = argv[i + 2];
             if (a == "--child-start") return ChildStart(*info, mode == "window");
+            const int turn = i + 3 < argc ? std::atoi(argv[i + 3]) % 2 : 0;
             for (const WalkMode& m : kWalkModes)
-                if (mode == m.name) return ChildWalk(*info, m);
+                if (mode == m.name) return ChildWalk(*info, m, turn);
             return 2;
         }
         if (a == "--child-memory" && i + 3 < argc) {
@@ -878,9 +939,11 @@ int main(int argc, char** argv) {
             }
             std::printf("  %-26s %6.1f per second\n", "wake-ups waiting at menu", IdleWakeups(name, 2.0));
         }
-        // The window walks are run in rounds, a 1:1 walk and a scaled one,
-        // so that both meet the machine as it is at that moment; each figure
-        // is the median of the rounds'. The tables show the first round.
+        // The window walks are run in rounds of two: a walk in the 1:1
+        // window, for the first pass and the worst step, and a paired walk
+        // for the scaled figure. Each figure is the median of the rounds'.
+        // The tables show the first round: its 1:1 walk, and the scaled
+        // window's steps of its paired walk.
         const auto report = [&failed](const WalkMode& mode, const Walk& w) {
             const std::string what = std::string("step, ") +
                                      (!mode.window ? "headless"
@@ -904,33 +967,28 @@ int main(int argc, char** argv) {
         report(kWalkModes[0], WalkProgram(name, kWalkModes[0]));
         std::vector<double> first_pass, worst_cpu, scaled, scaled_cpu;
         for (int round = 0; display && round < kWalkRounds; ++round) {
-            // Which walk goes first changes from round to round, so that a
-            // machine growing busier or quieter favours neither.
-            Walk one, big;
-            if (round % 2 == 0) {
-                one = WalkProgram(name, kWalkModes[1]);
-                big = WalkProgram(name, kWalkModes[2]);
-            } else {
-                big = WalkProgram(name, kWalkModes[2]);
-                one = WalkProgram(name, kWalkModes[1]);
-            }
+            const Walk one = WalkProgram(name, kWalkModes[1]);
+            // Which window walks a lesson first changes from lesson to
+            // lesson and from round to round.
+            const auto [unscaled, big] = WalkPaired(name, round % 2);
             if (round == 0) {
                 report(kWalkModes[1], one);
                 report(kWalkModes[2], big);
-            } else {
-                for (const Walk* w : {&one, &big}) {
-                    for (const auto& e : w->errors) std::printf("    ! %s\n", e.c_str());
-                    failed = failed || !w->errors.empty();
-                }
             }
-            if (!one.errors.empty() || !big.errors.empty() || one.steps.empty() ||
-                big.steps.empty() || one.repeat_cpu <= 0)
+            for (const Walk* w : {&one, &unscaled, &big}) {
+                if (round == 0 && w != &unscaled) continue;
+                for (const auto& e : w->errors) std::printf("    ! %s\n", e.c_str());
+                failed = failed || !w->errors.empty();
+            }
+            if (!one.errors.empty() || !unscaled.errors.empty() || !big.errors.empty() ||
+                one.steps.empty() || unscaled.steps.empty() || big.steps.empty() ||
+                one.repeat_cpu <= 0)
                 break;
             first_pass.push_back(one.first_cpu / one.repeat_cpu);
             worst_cpu.push_back(one.worst_cpu);
-            scaled.push_back(Summarise(big.steps).median / Summarise(one.steps).median);
+            scaled.push_back(Summarise(big.steps).median / Summarise(unscaled.steps).median);
             scaled_cpu.push_back(std::accumulate(big.cpu.begin(), big.cpu.end(), 0.0) /
-                                 std::accumulate(one.cpu.begin(), one.cpu.end(), 0.0));
+                                 std::accumulate(unscaled.cpu.begin(), unscaled.cpu.end(), 0.0));
         }
         if (display && static_cast<int>(scaled.size()) == kWalkRounds) {
             r.first_pass = Summarise(first_pass).median;

@@ -117,12 +117,12 @@ std::string Walker::Place() const {
 }
 
 void WalkLessons(ProgramInfo info, Platform& platform, WalkHost& host,
-                 const std::function<void(const LessonWalk&)>& after) {
+                 const std::function<void(const LessonWalk&)>& after, size_t only) {
     const Routine ask = info.binding.AskNumberAtBottom;
     info.binding.AskNumberAtBottom = AskAtSceneMenu;
     const size_t quit = info.menu.items.size();
     for (size_t i = 0; i + 1 < quit; ++i) {
-        if (!info.menu.items[i].lesson) continue;
+        if (!info.menu.items[i].lesson || (only != 0 && only != i + 1)) continue;
         Walker walker(i + 1, quit, *info.menu.items[i].lesson, host.passes);
         walker.ask_scene_menu = ask;
         walker.scene_list = info.menu.items[i].lesson->scene_list;

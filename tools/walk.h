@@ -93,10 +93,11 @@ struct LessonWalk {
     std::string error;  // empty when the walk went through
 };
 
-// Walks every lesson of the program's menu in turn, each in a run of its
-// own, on a platform that is also a WalkHost and takes its keys from
-// host.walker. after(lesson) is told how each walk ended.
+// Walks every lesson of the program's menu in turn (only that of menu item
+// `only` when it is not 0), each in a run of its own, on a platform that is
+// also a WalkHost and takes its keys from host.walker. after(lesson) is
+// told how each walk ended.
 void WalkLessons(ProgramInfo info, Platform& platform, WalkHost& host,
-                 const std::function<void(const LessonWalk&)>& after);
+                 const std::function<void(const LessonWalk&)>& after, size_t only = 0);
 
 }  // namespace vm::walk
