@@ -17,6 +17,10 @@ Platform::Platform(int width, int height, bool record) : record_(record) {
 
 Platform::~Platform() = default;
 
+void Platform::MakeCanvas(int width, int height) {
+    canvas_ = std::make_unique<CairoCanvas>(width, height);
+}
+
 void Platform::SetDrawWidth(int w) { width_ = w < 1 ? 1 : w; }
 
 void Platform::Emit(Op op) {

@@ -168,6 +168,8 @@ public:
     bool WritePng(const std::string& path);
 
 protected:
+    // Gives a platform made without a canvas one of this size.
+    void MakeCanvas(int width, int height);
     // Called after something was drawn (the window marks itself dirty).
     virtual void Changed() {}
     std::deque<std::string> keys_;

@@ -225,10 +225,11 @@ std::unique_ptr<WindowSurface> SdlWindowSurface(SDL_Window* window) {
 }
 
 WindowPlatform::WindowPlatform(Opening opening, std::string name)
-    : Platform(kCanvasWidth, kCanvasHeight, false), name_(std::move(name)) {
+    : Platform(0, 0, false), name_(std::move(name)) {
     if (opening == Opening::AtOnce) {
         SkipMissingSessionBus();
         Open();
+        MakeCanvas(kCanvasWidth, kCanvasHeight);
         return;
     }
     RequireDisplay();
@@ -243,6 +244,14 @@ WindowPlatform::WindowPlatform(Opening opening, std::string name)
             failed_ = std::current_exception();
         }
     });
+    // Making the canvas touches all of its memory: it is done while the
+    // window opens, not before.
+    try {
+        MakeCanvas(kCanvasWidth, kCanvasHeight);
+    } catch (...) {
+        opening_.join();
+        throw;
+    }
 }
 
 void WindowPlatform::Open() {
