@@ -12,7 +12,7 @@
 namespace vm {
 
 Platform::Platform(int width, int height, bool record) : record_(record) {
-    if (width > 0 && height > 0) canvas_ = std::make_unique<CairoCanvas>(width, height);
+    if (width > 0 && height > 0) MakeCanvas(width, height);
 }
 
 Platform::~Platform() = default;
